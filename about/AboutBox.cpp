@@ -1,0 +1,5 @@
+#include "about/AboutBox.h"
+
+void OpenAbout(ScannerLayer &)
+{
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class ScannerLayer;
+
+// Opens the About dialog, or brings the open one to the front.
+void OpenAbout(ScannerLayer &scanner);

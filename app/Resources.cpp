@@ -1,0 +1,46 @@
+#include "app/Resources.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTextStream>
+
+namespace {
+
+QHash<int, QString> readStringTable()
+{
+    QHash<int, QString> table;
+    QFile file(QStringLiteral(":/strings.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return table;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (line.startsWith(u'#'))
+            continue;
+        const qsizetype tab = line.indexOf(u'\t');
+        bool ok = false;
+        const int id = line.left(tab).toInt(&ok);
+        if (tab > 0 && ok)
+            table.insert(id, line.mid(tab + 1));
+    }
+    return table;
+}
+
+} // namespace
+
+QString LoadResString(int id)
+{
+    static const QHash<int, QString> table = readStringTable();
+    return table.value(id);
+}
+
+QImage LoadResPicture(int id)
+{
+    return QImage(QStringLiteral(":/glyphs/%1.bmp").arg(id));
+}
+
+QIcon LoadAppIcon()
+{
+    return QIcon(QStringLiteral(":/icons/mirel.ico"));
+}

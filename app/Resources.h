@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+// Resource ids of the string table.
+namespace StringId {
+inline constexpr int Copies = 101;
+inline constexpr int Scale = 102;
+inline constexpr int Darkness = 103;
+inline constexpr int SelectSource = 104;
+inline constexpr int Copy = 105;
+inline constexpr int PrintToDefault = 106;
+inline constexpr int Save = 107;
+inline constexpr int Exit = 108;
+inline constexpr int AboutDescription = 109;
+} // namespace StringId
+
+// Text of the string table entry with this id; empty for an unknown id.
+QString LoadResString(int id);
+
+// Bitmap resource with this id (the display glyphs); a null image for an unknown id.
+QImage LoadResPicture(int id);
+
+// The application icon, 32 x 32 and 16 x 16.
+QIcon LoadAppIcon();

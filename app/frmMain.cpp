@@ -1,0 +1,215 @@
+#include "app/frmMain.h"
+
+#include "about/AboutBox.h"
+#include "app/LabelButton.h"
+#include "app/Resources.h"
+#include "app/version.h"
+#include "copyjob/CopyCommand.h"
+#include "copyjob/ScannerLayer.h"
+#include "copyjob/SourceSelection.h"
+#include "copyjob/Toggles.h"
+#include "panel/GlyphDisplay.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor kBrightGreen{0, 255, 0};
+const QColor kDarkGreen{0, 128, 0};
+const QColor kRed{255, 0, 0};
+
+// The panel's font is named as the original design names it; the desktop's
+// sans-serif stands in for it.
+void installFontSubstitution()
+{
+    static const bool done = [] {
+        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
+        return true;
+    }();
+    (void)done;
+}
+
+QFont panelFont(int pointSize)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+} // namespace
+
+frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_scanner(scanner), m_printer(printer),
+      m_image(kClientWidth, kClientHeight, QImage::Format_RGB32)
+{
+    installFontSubstitution();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(mirel::kApplicationTitle));
+    setWindowIcon(LoadAppIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(panelFont(8));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    m_image.fill(Qt::black);
+
+    // Placeholder captions; InitMainWindow puts the string table's texts in.
+    lblCopies = addLabel("lblCopies", 8, 16, 8, kBrightGreen);
+    lblScale = addLabel("lblScale", 8, 80, 8, kBrightGreen);
+    lblDarkness = addLabel("lblDarkness", 40, 168, 8, kBrightGreen);
+    lblSelectSource = addLabel("lblSelectSource", 160, 16, 8, kBrightGreen);
+    lblSave = addLabel("lblSave", 160, 40, 8, kDarkGreen);
+    lblPrintToDefault = addLabel("lblPrintToDefault", 160, 56, 8, kDarkGreen);
+    lblCopy = addLabel("lblCopy", 160, 96, 18, kBrightGreen);
+    lblExit = addLabel("lblExit", 272, 104, 12, kRed);
+    lblDarkness->hide();
+    lblSave->setTag(QStringLiteral("False"));
+    lblPrintToDefault->setTag(QStringLiteral("False"));
+
+    mnuCopies = makeStepMenu(QStringLiteral("Copies"), "mnuCopies", &frmMain::stepCopies);
+    mnuScale = makeStepMenu(QStringLiteral("Scale"), "mnuScale", &frmMain::stepScale);
+
+    connect(lblCopies, &LabelButton::pressed, this,
+            [this](Qt::MouseButtons buttons, const QPointF &globalPos) {
+                if (buttons == Qt::RightButton)
+                    mnuCopies->popup(globalPos.toPoint());
+            });
+    connect(lblScale, &LabelButton::pressed, this,
+            [this](Qt::MouseButtons buttons, const QPointF &globalPos) {
+                if (buttons == Qt::RightButton)
+                    mnuScale->popup(globalPos.toPoint());
+            });
+    connect(lblPrintToDefault, &LabelButton::clicked, this,
+            [this] { PrintToDefaultClick(*lblPrintToDefault, *lblSave); });
+    connect(lblSave, &LabelButton::clicked, this,
+            [this] { SaveClick(*lblSave, *lblPrintToDefault); });
+    connect(lblSelectSource, &LabelButton::clicked, this,
+            [this] { SelectSourceClick(this, m_scanner); });
+    connect(lblExit, &LabelButton::clicked, this, &ExitApplication);
+
+    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_counters, m_printer,
+                                                  *lblPrintToDefault, *lblSave);
+    connect(lblCopy, &LabelButton::clicked, this, [this] { m_copyCommand->run(); });
+}
+
+frmMain::~frmMain() = default;
+
+LabelButton *frmMain::addLabel(const char *name, int left, int top, int pointSize,
+                               const QColor &color)
+{
+    auto *label = new LabelButton(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(panelFont(pointSize));
+    label->setForeColor(color);
+    label->setCaption(QString::fromLatin1(name).mid(3));
+    label->move(left, top);
+    return label;
+}
+
+QMenu *frmMain::makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int))
+{
+    static const char *const captions[] = {"- 25", "- 10", "- 5", "- 1",
+                                           "+ 1",  "+ 5",  "+ 10", "+ 25"};
+    auto *menu = new QMenu(title, this);
+    menu->setObjectName(QString::fromLatin1(name));
+    for (int index = 0; index < 8; ++index) {
+        QAction *action = menu->addAction(QString::fromLatin1(captions[index]));
+        action->setData(index);
+        connect(action, &QAction::triggered, this, [this, step, index] { (this->*step)(index); });
+    }
+    menu->addSeparator();
+    QAction *about = menu->addAction(QStringLiteral("&About"));
+    about->setObjectName(QString::fromLatin1(name) + QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, &frmMain::openAbout);
+    return menu;
+}
+
+void frmMain::Form_Load()
+{
+    // The two menus only ever appear as popups: no menu bar is shown.
+    mnuCopies->hide();
+    mnuScale->hide();
+    InitMainWindow(*this);
+}
+
+void frmMain::DrawDisplay(const QString &text, int x, int y)
+{
+    ::DrawDisplay(m_image, text, x, y);
+    update();
+    emit displayPainted(text, x, y);
+}
+
+void frmMain::repaintDisplay(Counters::Display display)
+{
+    if (display == Counters::Display::Copies)
+        DrawDisplay(m_counters.copiesText(), 20, 32);
+    else if (display == Counters::Display::Scale)
+        DrawDisplay(m_counters.scaleText(), 20, 100);
+}
+
+void frmMain::stepCopies(int index)
+{
+    m_counters.stepCopies(index);
+    repaintDisplay(Counters::Display::Copies);
+}
+
+void frmMain::stepScale(int index)
+{
+    m_counters.stepScale(index);
+    repaintDisplay(Counters::Display::Scale);
+}
+
+void frmMain::openAbout()
+{
+    OpenAbout(m_scanner);
+}
+
+void frmMain::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    repaintDisplay(m_counters.pressOnPanel(event->buttons(), event->position()));
+    event->accept();
+}
+
+void InitMainWindow(frmMain &form)
+{
+    form.show();
+    form.lblCopies->setCaption(LoadResString(StringId::Copies));
+    form.lblDarkness->setCaption(LoadResString(StringId::Darkness));
+    form.lblScale->setCaption(LoadResString(StringId::Scale));
+    form.lblCopy->setCaption(LoadResString(StringId::Copy));
+    form.lblPrintToDefault->setCaption(LoadResString(StringId::PrintToDefault));
+    form.lblSave->setCaption(LoadResString(StringId::Save));
+    form.lblSelectSource->setCaption(LoadResString(StringId::SelectSource));
+    form.lblExit->setCaption(LoadResString(StringId::Exit));
+    form.m_counters.reset();
+    form.DrawDisplay(form.m_counters.copiesText(), 20, 32);
+    form.DrawDisplay(form.m_counters.scaleText(), 20, 100);
+    // Registration only records who we are; no scanner is looked for here.
+    form.m_scanner.TWAIN_RegisterApp(2, 0, 13, 1, QStringLiteral("1.5"),
+                                     QString::fromLatin1(mirel::kManufacturer),
+                                     QStringLiteral("Mirel"), QStringLiteral("Mirel v1.5"));
+}
+
+void ExitApplication()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}

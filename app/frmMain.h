@@ -1,0 +1,82 @@
+#pragma once
+
+#include "panel/Counters.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class ApplicationPrinter;
+class CopyCommand;
+class LabelButton;
+class QMenu;
+class ScannerLayer;
+
+// The copier's control panel. Drawing goes into an off-screen image of the
+// client area which paintEvent copies to the screen, so the lit displays
+// survive the window being covered.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 361;
+    static constexpr int kClientHeight = 146;
+
+    frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The window's load: prepares the popup menus and runs InitMainWindow.
+    void Form_Load();
+
+    // Paints a glyph display into the window's image and shows it.
+    void DrawDisplay(const QString &text, int x, int y);
+
+    const QImage &image() const { return m_image; }
+    Counters &counters() { return m_counters; }
+    ScannerLayer &scanner() { return m_scanner; }
+    ApplicationPrinter &applicationPrinter() { return m_printer; }
+
+    LabelButton *lblCopies = nullptr;
+    LabelButton *lblScale = nullptr;
+    LabelButton *lblDarkness = nullptr;
+    LabelButton *lblSelectSource = nullptr;
+    LabelButton *lblSave = nullptr;
+    LabelButton *lblPrintToDefault = nullptr;
+    LabelButton *lblCopy = nullptr;
+    LabelButton *lblExit = nullptr;
+    QMenu *mnuCopies = nullptr;
+    QMenu *mnuScale = nullptr;
+
+signals:
+    // Emitted once per DrawDisplay call, after the cells are painted.
+    void displayPainted(const QString &text, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    friend void InitMainWindow(frmMain &form);
+
+    LabelButton *addLabel(const char *name, int left, int top, int pointSize, const QColor &color);
+    QMenu *makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int));
+    void stepCopies(int index);
+    void stepScale(int index);
+    void repaintDisplay(Counters::Display display);
+    void openAbout();
+
+    ScannerLayer &m_scanner;
+    ApplicationPrinter &m_printer;
+    Counters m_counters;
+    QImage m_image;
+    std::unique_ptr<CopyCommand> m_copyCommand;
+};
+
+// Shows the window, captions the labels, resets and paints the counters and
+// registers with the scanner layer, in that order.
+void InitMainWindow(frmMain &form);
+
+// Ends the program: every window closes, the About dialog too.
+void ExitApplication();

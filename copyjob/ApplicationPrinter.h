@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+
+class QPrinter;
+
+// The application's current printer. It is made the first time a copy needs
+// it (looking up printers at start-up would slow the window down), on the
+// system's default printer; the printer dialog replaces the choice.
+class ApplicationPrinter
+{
+public:
+    ApplicationPrinter();
+    ~ApplicationPrinter();
+
+    QPrinter &printer();
+    bool created() const { return bool(m_printer); }
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};

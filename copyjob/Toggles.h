@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+
+class QObject;
+
+// The two output-mode switches keep their state in the label itself: the Tag
+// text "True" or "False", shown by the text colour.
+inline const QColor kToggleOnColor{0, 255, 0};
+inline const QColor kToggleOffColor{0, 128, 0};
+
+// Flips a switch label; a label whose tag is neither "True" nor "False" is left alone.
+void ToggleOption(QObject &label);
+// Switches a label off whatever its tag was.
+void ClearOption(QObject &label);
+
+void PrintToDefaultClick(QObject &lblPrintToDefault, QObject &lblSave);
+void SaveClick(QObject &lblSave, QObject &lblPrintToDefault);

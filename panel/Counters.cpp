@@ -1,0 +1,81 @@
+#include "panel/Counters.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSteps[] = {-25, -10, -5, -1, 1, 5, 10, 25};
+
+bool inside(const QPointF &p, qreal left, qreal top, qreal right, qreal bottom)
+{
+    return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
+}
+
+qint16 applyStep(qint16 value, int step, qint16 max)
+{
+    if (step < 0)
+        return value <= -step ? qint16(1) : qint16(value + step);
+    return qint16(std::min<int>(value + step, max));
+}
+
+} // namespace
+
+Counters::Display Counters::zoneAt(const QPointF &pos)
+{
+    if (inside(pos, 20, 32, 68, 62))
+        return Display::Copies;
+    if (inside(pos, 20, 100, 116, 130))
+        return Display::Scale;
+    return Display::None;
+}
+
+int Counters::stepForIndex(int index)
+{
+    return index >= 0 && index < int(std::size(kSteps)) ? kSteps[index] : 0;
+}
+
+void Counters::reset()
+{
+    intCopies = 1;
+    intScale = 100;
+}
+
+Counters::Display Counters::pressOnPanel(Qt::MouseButtons buttons, const QPointF &pos)
+{
+    const Display zone = zoneAt(pos);
+    if (zone == Display::None)
+        return Display::None;
+    qint16 &value = zone == Display::Copies ? intCopies : intScale;
+    const qint16 max = zone == Display::Copies ? kCopiesMax : kScaleMax;
+    if (buttons == Qt::LeftButton && value < max) {
+        ++value;
+        return zone;
+    }
+    if (buttons == Qt::RightButton && value > 1) {
+        --value;
+        return zone;
+    }
+    return Display::None;
+}
+
+void Counters::stepCopies(int index)
+{
+    if (const int step = stepForIndex(index))
+        intCopies = applyStep(intCopies, step, kCopiesMax);
+}
+
+void Counters::stepScale(int index)
+{
+    if (const int step = stepForIndex(index))
+        intScale = applyStep(intScale, step, kScaleMax);
+}
+
+QString Counters::copiesText() const
+{
+    return QString::number(intCopies);
+}
+
+QString Counters::scaleText() const
+{
+    return QString::number(intScale) + u'%';
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <Qt>
+
+// The two settings of the next copy: how many copies, and at what scale.
+// The window, the Copy command and the print job share one instance; only the
+// methods below change the values, and every one of them clamps to the range.
+class Counters
+{
+public:
+    static constexpr qint16 kCopiesMin = 1;
+    static constexpr qint16 kCopiesMax = 99;
+    static constexpr qint16 kScaleMin = 1;
+    static constexpr qint16 kScaleMax = 200;
+
+    enum class Display { None, Copies, Scale };
+
+    // Which display's hot zone holds this point; both edges of each zone count.
+    static Display zoneAt(const QPointF &pos);
+
+    // The step size of a step menu entry: indexes 0..3 count down by 25, 10, 5, 1;
+    // 4..7 count up by 1, 5, 10, 25. 0 for an index outside the menu.
+    static int stepForIndex(int index);
+
+    void reset();
+
+    // A mouse button went down on the panel at pos, with these buttons held.
+    // Returns the display whose value changed, None when nothing changed.
+    Display pressOnPanel(Qt::MouseButtons buttons, const QPointF &pos);
+
+    // A step menu entry was chosen. The value is clamped at the limits.
+    void stepCopies(int index);
+    void stepScale(int index);
+
+    qint16 copies() const { return intCopies; }
+    qint16 scale() const { return intScale; }
+    // The copies value by reference, for the print job that takes it so.
+    qint16 &copiesRef() { return intCopies; }
+
+    // Digits as the displays show them: "1", "100%".
+    QString copiesText() const;
+    QString scaleText() const;
+
+private:
+    qint16 intCopies = 1;
+    qint16 intScale = 100;
+};
