@@ -1,0 +1,13 @@
+#include "app/MessageBox.h"
+
+#include "app/version.h"
+
+#include <QMessageBox>
+
+void MsgBox(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(mirel::kApplicationTitle), text,
+                    QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MirelMessage"));
+    box.exec();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+// The program's one kind of message: OK only, no icon, titled with the
+// application's title. Returns when the user has closed it.
+void MsgBox(QWidget *parent, const QString &text);

@@ -1,0 +1,180 @@
+#include "copyjob/BitmapFile.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QImage>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+enum class Kind { LineArt, Grey, Colour };
+
+Kind kindOf(const QImage &img)
+{
+    switch (img.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+        return Kind::LineArt;
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
+        return Kind::Grey;
+    case QImage::Format_Indexed8:
+        return img.isGrayscale() ? Kind::Grey : Kind::Colour;
+    default:
+        return Kind::Colour;
+    }
+}
+
+template <typename T> void put(std::vector<char> &out, T value)
+{
+    value = qToLittleEndian(value);
+    const char *p = reinterpret_cast<const char *>(&value);
+    out.insert(out.end(), p, p + sizeof(T));
+}
+
+// One BMP row (without padding) from image row y.
+void convertRow(const QImage &img, Kind kind, int y, char *row)
+{
+    const int w = img.width();
+    switch (kind) {
+    case Kind::LineArt:
+        if (img.format() == QImage::Format_Mono) {
+            std::memcpy(row, img.constScanLine(y), size_t((w + 7) / 8));
+        } else {
+            const uchar *src = img.constScanLine(y);
+            std::memset(row, 0, size_t((w + 7) / 8));
+            for (int x = 0; x < w; ++x)
+                if (src[x >> 3] & (1 << (x & 7)))
+                    row[x >> 3] = char(row[x >> 3] | (0x80 >> (x & 7)));
+        }
+        break;
+    case Kind::Grey:
+        if (img.format() == QImage::Format_Grayscale16) {
+            const QImage line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_Grayscale8);
+            std::memcpy(row, line.constScanLine(0), size_t(w));
+        } else if (img.format() == QImage::Format_Indexed8) {
+            const uchar *src = img.constScanLine(y);
+            const QList<QRgb> table = img.colorTable();
+            for (int x = 0; x < w; ++x)
+                row[x] = char(src[x] < table.size() ? qGray(table[src[x]]) : 0);
+        } else {
+            std::memcpy(row, img.constScanLine(y), size_t(w));
+        }
+        break;
+    case Kind::Colour: {
+        // One row at a time: a whole-page conversion would double the memory.
+        const QImage line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
+        const uchar *src = line.constScanLine(0);
+        for (int x = 0; x < w; ++x) {
+            row[3 * x] = char(src[3 * x + 2]);
+            row[3 * x + 1] = char(src[3 * x + 1]);
+            row[3 * x + 2] = char(src[3 * x]);
+        }
+        break;
+    }
+    }
+}
+
+// Qt's write errors on a full disk come out as "Unknown error"; the system's
+// own words tell the user what to do.
+QString systemReason(const QFileDevice &file, int savedErrno)
+{
+    const QString qtReason = file.errorString();
+    if (savedErrno != 0 && (qtReason.isEmpty() || qtReason == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return qtReason;
+}
+
+} // namespace
+
+bool WriteBitmap(const QImage &img, QIODevice &device)
+{
+    if (img.isNull())
+        return false;
+    const Kind kind = kindOf(img);
+    const int bits = kind == Kind::LineArt ? 1 : kind == Kind::Grey ? 8 : 24;
+    const qint64 stride = ((qint64(img.width()) * bits + 31) / 32) * 4;
+    const quint32 paletteSize = kind == Kind::LineArt ? 2 : kind == Kind::Grey ? 256 : 0;
+    const qint64 offset = 14 + 40 + 4 * qint64(paletteSize);
+    const qint64 imageSize = stride * img.height();
+    if (offset + imageSize > qint64(0xFFFFFFFFu))
+        return false; // BMP sizes are 32-bit fields
+
+    std::vector<char> header;
+    header.reserve(size_t(offset));
+    header.push_back('B');
+    header.push_back('M');
+    put<quint32>(header, quint32(offset + imageSize));
+    put<quint32>(header, 0);
+    put<quint32>(header, quint32(offset));
+    put<quint32>(header, 40);
+    put<qint32>(header, img.width());
+    put<qint32>(header, img.height()); // positive: rows run bottom-up
+    put<quint16>(header, 1);
+    put<quint16>(header, quint16(bits));
+    put<quint32>(header, 0); // no compression
+    put<quint32>(header, quint32(imageSize));
+    put<qint32>(header, img.dotsPerMeterX());
+    put<qint32>(header, img.dotsPerMeterY());
+    put<quint32>(header, paletteSize);
+    put<quint32>(header, 0);
+    if (kind == Kind::LineArt) {
+        // Bit values keep their meaning from the image's own colour table.
+        const QList<QRgb> table = img.colorTable();
+        for (int i = 0; i < 2; ++i) {
+            const QRgb c = i < table.size() ? table[i] : (i ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+            put<quint32>(header, c & 0xFFFFFF);
+        }
+    } else if (kind == Kind::Grey) {
+        for (quint32 i = 0; i < 256; ++i)
+            put<quint32>(header, (i << 16) | (i << 8) | i);
+    }
+    if (device.write(header.data(), qint64(header.size())) != qint64(header.size()))
+        return false;
+
+    std::vector<char> row(size_t(stride), 0);
+    for (int y = img.height() - 1; y >= 0; --y) {
+        convertRow(img, kind, y, row.data());
+        if (device.write(row.data(), stride) != stride)
+            return false;
+    }
+    return true;
+}
+
+Outcome SaveBitmapFile(const QImage &img, const QString &fileName)
+{
+    auto failed = [&](const QString &reason) {
+        return Outcome::failure(QStringLiteral("The copy could not be saved to \"%1\": %2")
+                                    .arg(QDir::toNativeSeparators(fileName), reason));
+    };
+    if (img.isNull())
+        return failed(QStringLiteral("there is no picture to save."));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString() + u'.');
+    errno = 0;
+    if (!WriteBitmap(img, file)) {
+        const int writeErrno = errno;
+        const QString reason = file.error() == QFileDevice::NoError
+                                   ? QStringLiteral("the page is too large for a bitmap file")
+                                   : systemReason(file, writeErrno);
+        file.cancelWriting();
+        return failed(reason + u'.');
+    }
+    // Flushing here, not inside commit(), keeps the system's reason (a full
+    // disk, say) in the error string.
+    errno = 0;
+    if (!file.flush()) {
+        const QString reason = systemReason(file, errno);
+        file.cancelWriting();
+        return failed(reason + u'.');
+    }
+    if (!file.commit())
+        return failed(file.errorString() + u'.');
+    return Outcome::success();
+}

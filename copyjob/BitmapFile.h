@@ -1,0 +1,17 @@
+#pragma once
+
+#include "copyjob/Outcome.h"
+
+class QImage;
+class QIODevice;
+class QString;
+
+// Writes img as a Windows BMP that keeps the page's depth: line art as 1 bit,
+// grey as 8 bits with a grey palette, colour as 24 bits; the resolution goes
+// into the header. Rows are converted one at a time, so a large page is never
+// copied whole.
+bool WriteBitmap(const QImage &img, QIODevice &device);
+
+// Writes img to fileName, exactly as named. An existing file is replaced only
+// by a complete new one: a failed write leaves it as it was.
+Outcome SaveBitmapFile(const QImage &img, const QString &fileName);

@@ -1,0 +1,52 @@
+#include "copyjob/CommonDialog.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+QStringList CommonDialog::nameFilters() const
+{
+    QStringList filters;
+    const QStringList parts = Filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const QString pattern = parts.at(i + 1).trimmed();
+        // Qt reads the patterns from the parentheses of the description.
+        filters << (description.endsWith(u'(' + pattern + u')')
+                        ? description
+                        : QStringLiteral("%1 (%2)").arg(description, pattern));
+    }
+    return filters;
+}
+
+CommonDialog::Result CommonDialog::ShowPrinter(QPrinter &printer, QWidget *parent)
+{
+    printer.setCopyCount(Copies);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrinterDialog"));
+    dialog.setWindowTitle(DialogTitle);
+    return dialog.exec() == QDialog::Accepted ? Result::Accepted : cancelled();
+}
+
+CommonDialog::Result CommonDialog::ShowSave(QWidget *parent)
+{
+    QFileDialog dialog(parent, DialogTitle);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    // Qt's own dialog keeps the title, the single filter and the typed name
+    // exactly as given; a desktop portal might not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = nameFilters();
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(FilterIndex - 1, filters.first()));
+    }
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return cancelled();
+    FileName = dialog.selectedFiles().constFirst();
+    return Result::Accepted;
+}
