@@ -1,0 +1,41 @@
+#pragma once
+
+#include "copyjob/Outcome.h"
+
+#include <QString>
+
+class QIODevice;
+struct cups_dest_s;
+struct _cups_dinfo_s;
+struct _http_s;
+
+// One print queue of the CUPS scheduler, looked up by name for one job.
+// libcups does the talking, so the scheduler's answer to every step reaches
+// the caller: a refusal is a failure in plain words, never a silent drop.
+class CupsDestination
+{
+  public:
+    explicit CupsDestination(const QString &name);
+    ~CupsDestination();
+    CupsDestination(const CupsDestination &) = delete;
+    CupsDestination &operator=(const CupsDestination &) = delete;
+
+    // Reaches the scheduler and finds the queue. Fails when the scheduler
+    // cannot be reached, the queue does not exist or it refuses new jobs.
+    Outcome open();
+    // Whether the queue takes a job of this many copies. Needs open().
+    Outcome checkCopies(int copies);
+    // Sends the PDF from its current position to the end as one job of one
+    // document, asking the printer for `copies` copies. Needs open(). On a
+    // paused queue the job waits there, and the success carries a notice.
+    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies);
+
+  private:
+    QString describe(int status, const QString &detail) const;
+    Outcome failLastError();
+
+    QString m_name;
+    _http_s *m_http = nullptr;
+    cups_dest_s *m_dest = nullptr;
+    _cups_dinfo_s *m_info = nullptr;
+};

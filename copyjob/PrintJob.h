@@ -1,0 +1,28 @@
+#pragma once
+
+#include "copyjob/Outcome.h"
+
+#include <QtGlobal>
+
+class ApplicationPrinter;
+class QImage;
+class QIODevice;
+class QPageLayout;
+
+// Prints the page on the clipboard as one document of one page on the
+// application's current printer: the picture at intScale percent from the
+// top-left corner of the printable area, with the printer asked for `copies`
+// copies (read once). The page is drawn at the picture's own resolution, so at
+// 100 % the copy has the original's size. A printer set to print into a file
+// gets the PDF there instead. Every refusal comes back as a failure in plain
+// words; a paused printer takes the job, and the success says it waits.
+Outcome PrintCopies(qint16 &copies, qint16 intScale, ApplicationPrinter &printer);
+
+// The dots per inch a picture was scanned at; 96 when it does not say.
+int PictureResolution(const QImage &picture);
+
+// Writes the one-page PDF that PrintCopies sends: `picture` stretched to
+// width x height device pixels at (0, 0) of the layout's printable area, at
+// `dpi` device pixels per inch, without lossy re-encoding.
+bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
+                  double width, double height);
