@@ -8,6 +8,9 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include <arpa/inet.h>
 #include <grp.h>
 #include <netinet/in.h>
