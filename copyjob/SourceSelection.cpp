@@ -1,10 +1,18 @@
 #include "copyjob/SourceSelection.h"
 
+#include "app/version.h"
 #include "copyjob/ScannerLayer.h"
+
+#include <QMessageBox>
 
 void SelectSourceClick(QWidget *mainWindow, ScannerLayer &scanner)
 {
-    if (!scanner.TWAIN_IsAvailable())
+    if (!scanner.TWAIN_IsAvailable()) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(mirel::kApplicationTitle),
+                        QStringLiteral("TWAIN was not found"), QMessageBox::Ok, mainWindow);
+        box.exec();
         return;
+    }
+    // Whether a source was picked or not, the command ends here quietly.
     scanner.TWAIN_SelectImageSource(mainWindow);
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <sane/sane.h>
+
+#include <QString>
+
+// The entry points of libsane, found with dlsym when the library is loaded at
+// run time. The program never links against libsane, so a machine without it
+// still starts.
+struct SaneApi
+{
+    SANE_Status (*init)(SANE_Int *, SANE_Auth_Callback) = nullptr;
+    void (*exit)() = nullptr;
+    SANE_Status (*get_devices)(const SANE_Device ***, SANE_Bool) = nullptr;
+    SANE_Status (*open)(SANE_String_Const, SANE_Handle *) = nullptr;
+    void (*close)(SANE_Handle) = nullptr;
+    const SANE_Option_Descriptor *(*get_option_descriptor)(SANE_Handle, SANE_Int) = nullptr;
+    SANE_Status (*control_option)(SANE_Handle, SANE_Int, SANE_Action, void *, SANE_Int *) = nullptr;
+    SANE_Status (*get_parameters)(SANE_Handle, SANE_Parameters *) = nullptr;
+    SANE_Status (*start)(SANE_Handle) = nullptr;
+    SANE_Status (*read)(SANE_Handle, SANE_Byte *, SANE_Int, SANE_Int *) = nullptr;
+    void (*cancel)(SANE_Handle) = nullptr;
+
+    // Fills every entry from an open dlopen handle; false when one is missing.
+    bool resolve(void *library);
+};
+
+// The number the About box shows, from the version sane_init reports: the
+// version read as the decimal "major.minor" times 100, so 1.1 gives 110 and
+// 1.12 gives 112.
+int saneVersionTimes100(int major, int minor);
+
+// What a SANE status means to someone standing at the scanner.
+QString saneStatusMessage(SANE_Status status);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "copyjob/Outcome.h"
+#include "copyjob/SaneApi.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// One scanner as sane_get_devices describes it.
+struct SaneDeviceInfo
+{
+    QString name; // the SANE name, e.g. "test:0"; tells two identical scanners apart
+    QString vendor;
+    QString model;
+    QString type;
+
+    // "vendor model (name)", as the user sees it.
+    QString displayName() const;
+};
+
+// An open SANE handle and the option work done on it. Closes the handle when
+// destroyed. Options are always looked up by name, because setting one may
+// make the backend renumber or reshape the others.
+class SaneDevice
+{
+  public:
+    SaneDevice(const SaneApi &api, SANE_Handle handle, SaneDeviceInfo info);
+    ~SaneDevice();
+
+    SaneDevice(const SaneDevice &) = delete;
+    SaneDevice &operator=(const SaneDevice &) = delete;
+
+    const SaneDeviceInfo &info() const { return m_info; }
+    SANE_Handle handle() const { return m_handle; }
+
+    bool hasOption(const QString &name) const { return optionIndex(name) >= 0; }
+    // Sets a bool, int, fixed (as double) or string option from value.
+    Outcome setOption(const QString &name, const QVariant &value);
+    // The option's value (bool, int, double or QString); invalid when it has none.
+    QVariant option(const QString &name) const;
+
+    // The strings a string option may take.
+    QStringList stringChoices(const QString &name) const;
+    // Resolutions to offer: the device's own list, or the usual steps within its range.
+    QList<int> resolutionChoices() const;
+    // Resolution the next scan uses, in dots per inch; 0 when the device has none.
+    double resolution() const;
+    // Sets the scan area to the largest the geometry options allow.
+    Outcome coverWholeBed();
+
+  private:
+    int optionIndex(const QString &name) const;
+
+    const SaneApi &m_api;
+    SANE_Handle m_handle;
+    SaneDeviceInfo m_info;
+};

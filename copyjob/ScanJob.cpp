@@ -1,0 +1,110 @@
+#include "copyjob/ScanJob.h"
+
+#include "copyjob/ScanImageAssembler.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <vector>
+
+ScanJob::ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit)
+    : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit)
+{}
+
+ScanJob::~ScanJob()
+{
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void ScanJob::start()
+{
+    m_thread = QThread::create([this] { run(); });
+    connect(m_thread, &QThread::finished, this, &ScanJob::finished);
+    m_thread->start();
+}
+
+bool ScanJob::isRunning() const
+{
+    return m_thread && !m_thread->isFinished();
+}
+
+bool ScanJob::wait(int msecs)
+{
+    return !m_thread || m_thread->wait(QDeadlineTimer(msecs));
+}
+
+void ScanJob::cancelNow()
+{
+    m_cancelRequested = true;
+    if (!m_cancelCalled.exchange(true))
+        m_api.cancel(m_handle);
+}
+
+int ScanJob::progress() const
+{
+    const qint64 expected = m_expected;
+    if (expected <= 0)
+        return -1;
+    return int(std::min<qint64>(1000, m_received * 1000 / expected));
+}
+
+void ScanJob::run()
+{
+    ScanImageAssembler assembler(m_memoryLimit);
+    assembler.setResolution(m_dpi);
+    std::vector<SANE_Byte> buffer(256 * 1024);
+    bool lastFrame = false;
+    SANE_Status failure = SANE_STATUS_GOOD;
+
+    while (!lastFrame && m_outcome.ok && failure == SANE_STATUS_GOOD && !m_cancelRequested) {
+        SANE_Status status = m_api.start(m_handle);
+        SANE_Parameters params{};
+        if (status == SANE_STATUS_GOOD)
+            status = m_api.get_parameters(m_handle, &params);
+        if (status != SANE_STATUS_GOOD) {
+            failure = status;
+            break;
+        }
+        // The parameters read after sane_start are the ones that hold.
+        m_outcome = assembler.beginFrame(params);
+        if (!m_outcome.ok)
+            break;
+        m_expected = assembler.expectedBytes();
+        lastFrame = params.last_frame;
+        for (;;) {
+            if (m_cancelRequested)
+                break;
+            SANE_Int length = 0;
+            status = m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
+            if (status == SANE_STATUS_GOOD) {
+                m_outcome = assembler.addData(buffer.data(), length);
+                m_received = assembler.receivedBytes();
+                if (!m_outcome.ok)
+                    break;
+            } else if (status == SANE_STATUS_EOF) {
+                m_outcome = assembler.endFrame();
+                break;
+            } else {
+                failure = status;
+                break;
+            }
+        }
+    }
+
+    if (m_cancelRequested) {
+        m_cancelled = true;
+        m_outcome = Outcome::failure(QCoreApplication::translate("Scanner", "Scan cancelled."));
+    } else if (failure != SANE_STATUS_GOOD) {
+        m_outcome = Outcome::failure(saneStatusMessage(failure));
+    } else if (m_outcome.ok && assembler.isComplete()) {
+        m_image = assembler.takeImage();
+    } else if (m_outcome.ok) {
+        m_outcome = Outcome::failure(saneStatusMessage(SANE_STATUS_EOF));
+    }
+    // Ends the scan in every case, a finished one included, as SANE asks.
+    if (!m_cancelCalled.exchange(true))
+        m_api.cancel(m_handle);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "copyjob/Outcome.h"
+#include "copyjob/SaneApi.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <atomic>
+
+class QThread;
+
+// One page read from an open SANE handle on a thread of its own, so the
+// window keeps repainting and Cancel stays live while the scanner works.
+// Everything but requestCancel() and cancelNow() is for the thread that made
+// the job; the results are read after finished().
+class ScanJob : public QObject
+{
+    Q_OBJECT
+  public:
+    // memoryLimit as for ScanImageAssembler (0: the machine's memory).
+    ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0);
+    ~ScanJob() override; // waits for the thread
+
+    void start();
+    bool isRunning() const;
+    // Asks the reading thread to stop at its next block.
+    void requestCancel() { m_cancelRequested = true; }
+    // sane_cancel from this thread, for a device that does not hand back a
+    // block: SANE allows it while sane_read waits elsewhere.
+    void cancelNow();
+    // Waits up to msecs for the thread; true when it has ended.
+    bool wait(int msecs);
+
+    // Permille of the page read so far; -1 while its size is unknown.
+    int progress() const;
+
+    bool wasCancelled() const { return m_cancelled; }
+    const Outcome &outcome() const { return m_outcome; }
+    QImage takeImage() { return std::exchange(m_image, QImage()); }
+
+  signals:
+    void finished();
+
+  private:
+    void run();
+
+    const SaneApi &m_api;
+    SANE_Handle m_handle;
+    double m_dpi;
+    qint64 m_memoryLimit;
+    QThread *m_thread = nullptr;
+
+    std::atomic<bool> m_cancelRequested{false};
+    std::atomic<bool> m_cancelCalled{false};
+    std::atomic<qint64> m_expected{-1};
+    std::atomic<qint64> m_received{0};
+
+    // Written by the reading thread, read after it ended.
+    bool m_cancelled = false;
+    Outcome m_outcome;
+    QImage m_image;
+};
