@@ -1,0 +1,108 @@
+// Times the scan dialog coming up and a whole-bed colour page at 300 dpi
+// arriving on the clipboard, driven like a user through the dialog.
+
+#include "copyjob/SaneScannerLayer.h"
+#include "harness/SaneTestScanner.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Notes when the scan dialog is first shown.
+class ShowWatch : public QObject
+{
+  public:
+    QElapsedTimer *clock = nullptr;
+    qint64 shownAt = -1;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && shownAt < 0 &&
+            watched->objectName() == QLatin1String("ScanDialog"))
+            shownAt = clock->nsecsElapsed();
+        return false;
+    }
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+qint64 peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
+
+    SaneTestScanner scanner;
+    if (!scanner.isValid()) {
+        std::fprintf(stderr, "%s\n", qPrintable(scanner.errorString()));
+        return 1;
+    }
+    SaneScannerLayer layer;
+    if (!layer.TWAIN_IsAvailable()) {
+        std::fprintf(stderr, "SANE is not available\n");
+        return 1;
+    }
+    QElapsedTimer clock;
+    ShowWatch watch;
+    watch.clock = &clock;
+    app.installEventFilter(&watch);
+
+    std::vector<double> openMs, scanMs, totalMs;
+    const qint64 baseKiB = peakKiB();
+    QSize size;
+    for (int i = 0; i < runs; ++i) {
+        QGuiApplication::clipboard()->clear();
+        watch.shownAt = -1;
+        qint64 scanPressedAt = -1;
+        // The dialog's own defaults: the whole bed, 300 dpi, colour.
+        ScanDialogDriver driver;
+        driver.then([&](QDialog *) { scanPressedAt = clock.nsecsElapsed(); }).pressEnter().start();
+        clock.start();
+        const int result = layer.TWAIN_AcquireToClipboard(nullptr, 0);
+        const qint64 doneAt = clock.nsecsElapsed();
+        if (result != 1 || !driver.succeeded()) {
+            std::fprintf(stderr, "run %d failed: %s\n", i, qPrintable(driver.failure()));
+            return 1;
+        }
+        size = QGuiApplication::clipboard()->image().size();
+        openMs.push_back(watch.shownAt / 1e6);
+        scanMs.push_back((doneAt - scanPressedAt) / 1e6);
+        totalMs.push_back(doneAt / 1e6);
+    }
+    const qint64 raw = qint64(size.width()) * size.height() * 3;
+    std::printf("page %d x %d colour, raw %.1f MiB, %d runs\n", size.width(), size.height(),
+                raw / 1048576.0, runs);
+    std::printf("open scan dialog:        median %8.1f ms\n", median(openMs));
+    std::printf("Scan pressed to page:    median %8.1f ms\n", median(scanMs));
+    std::printf("whole acquisition:       median %8.1f ms\n", median(totalMs));
+    std::printf("peak RSS %.1f MiB (before the first scan %.1f MiB); bound raw x 2 + 80 = "
+                "%.1f MiB\n",
+                peakKiB() / 1024.0, baseKiB / 1024.0, raw * 2 / 1048576.0 + 80);
+    return 0;
+}
