@@ -25,8 +25,8 @@ SaneScannerLayer::~SaneScannerLayer()
     }
     if (m_initialised)
         m_api.exit();
-    if (m_handle)
-        dlclose(m_handle);
+    // libsane stays mapped: backends may leave a reader thread or a handler
+    // behind that still points into their code, and unloading buys nothing.
 }
 
 bool SaneScannerLayer::load()

@@ -7,6 +7,12 @@
 
 #include <vector>
 
+namespace {
+
+constexpr unsigned long kSettleAfterErrorMsecs = 150;
+
+} // namespace
+
 ScanJob::ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit)
     : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit)
 {}
@@ -103,6 +109,14 @@ void ScanJob::run()
         m_image = assembler.takeImage();
     } else if (m_outcome.ok) {
         m_outcome = Outcome::failure(saneStatusMessage(SANE_STATUS_EOF));
+    }
+    if (failure != SANE_STATUS_GOOD && !m_cancelRequested) {
+        // Backends built on sanei_thread stop their reader thread with an
+        // asynchronous pthread_cancel. Cancelled while it is still starting
+        // up (allocating, formatting a message) it dies holding a libc lock
+        // and the whole program hangs later. A device that just failed loses
+        // nothing by being given a moment to settle first.
+        QThread::msleep(kSettleAfterErrorMsecs);
     }
     // Ends the scan in every case, a finished one included, as SANE asks.
     if (!m_cancelCalled.exchange(true))
