@@ -19,7 +19,10 @@ class tst_clipboard_x11 : public QObject
 {
     Q_OBJECT
 
-  private slots:
+    // One test scanner for the whole run: SANE reads its configuration once.
+    SaneTestScanner sane;
+
+private slots:
     void anotherProgramReadsThePage_data()
     {
         QTest::addColumn<QString>("mode");
@@ -37,7 +40,6 @@ class tst_clipboard_x11 : public QObject
         if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
             QSKIP("xclip is not installed");
 
-        SaneTestScanner sane;
         QVERIFY2(sane.isValid(), qPrintable(sane.errorString()));
         SaneScannerLayer scanner;
         scanner.setOptionPreset(QStringLiteral("test-picture"), QStringLiteral("Grid"));
