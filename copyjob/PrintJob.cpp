@@ -6,13 +6,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cstring>
 #include <optional>
+#include <vector>
+
+#include <zlib.h>
 
 namespace {
 
@@ -28,22 +31,247 @@ int PictureResolution(const QImage &picture)
     return qMax(1, qRound(dotsPerMeter * 0.0254));
 }
 
+namespace {
+
+// How the picture's samples go into the PDF.
+enum class Samples { Bits, Grey, Rgb };
+
+// Writes a one-page PDF to a device, keeping the byte offsets the cross
+// reference table needs. The first failed write makes every later one a no-op.
+class PdfOut
+{
+public:
+    explicit PdfOut(QIODevice &device) : m_device(device) {}
+
+    bool ok() const { return m_ok; }
+    void write(const char *data, qint64 size)
+    {
+        if (m_ok && m_device.write(data, size) != size)
+            m_ok = false;
+        m_written += size;
+    }
+    void write(const QByteArray &text) { write(text.constData(), text.size()); }
+    void beginObject(int number)
+    {
+        m_offsets.resize(qMax<qsizetype>(m_offsets.size(), number));
+        m_offsets[number - 1] = m_written;
+        write(QByteArray::number(number) + " 0 obj\n");
+    }
+    void finish(int root, int info)
+    {
+        const qint64 xref = m_written;
+        QByteArray table =
+            "xref\n0 " + QByteArray::number(m_offsets.size() + 1) + "\n0000000000 65535 f \n";
+        for (const qint64 offset : std::as_const(m_offsets))
+            table += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        table += "trailer\n<< /Size " + QByteArray::number(m_offsets.size() + 1) + " /Root " +
+                 QByteArray::number(root) + " 0 R /Info " + QByteArray::number(info) +
+                 " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        write(table);
+    }
+
+private:
+    QIODevice &m_device;
+    QList<qint64> m_offsets;
+    qint64 m_written = 0;
+    bool m_ok = true;
+};
+
+// A number as PDF writes it: plain decimal, no exponent.
+QByteArray pdfNumber(double value)
+{
+    QByteArray text = QByteArray::number(value, 'f', 4);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text == "-0" ? QByteArray("0") : text;
+}
+
+// Text for a PDF string literal.
+QByteArray pdfText(const QString &text)
+{
+    QByteArray latin = text.toLatin1();
+    latin.replace('\\', "\\\\").replace('(', "\\(").replace(')', "\\)");
+    return '(' + latin + ')';
+}
+
+Samples samplesOf(const QImage &picture)
+{
+    switch (picture.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB: {
+        // QImage::isGrayscale() says no to every 1-bit picture.
+        const QList<QRgb> table = picture.colorTable();
+        const bool grey = table.size() == 2 && qIsGray(table[0]) && qIsGray(table[1]);
+        return grey ? Samples::Bits : Samples::Rgb;
+    }
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
+        return Samples::Grey;
+    case QImage::Format_Indexed8:
+        return picture.isGrayscale() ? Samples::Grey : Samples::Rgb;
+    default:
+        return Samples::Rgb;
+    }
+}
+
+// Row y of the picture as PDF samples: one bit, one byte or three bytes a
+// pixel. Only the one row is ever converted, so a large page is not copied.
+void sampleRow(const QImage &picture, Samples samples, int y, uchar *row)
+{
+    const int w = picture.width();
+    const uchar *src = picture.constScanLine(y);
+    switch (samples) {
+    case Samples::Bits:
+        if (picture.format() == QImage::Format_Mono) {
+            std::memcpy(row, src, size_t((w + 7) / 8));
+        } else {
+            std::memset(row, 0, size_t((w + 7) / 8));
+            for (int x = 0; x < w; ++x)
+                if (src[x >> 3] & (1 << (x & 7)))
+                    row[x >> 3] = uchar(row[x >> 3] | (0x80 >> (x & 7)));
+        }
+        return;
+    case Samples::Grey:
+        if (picture.format() == QImage::Format_Grayscale8) {
+            std::memcpy(row, src, size_t(w));
+        } else if (picture.format() == QImage::Format_Grayscale16) {
+            // Printers take eight bits a sample, as Qt's own output gave them.
+            const auto *wide = reinterpret_cast<const quint16 *>(src);
+            for (int x = 0; x < w; ++x)
+                row[x] = uchar((wide[x] * 255u + 32767u) / 65535u);
+        } else {
+            const QList<QRgb> table = picture.colorTable();
+            for (int x = 0; x < w; ++x)
+                row[x] = uchar(src[x] < table.size() ? qGray(table[src[x]]) : 0);
+        }
+        return;
+    case Samples::Rgb:
+        if (picture.format() == QImage::Format_RGB888) {
+            std::memcpy(row, src, size_t(w) * 3);
+        } else if (!picture.hasAlphaChannel()) {
+            const QImage line = picture.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
+            std::memcpy(row, line.constScanLine(0), size_t(w) * 3);
+        } else {
+            // Paper is white: what shows through a transparent pixel.
+            const QImage line =
+                picture.copy(0, y, w, 1).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const auto *argb = reinterpret_cast<const QRgb *>(line.constScanLine(0));
+            for (int x = 0; x < w; ++x) {
+                const int paper = 255 - qAlpha(argb[x]);
+                row[3 * x] = uchar(qRed(argb[x]) + paper);
+                row[3 * x + 1] = uchar(qGreen(argb[x]) + paper);
+                row[3 * x + 2] = uchar(qBlue(argb[x]) + paper);
+            }
+        }
+        return;
+    }
+}
+
+// The picture's samples, deflated row by row into the PDF. A fast level: the
+// page goes to a local queue, where time counts more than a few bytes.
+bool writeImageStream(PdfOut &pdf, const QImage &picture, Samples samples, qint64 &length)
+{
+    const int bitsPerPixel = samples == Samples::Bits ? 1 : samples == Samples::Grey ? 8 : 24;
+    const qint64 rowBytes = (qint64(picture.width()) * bitsPerPixel + 7) / 8;
+    std::vector<uchar> row(static_cast<size_t>(rowBytes));
+    std::vector<uchar> buffer(256 * 1024);
+
+    z_stream zs{};
+    if (deflateInit(&zs, Z_BEST_SPEED) != Z_OK)
+        return false;
+    length = 0;
+    bool ok = true;
+    const auto pump = [&](int flush) {
+        int status = Z_OK;
+        do {
+            zs.next_out = buffer.data();
+            zs.avail_out = uInt(buffer.size());
+            status = deflate(&zs, flush);
+            const qint64 produced = qint64(buffer.size()) - zs.avail_out;
+            pdf.write(reinterpret_cast<const char *>(buffer.data()), produced);
+            length += produced;
+        } while (status == Z_OK && zs.avail_out == 0);
+        return (status == Z_OK || status == Z_BUF_ERROR || status == Z_STREAM_END) && pdf.ok();
+    };
+    for (int y = 0; ok && y < picture.height(); ++y) {
+        sampleRow(picture, samples, y, row.data());
+        zs.next_in = row.data();
+        zs.avail_in = uInt(rowBytes);
+        ok = pump(Z_NO_FLUSH);
+    }
+    ok = ok && pump(Z_FINISH);
+    deflateEnd(&zs);
+    return ok;
+}
+
+} // namespace
+
 bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
                   double width, double height)
 {
-    QPdfWriter pdf(&out);
-    pdf.setCreator(QStringLiteral("Mirel"));
-    pdf.setTitle(kJobTitle);
-    pdf.setPageLayout(layout);
-    // One picture pixel is one device pixel: at 100 % the page keeps its size.
-    pdf.setResolution(dpi);
-    QPainter painter;
-    if (!painter.begin(&pdf))
+    if (picture.isNull() || dpi <= 0)
         return false;
-    // Qt's PDF output would otherwise store a colour page as JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(QRectF(0.0, 0.0, width, height), picture);
-    return painter.end();
+    // Written by hand rather than through QPdfWriter: Qt converts the whole
+    // picture to 32 bits and deflates it in memory at a slow level, which for
+    // a 600 dpi page costs several times the page's own memory and seconds.
+    const QSize page = layout.fullRectPoints().size();
+    const QMarginsF margins = layout.marginsPoints();
+    // One picture pixel is one device pixel of 1/dpi inch: at 100 % the copy
+    // keeps the original's size. The picture starts at the top-left corner of
+    // the printable area; PDF counts upwards from the bottom of the page.
+    const double points = 72.0 / dpi;
+    const double w = width * points;
+    const double h = height * points;
+    const double left = margins.left();
+    const double bottom = page.height() - margins.top() - h;
+
+    const Samples samples = samplesOf(picture);
+    QByteArray colour = samples == Samples::Rgb ? "/DeviceRGB" : "/DeviceGray";
+    QByteArray bits = samples == Samples::Bits ? "1" : "8";
+    QByteArray decode;
+    if (samples == Samples::Bits) {
+        // A bit's meaning comes from the picture's own two colours.
+        const QList<QRgb> table = picture.colorTable();
+        const QRgb zero = table.value(0, qRgb(0, 0, 0));
+        const QRgb one = table.value(1, qRgb(255, 255, 255));
+        decode = " /Decode [" + pdfNumber(qGray(zero) / 255.0) + ' ' +
+                 pdfNumber(qGray(one) / 255.0) + ']';
+    }
+
+    PdfOut pdf(out);
+    pdf.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    pdf.beginObject(1);
+    pdf.write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+    pdf.beginObject(2);
+    pdf.write("<< /Type /Pages /Kids [3 0 R] /Count 1 >>\nendobj\n");
+    pdf.beginObject(3);
+    pdf.write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + QByteArray::number(page.width()) +
+              ' ' + QByteArray::number(page.height()) +
+              "] /Resources << /XObject << /Im0 5 0 R >> >> /Contents 4 0 R >>\nendobj\n");
+    const QByteArray content = "q\n" + pdfNumber(w) + " 0 0 " + pdfNumber(h) + ' ' +
+                               pdfNumber(left) + ' ' + pdfNumber(bottom) + " cm\n/Im0 Do\nQ\n";
+    pdf.beginObject(4);
+    pdf.write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+              "endstream\nendobj\n");
+    pdf.beginObject(5);
+    pdf.write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
+              " /Height " + QByteArray::number(picture.height()) + " /ColorSpace " + colour +
+              " /BitsPerComponent " + bits + decode +
+              " /Filter /FlateDecode /Length 6 0 R >>\nstream\n");
+    qint64 length = 0;
+    if (!writeImageStream(pdf, picture, samples, length))
+        return false;
+    pdf.write("\nendstream\nendobj\n");
+    pdf.beginObject(6);
+    pdf.write(QByteArray::number(length) + "\nendobj\n");
+    pdf.beginObject(7);
+    pdf.write("<< /Title " + pdfText(kJobTitle) +
+              " /Creator (Mirel) /Producer (Mirel) >>\n"
+              "endobj\n");
+    pdf.finish(1, 7);
+    return pdf.ok();
 }
 
 Outcome PrintCopies(qint16 &copies, qint16 intScale, ApplicationPrinter &printer)
