@@ -5,32 +5,10 @@
 #include "copyjob/ScannerLayer.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-
-namespace {
-
-// The dialog's font is named as the original design names it; the desktop's
-// sans-serif stands in for it (the main window installs the same substitution).
-QFont dialogFont()
-{
-    static const bool substituted = [] {
-        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
-        return true;
-    }();
-    (void)substituted;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-} // namespace
 
 QString VersionNumberText(int versionTimes100, const QLocale &locale)
 {
@@ -54,7 +32,7 @@ frmAbout::frmAbout(ScannerLayer &scanner)
     setModal(false);
     setSizeGripEnabled(false);
     setWindowIcon(LoadAppIcon());
-    setFont(dialogFont());
+    setFont(DesignFont(8));
 
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));

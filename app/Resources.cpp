@@ -1,6 +1,7 @@
 #include "app/Resources.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QHash>
 #include <QTextStream>
 
@@ -43,4 +44,19 @@ QImage LoadResPicture(int id)
 QIcon LoadAppIcon()
 {
     return QIcon(QStringLiteral(":/icons/mirel.ico"));
+}
+
+QFont DesignFont(int pointSize)
+{
+    static const bool substituted = [] {
+        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
 }

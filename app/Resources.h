@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -25,3 +26,7 @@ QImage LoadResPicture(int id);
 
 // The application icon, 32 x 32 and 16 x 16.
 QIcon LoadAppIcon();
+
+// "MS Sans Serif" at this size, regular, as the windows' layout names it; the
+// desktop's sans-serif stands in for that family.
+QFont DesignFont(int pointSize);

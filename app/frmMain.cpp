@@ -11,7 +11,6 @@
 #include "panel/GlyphDisplay.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,27 +21,6 @@ const QColor kBrightGreen{0, 255, 0};
 const QColor kDarkGreen{0, 128, 0};
 const QColor kRed{255, 0, 0};
 
-// The panel's font is named as the original design names it; the desktop's
-// sans-serif stands in for it.
-void installFontSubstitution()
-{
-    static const bool done = [] {
-        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
-        return true;
-    }();
-    (void)done;
-}
-
-QFont panelFont(int pointSize)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(pointSize);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
 } // namespace
 
 frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *parent)
@@ -51,12 +29,11 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
       m_scanner(scanner), m_printer(printer),
       m_image(kClientWidth, kClientHeight, QImage::Format_RGB32)
 {
-    installFontSubstitution();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(mirel::kApplicationTitle));
     setWindowIcon(LoadAppIcon());
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(panelFont(8));
+    setFont(DesignFont(8));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
@@ -110,7 +87,7 @@ LabelButton *frmMain::addLabel(const char *name, int left, int top, int pointSiz
 {
     auto *label = new LabelButton(this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(panelFont(pointSize));
+    label->setFont(DesignFont(pointSize));
     label->setForeColor(color);
     label->setCaption(QString::fromLatin1(name).mid(3));
     label->move(left, top);
