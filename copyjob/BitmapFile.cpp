@@ -67,17 +67,47 @@ void convertRow(const QImage &img, Kind kind, int y, char *row)
         }
         break;
     case Kind::Colour: {
-        // One row at a time: a whole-page conversion would double the memory.
-        const QImage line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
-        const uchar *src = line.constScanLine(0);
+        auto *out = reinterpret_cast<uchar *>(row);
+        // A scanned page and most pictures are read in place; the rest are
+        // converted one row at a time: a whole-page conversion would double
+        // the memory.
+        if (img.format() == QImage::Format_RGB32) {
+            const auto *src = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                out[3 * x] = uchar(qBlue(src[x]));
+                out[3 * x + 1] = uchar(qGreen(src[x]));
+                out[3 * x + 2] = uchar(qRed(src[x]));
+            }
+            break;
+        }
+        QImage line;
+        const uchar *src = img.constScanLine(y);
+        if (img.format() != QImage::Format_RGB888) {
+            line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
+            src = line.constScanLine(0);
+        }
         for (int x = 0; x < w; ++x) {
-            row[3 * x] = char(src[3 * x + 2]);
-            row[3 * x + 1] = char(src[3 * x + 1]);
-            row[3 * x + 2] = char(src[3 * x]);
+            out[3 * x] = src[3 * x + 2];
+            out[3 * x + 1] = src[3 * x + 1];
+            out[3 * x + 2] = src[3 * x];
         }
         break;
     }
     }
+}
+
+// A short write is tried again, so a full disk ends in an error the device
+// records (Qt reports a partly written block as a short count, not an error).
+bool writeAll(QIODevice &device, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = device.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
 }
 
 // Qt's write errors on a full disk come out as "Unknown error"; the system's
@@ -137,11 +167,19 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
     if (device.write(header.data(), qint64(header.size())) != qint64(header.size()))
         return false;
 
-    std::vector<char> row(size_t(stride), 0);
+    // Rows go out in blocks of about a megabyte: a row at a time, a large
+    // page costs thousands of system calls.
+    const qint64 rowsPerBlock = qMax<qint64>(1, (qint64(1) << 20) / stride);
+    std::vector<char> block(static_cast<size_t>(stride * rowsPerBlock), 0);
+    qint64 filled = 0;
     for (int y = img.height() - 1; y >= 0; --y) {
-        convertRow(img, kind, y, row.data());
-        if (device.write(row.data(), stride) != stride)
-            return false;
+        convertRow(img, kind, y, block.data() + filled);
+        filled += stride;
+        if (filled == qint64(block.size()) || y == 0) {
+            if (!writeAll(device, block.data(), filled))
+                return false;
+            filled = 0;
+        }
     }
     return true;
 }
