@@ -1,0 +1,365 @@
+// The real Copy command, driven like a user, against SANE's test scanner and a
+// private CUPS scheduler: full-bed pages at several resolutions, grey and
+// colour, 100 % and 200 %, printed straight away or saved. Each run is a
+// fresh process, so its peak resident memory is its own. On the same pages,
+// in the same environment, the plain command-line routes are timed too:
+//
+//     scanimage ... --format=png | lp -d QUEUE      (printing)
+//     scanimage ... --format=tiff > FILE            (saving)
+//
+//     bench_copy [--runs N] [--dpi 150,300,600] [--mode Gray,Color]
+//                [--scale 100,200] [--route print,save]
+//
+// Times run from the press of Scan (the Enter key reaching the scan dialog) to
+// the Copy command returning, which is after the job was handed over
+// (cupsFinishDestDocument) or the file was closed. The moments the save
+// dialog waits for its (automatic) user are left out. Medians throughout.
+#include "app/LabelButton.h"
+#include "app/frmMain.h"
+#include "copyjob/ApplicationPrinter.h"
+#include "copyjob/BitmapFile.h"
+#include "copyjob/SaneScannerLayer.h"
+#include "harness/CopyDriving.h"
+#include "harness/CupsTestServer.h"
+#include "harness/SaneTestScanner.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+const QString kQueue = QStringLiteral("bench");
+const QString kPicture = QStringLiteral("Color pattern");
+
+QElapsedTimer &clock()
+{
+    static QElapsedTimer c;
+    return c;
+}
+
+double nowMs()
+{
+    return clock().nsecsElapsed() / 1e6;
+}
+
+// Times the acquisition; everything else goes straight to the real layer.
+class TimedScanner : public ScannerLayer
+{
+public:
+    explicit TimedScanner(ScannerLayer &inner) : m_inner(inner) {}
+    int TWAIN_IsAvailable() override { return m_inner.TWAIN_IsAvailable(); }
+    int TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override
+    {
+        const int result = m_inner.TWAIN_AcquireToClipboard(owner, pixelTypes);
+        returnedAt = nowMs();
+        return result;
+    }
+    int TWAIN_SelectImageSource(QWidget *owner) override
+    {
+        return m_inner.TWAIN_SelectImageSource(owner);
+    }
+    int TWAIN_EasyVersion() override { return m_inner.TWAIN_EasyVersion(); }
+
+    double returnedAt = -1;
+
+private:
+    ScannerLayer &m_inner;
+};
+
+// Notes the press of Scan and the time the save dialog stood waiting.
+class Moments : public QObject
+{
+public:
+    double scanPressedAt = -1;
+    double saveShownAt = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && scanPressedAt < 0) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && widget &&
+                widget->window()->objectName() == QLatin1String("ScanDialog"))
+                scanPressedAt = nowMs();
+        } else if (event->type() == QEvent::Show && saveShownAt < 0 &&
+                   watched->objectName() == QLatin1String("SaveDialog")) {
+            saveShownAt = nowMs();
+        }
+        return false;
+    }
+};
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Qt's notes about what the offscreen platform cannot do are not results.
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !message.contains(QLatin1String("propagateSizeHints")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// One copy in this process. Prints "<scan ms> <copy ms> <after-scan ms>
+// <write ms> <width> <height> <bytes per pixel> <peak KiB>".
+int copyOnce(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietHandler);
+    const bool save = qstrcmp(argv[2], "save") == 0;
+    const int dpi = atoi(argv[3]);
+    const QString mode = QString::fromLatin1(argv[4]);
+    const int scale = atoi(argv[5]);
+    const QString target = QFile::decodeName(argv[6]);
+    QApplication app(argc, argv);
+    clock().start();
+
+    SaneScannerLayer sane;
+    sane.setOptionPreset(QStringLiteral("test-picture"), kPicture);
+    TimedScanner scanner(sane);
+    ApplicationPrinter printer;
+    frmMain form(scanner, printer);
+    form.Form_Load();
+    setCopyRoute(form, save ? CopyRoute::Save : CopyRoute::PrintToDefault);
+    while (form.counters().scale() < scale)
+        form.counters().stepScale(4); // up by 1
+    while (form.counters().scale() > scale)
+        form.counters().stepScale(3); // down by 1
+
+    MessageWatcher messages;
+    Moments moments;
+    app.installEventFilter(&moments);
+    double saveAcceptedAt = -1;
+    if (save)
+        answerSaveDialog(target, nullptr, nullptr, nullptr, [&] { saveAcceptedAt = nowMs(); });
+    ScanDialogDriver driver;
+    driver.chooseResolution(dpi).chooseMode(mode).pressEnter().start();
+
+    QTest::mouseClick(form.lblCopy, Qt::LeftButton);
+    const double doneAt = nowMs();
+
+    if (!driver.succeeded() || !messages.texts.isEmpty() || moments.scanPressedAt < 0) {
+        std::fprintf(stderr, "copy failed: %s %s\n", qPrintable(driver.failure()),
+                     qPrintable(messages.texts.join(u' ')));
+        return 1;
+    }
+    if (save && (saveAcceptedAt < 0 || !QFile::exists(target))) {
+        std::fprintf(stderr, "nothing saved\n");
+        return 1;
+    }
+    const double waited = save ? saveAcceptedAt - moments.saveShownAt : 0.0;
+    const QImage page = QGuiApplication::clipboard()->image();
+    // The file alone: the same page saved once more, beside the first.
+    double writeMs = 0;
+    if (save) {
+        const QString again = target + QStringLiteral(".again");
+        QElapsedTimer timer;
+        timer.start();
+        const Outcome saved = SaveBitmapFile(page, again);
+        writeMs = timer.nsecsElapsed() / 1e6;
+        QFile::remove(again);
+        if (!saved.ok)
+            return 1;
+    }
+    const int bytesPerPixel = qMax(1, page.depth() / 8);
+    std::printf("%.1f %.1f %.1f %.1f %d %d %d %ld\n", scanner.returnedAt - moments.scanPressedAt,
+                doneAt - moments.scanPressedAt - waited, doneAt - scanner.returnedAt - waited,
+                writeMs, page.width(), page.height(), bytesPerPixel, peakKiB());
+    return 0;
+}
+
+template <typename T> T median(QList<T> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    if (n == 0)
+        return T();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QStringList listArgument(const QStringList &args, const QString &name, const QString &fallback)
+{
+    const qsizetype at = args.indexOf(name);
+    return (at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback).split(u',');
+}
+
+qint64 lastSpooledSize(const CupsTestServer &cups)
+{
+    const auto jobs = cups.jobs(kQueue);
+    if (jobs.isEmpty())
+        return -1;
+    const QString path = cups.documentPath(jobs.last().id);
+    const qint64 size = QFile(path).size();
+    // The spool keeps every document; the next run needs the room.
+    QFile::remove(path);
+    return size;
+}
+
+struct Case
+{
+    bool save;
+    int dpi;
+    QString mode;
+    int scale;
+};
+
+struct Figures
+{
+    QList<double> scanMs, copyMs, afterMs, writeMs, baseMs, bytes, baseBytes, peakMiB;
+    double rawMiB = 0;
+};
+
+bool runMirel(const Case &c, const QString &target, const CupsTestServer &cups, Figures &f)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--one"), c.save ? QStringLiteral("save") : QStringLiteral("print"),
+                 QString::number(c.dpi), c.mode, QString::number(c.scale), target});
+    if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit ||
+        child.exitCode() != 0)
+        return false;
+    const QList<QByteArray> v = child.readAllStandardOutput().simplified().split(' ');
+    if (v.size() != 8)
+        return false;
+    f.scanMs << v[0].toDouble();
+    f.copyMs << v[1].toDouble();
+    f.afterMs << v[2].toDouble();
+    f.writeMs << v[3].toDouble();
+    f.rawMiB = v[4].toDouble() * v[5].toDouble() * v[6].toDouble() / 1048576.0;
+    f.peakMiB << v[7].toDouble() / 1024.0;
+    if (c.save) {
+        f.bytes << double(QFile(target).size());
+        QFile::remove(target);
+    } else {
+        f.bytes << double(lastSpooledSize(cups));
+    }
+    return true;
+}
+
+bool runBaseline(const Case &c, const QString &target, const CupsTestServer &cups, Figures &f)
+{
+    const QString scan =
+        QStringLiteral("scanimage -d test:0 --mode %1 --resolution %2 -l 0 -t 0 -x 200 -y 200 "
+                       "--test-picture '%3'")
+            .arg(c.mode)
+            .arg(c.dpi)
+            .arg(kPicture);
+    const QString line = c.save ? scan + QStringLiteral(" --format=tiff > '%1'").arg(target)
+                                : scan + QStringLiteral(" --format=png | lp -d %1 -t baseline "
+                                                        ">/dev/null")
+                                             .arg(kQueue);
+    QProcess shell;
+    shell.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    shell.start(QStringLiteral("/bin/bash"),
+                {QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), line});
+    if (!shell.waitForFinished(600000) || shell.exitCode() != 0)
+        return false;
+    f.baseMs << timer.nsecsElapsed() / 1e6;
+    if (c.save) {
+        f.baseBytes << double(QFile(target).size());
+        QFile::remove(target);
+    } else {
+        f.baseBytes << double(lastSpooledSize(cups));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 7 && qstrcmp(argv[1], "--one") == 0)
+        return copyOnce(argc, argv);
+
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const qsizetype runsAt = args.indexOf(QStringLiteral("--runs"));
+    const int runs =
+        runsAt >= 0 && runsAt + 1 < args.size() ? qMax(1, args[runsAt + 1].toInt()) : 5;
+    const QStringList dpis =
+        listArgument(args, QStringLiteral("--dpi"), QStringLiteral("150,300,600"));
+    const QStringList modes =
+        listArgument(args, QStringLiteral("--mode"), QStringLiteral("Gray,Color"));
+    const QStringList scales =
+        listArgument(args, QStringLiteral("--scale"), QStringLiteral("100,200"));
+    const QStringList routes =
+        listArgument(args, QStringLiteral("--route"), QStringLiteral("print,save"));
+
+    SaneTestScanner sane(1);
+    if (!sane.isValid()) {
+        std::fprintf(stderr, "no test scanner: %s\n", qPrintable(sane.errorString()));
+        return 1;
+    }
+    CupsTestServer cups;
+    // A raw queue: the scheduler passes documents on untouched, so no filter
+    // competes with the next run for the processor.
+    if (!cups.start() || !cups.addQueue(kQueue, false) || !cups.setDefault(kQueue)) {
+        std::fprintf(stderr, "no scheduler: %s\n", qPrintable(cups.lastError()));
+        return 1;
+    }
+    QTemporaryDir out;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(out.path()));
+    const QString target = out.filePath(QStringLiteral("page"));
+
+    std::printf("Full bed 200 x 200 mm, test picture \"%s\", %d runs per case, medians; "
+                "a fresh process per Mirel run\n",
+                qPrintable(kPicture), runs);
+    std::printf("| route | dpi | mode | scale | scan ms | Mirel ms | after scan ms | of it file ms "
+                "| baseline ms | ratio | target | Mirel bytes | baseline bytes | peak RSS MiB "
+                "| limit MiB |\n");
+    std::printf("|---|---:|---|---:|---:|---:|---:|---:|---:|---:|---|---:|---:|---:|---:|\n");
+    std::fflush(stdout);
+    bool allMet = true;
+    for (const QString &route : routes)
+        for (const QString &dpi : dpis)
+            for (const QString &mode : modes)
+                for (const QString &scale : scales) {
+                    const Case c{route == QLatin1String("save"), dpi.toInt(), mode, scale.toInt()};
+                    Figures f;
+                    // Alternating, so both see the same state of the machine.
+                    for (int run = 0; run < runs; ++run) {
+                        if (!runMirel(c, target, cups, f) || !runBaseline(c, target, cups, f)) {
+                            std::fprintf(stderr, "%s %d dpi %s %d %%: run %d failed\n",
+                                         qPrintable(route), c.dpi, qPrintable(mode), c.scale, run);
+                            return 1;
+                        }
+                    }
+                    const double ratio = median(f.copyMs) / median(f.baseMs);
+                    const double limit = f.rawMiB * 2 + 80;
+                    const bool met = ratio <= 1.2 && median(f.peakMiB) <= limit;
+                    allMet = allMet && met;
+                    const QByteArray fileMs =
+                        c.save ? QByteArray::number(median(f.writeMs), 'f', 0) : "-";
+                    std::printf("| %s | %d | %s | %d %% | %.0f | %.0f | %.0f | %s | %.0f | %.2f | "
+                                "%s | %.0f | %.0f | %.1f | %.1f |\n",
+                                qPrintable(route), c.dpi, qPrintable(mode), c.scale,
+                                median(f.scanMs), median(f.copyMs), median(f.afterMs),
+                                fileMs.constData(), median(f.baseMs), ratio, met ? "met" : "MISSED",
+                                median(f.bytes), median(f.baseBytes), median(f.peakMiB), limit);
+                    std::fflush(stdout);
+                }
+    std::printf(
+        "\nratio = Mirel ms / baseline ms (target <= 1.20); limit = raw page x 2 + 80 MiB\n");
+    return allMet ? 0 : 2;
+}
