@@ -10,6 +10,10 @@
 namespace {
 
 constexpr unsigned long kSettleAfterErrorMsecs = 150;
+// See run(): the tail of a frame small enough to sit whole in a pipe, and how
+// long a reader thread is given to hand it over and end.
+constexpr qint64 kFrameTailBytes = 64 * 1024;
+constexpr unsigned long kLetReaderEndMsecs = 20;
 
 } // namespace
 
@@ -80,12 +84,27 @@ void ScanJob::run()
             break;
         m_expected = assembler.expectedBytes();
         lastFrame = params.last_frame;
+        const qint64 frameBytes =
+            params.lines > 0 ? qint64(params.bytes_per_line) * params.lines : -1;
+        qint64 frameReceived = 0;
+        bool tailWaited = false;
         for (;;) {
             if (m_cancelRequested)
                 break;
+            // Backends built on sanei_thread stop their reader thread with an
+            // asynchronous pthread_cancel as soon as the last byte is read.
+            // If that lands while the thread is still freeing its buffers, it
+            // dies holding a libc lock and the program hangs later. Once the
+            // rest of the frame fits in the pipe, a short pause lets the
+            // reader write it and end before that read.
+            if (!tailWaited && frameBytes > 0 && frameBytes - frameReceived <= kFrameTailBytes) {
+                tailWaited = true;
+                QThread::msleep(kLetReaderEndMsecs);
+            }
             SANE_Int length = 0;
             status = m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
             if (status == SANE_STATUS_GOOD) {
+                frameReceived += length;
                 m_outcome = assembler.addData(buffer.data(), length);
                 m_received = assembler.receivedBytes();
                 if (!m_outcome.ok)
@@ -111,11 +130,10 @@ void ScanJob::run()
         m_outcome = Outcome::failure(saneStatusMessage(SANE_STATUS_EOF));
     }
     if (failure != SANE_STATUS_GOOD && !m_cancelRequested) {
-        // Backends built on sanei_thread stop their reader thread with an
-        // asynchronous pthread_cancel. Cancelled while it is still starting
-        // up (allocating, formatting a message) it dies holding a libc lock
-        // and the whole program hangs later. A device that just failed loses
-        // nothing by being given a moment to settle first.
+        // The same asynchronous cancel, after a failure: cancelled while it
+        // is still starting up (allocating, formatting a message) the reader
+        // dies holding a libc lock. A device that just failed loses nothing
+        // by being given a moment to settle first.
         QThread::msleep(kSettleAfterErrorMsecs);
     }
     // Ends the scan in every case, a finished one included, as SANE asks.
