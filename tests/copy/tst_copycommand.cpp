@@ -1,6 +1,7 @@
 // The Copy command end to end: the real panel, SANE's test scanner and a
 // private CUPS scheduler. Each route and each Cancel ends as a copier user
 // expects, and every failure the user can meet is said in a message.
+#include "CopyDriving.h"
 #include "CupsTestServer.h"
 #include "SaneTestScanner.h"
 #include "app/LabelButton.h"
@@ -28,54 +29,6 @@
 namespace {
 
 constexpr int kDpi = 75; // small pages keep the suite quick; the bed stays whole
-
-// Records every message box the program shows and closes it with OK.
-class MessageWatcher : public QObject
-{
-  public:
-    QStringList texts;
-    MessageWatcher() { qApp->installEventFilter(this); }
-    ~MessageWatcher() override { qApp->removeEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto *box = qobject_cast<QMessageBox *>(watched)) {
-                // Anything but the program's one kind of message is noted as such.
-                const bool plain = box->windowTitle() == QLatin1String("Mirel") &&
-                                   box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-                texts << (plain ? box->text() : QStringLiteral("NOT PLAIN: ") + box->text());
-                QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
-            }
-        return false;
-    }
-};
-
-// The save dialog as a user fills it in: type a name, press Enter.
-void answerSaveDialog(const QString &name, QString *titleSeen = nullptr,
-                      QStringList *filtersSeen = nullptr, QString *prefilled = nullptr,
-                      std::function<void()> beforeAccept = {})
-{
-    whenModalActive(QStringLiteral("SaveDialog"), [=](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        if (titleSeen)
-            *titleSeen = dialog->windowTitle();
-        if (filtersSeen)
-            *filtersSeen = dialog->nameFilters();
-        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (prefilled)
-            *prefilled = dialog->selectedFiles().value(0);
-        if (name.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        if (beforeAccept)
-            beforeAccept();
-        edit->setText(name);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
 
 QImage clipboardImage()
 {
@@ -120,7 +73,7 @@ class tst_copycommand : public QObject
 
     int jobCount(const QString &queue) const { return int(cups->jobs(queue).size()); }
 
-  private slots:
+private slots:
     void initTestCase()
     {
         sane = std::make_unique<SaneTestScanner>();
