@@ -1,5 +1,7 @@
 #include "copyjob/BitmapFile.h"
 
+#include "copyjob/PageSamples.h"
+
 #include <QDir>
 #include <QIODevice>
 #include <QImage>
@@ -8,27 +10,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
-
-enum class Kind { LineArt, Grey, Colour };
-
-Kind kindOf(const QImage &img)
-{
-    switch (img.format()) {
-    case QImage::Format_Mono:
-    case QImage::Format_MonoLSB:
-        return Kind::LineArt;
-    case QImage::Format_Grayscale8:
-    case QImage::Format_Grayscale16:
-        return Kind::Grey;
-    case QImage::Format_Indexed8:
-        return img.isGrayscale() ? Kind::Grey : Kind::Colour;
-    default:
-        return Kind::Colour;
-    }
-}
 
 template <typename T> void put(std::vector<char> &out, T value)
 {
@@ -37,63 +22,15 @@ template <typename T> void put(std::vector<char> &out, T value)
     out.insert(out.end(), p, p + sizeof(T));
 }
 
-// One BMP row (without padding) from image row y.
-void convertRow(const QImage &img, Kind kind, int y, char *row)
+// One BMP row (without padding) from image row y: BMP keeps colour as blue,
+// green, red.
+void convertRow(const QImage &img, PageSamples samples, int y, char *row)
 {
-    const int w = img.width();
-    switch (kind) {
-    case Kind::LineArt:
-        if (img.format() == QImage::Format_Mono) {
-            std::memcpy(row, img.constScanLine(y), size_t((w + 7) / 8));
-        } else {
-            const uchar *src = img.constScanLine(y);
-            std::memset(row, 0, size_t((w + 7) / 8));
-            for (int x = 0; x < w; ++x)
-                if (src[x >> 3] & (1 << (x & 7)))
-                    row[x >> 3] = char(row[x >> 3] | (0x80 >> (x & 7)));
-        }
-        break;
-    case Kind::Grey:
-        if (img.format() == QImage::Format_Grayscale16) {
-            const QImage line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_Grayscale8);
-            std::memcpy(row, line.constScanLine(0), size_t(w));
-        } else if (img.format() == QImage::Format_Indexed8) {
-            const uchar *src = img.constScanLine(y);
-            const QList<QRgb> table = img.colorTable();
-            for (int x = 0; x < w; ++x)
-                row[x] = char(src[x] < table.size() ? qGray(table[src[x]]) : 0);
-        } else {
-            std::memcpy(row, img.constScanLine(y), size_t(w));
-        }
-        break;
-    case Kind::Colour: {
-        auto *out = reinterpret_cast<uchar *>(row);
-        // A scanned page and most pictures are read in place; the rest are
-        // converted one row at a time: a whole-page conversion would double
-        // the memory.
-        if (img.format() == QImage::Format_RGB32) {
-            const auto *src = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-            for (int x = 0; x < w; ++x) {
-                out[3 * x] = uchar(qBlue(src[x]));
-                out[3 * x + 1] = uchar(qGreen(src[x]));
-                out[3 * x + 2] = uchar(qRed(src[x]));
-            }
-            break;
-        }
-        QImage line;
-        const uchar *src = img.constScanLine(y);
-        if (img.format() != QImage::Format_RGB888) {
-            line = img.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
-            src = line.constScanLine(0);
-        }
-        for (int x = 0; x < w; ++x) {
-            out[3 * x] = src[3 * x + 2];
-            out[3 * x + 1] = src[3 * x + 1];
-            out[3 * x + 2] = src[3 * x];
-        }
-        break;
-    }
-    }
+    auto *out = reinterpret_cast<uchar *>(row);
+    PageSampleRow(img, samples, y, out);
+    if (samples == PageSamples::Rgb)
+        for (int x = 0; x < img.width(); ++x)
+            std::swap(out[3 * x], out[3 * x + 2]);
 }
 
 // A short write is tried again, so a full disk ends in an error the device
@@ -126,10 +63,12 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
 {
     if (img.isNull())
         return false;
-    const Kind kind = kindOf(img);
-    const int bits = kind == Kind::LineArt ? 1 : kind == Kind::Grey ? 8 : 24;
+    const PageSamples samples = PageSamplesOf(img);
+    const int bits = samples == PageSamples::Bits ? 1 : samples == PageSamples::Grey ? 8 : 24;
     const qint64 stride = ((qint64(img.width()) * bits + 31) / 32) * 4;
-    const quint32 paletteSize = kind == Kind::LineArt ? 2 : kind == Kind::Grey ? 256 : 0;
+    const quint32 paletteSize = samples == PageSamples::Bits   ? 2
+                                : samples == PageSamples::Grey ? 256
+                                                               : 0;
     const qint64 offset = 14 + 40 + 4 * qint64(paletteSize);
     const qint64 imageSize = stride * img.height();
     if (offset + imageSize > qint64(0xFFFFFFFFu))
@@ -153,14 +92,14 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
     put<qint32>(header, img.dotsPerMeterY());
     put<quint32>(header, paletteSize);
     put<quint32>(header, 0);
-    if (kind == Kind::LineArt) {
+    if (samples == PageSamples::Bits) {
         // Bit values keep their meaning from the image's own colour table.
         const QList<QRgb> table = img.colorTable();
         for (int i = 0; i < 2; ++i) {
             const QRgb c = i < table.size() ? table[i] : (i ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
             put<quint32>(header, c & 0xFFFFFF);
         }
-    } else if (kind == Kind::Grey) {
+    } else if (samples == PageSamples::Grey) {
         for (quint32 i = 0; i < 256; ++i)
             put<quint32>(header, (i << 16) | (i << 8) | i);
     }
@@ -173,7 +112,7 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
     std::vector<char> block(static_cast<size_t>(stride * rowsPerBlock), 0);
     qint64 filled = 0;
     for (int y = img.height() - 1; y >= 0; --y) {
-        convertRow(img, kind, y, block.data() + filled);
+        convertRow(img, samples, y, block.data() + filled);
         filled += stride;
         if (filled == qint64(block.size()) || y == 0) {
             if (!writeAll(device, block.data(), filled))

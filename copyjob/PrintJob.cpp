@@ -2,6 +2,7 @@
 
 #include "copyjob/ApplicationPrinter.h"
 #include "copyjob/CupsDestination.h"
+#include "copyjob/PageSamples.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -32,9 +33,6 @@ int PictureResolution(const QImage &picture)
 }
 
 namespace {
-
-// How the picture's samples go into the PDF.
-enum class Samples { Bits, Grey, Rgb };
 
 // Writes a one-page PDF to a device, keeping the byte offsets the cross
 // reference table needs. The first failed write makes every later one a no-op.
@@ -96,84 +94,13 @@ QByteArray pdfText(const QString &text)
     return '(' + latin + ')';
 }
 
-Samples samplesOf(const QImage &picture)
-{
-    switch (picture.format()) {
-    case QImage::Format_Mono:
-    case QImage::Format_MonoLSB: {
-        // QImage::isGrayscale() says no to every 1-bit picture.
-        const QList<QRgb> table = picture.colorTable();
-        const bool grey = table.size() == 2 && qIsGray(table[0]) && qIsGray(table[1]);
-        return grey ? Samples::Bits : Samples::Rgb;
-    }
-    case QImage::Format_Grayscale8:
-    case QImage::Format_Grayscale16:
-        return Samples::Grey;
-    case QImage::Format_Indexed8:
-        return picture.isGrayscale() ? Samples::Grey : Samples::Rgb;
-    default:
-        return Samples::Rgb;
-    }
-}
-
-// Row y of the picture as PDF samples: one bit, one byte or three bytes a
-// pixel. Only the one row is ever converted, so a large page is not copied.
-void sampleRow(const QImage &picture, Samples samples, int y, uchar *row)
-{
-    const int w = picture.width();
-    const uchar *src = picture.constScanLine(y);
-    switch (samples) {
-    case Samples::Bits:
-        if (picture.format() == QImage::Format_Mono) {
-            std::memcpy(row, src, size_t((w + 7) / 8));
-        } else {
-            std::memset(row, 0, size_t((w + 7) / 8));
-            for (int x = 0; x < w; ++x)
-                if (src[x >> 3] & (1 << (x & 7)))
-                    row[x >> 3] = uchar(row[x >> 3] | (0x80 >> (x & 7)));
-        }
-        return;
-    case Samples::Grey:
-        if (picture.format() == QImage::Format_Grayscale8) {
-            std::memcpy(row, src, size_t(w));
-        } else if (picture.format() == QImage::Format_Grayscale16) {
-            // Printers take eight bits a sample, as Qt's own output gave them.
-            const auto *wide = reinterpret_cast<const quint16 *>(src);
-            for (int x = 0; x < w; ++x)
-                row[x] = uchar((wide[x] * 255u + 32767u) / 65535u);
-        } else {
-            const QList<QRgb> table = picture.colorTable();
-            for (int x = 0; x < w; ++x)
-                row[x] = uchar(src[x] < table.size() ? qGray(table[src[x]]) : 0);
-        }
-        return;
-    case Samples::Rgb:
-        if (picture.format() == QImage::Format_RGB888) {
-            std::memcpy(row, src, size_t(w) * 3);
-        } else if (!picture.hasAlphaChannel()) {
-            const QImage line = picture.copy(0, y, w, 1).convertToFormat(QImage::Format_RGB888);
-            std::memcpy(row, line.constScanLine(0), size_t(w) * 3);
-        } else {
-            // Paper is white: what shows through a transparent pixel.
-            const QImage line =
-                picture.copy(0, y, w, 1).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            const auto *argb = reinterpret_cast<const QRgb *>(line.constScanLine(0));
-            for (int x = 0; x < w; ++x) {
-                const int paper = 255 - qAlpha(argb[x]);
-                row[3 * x] = uchar(qRed(argb[x]) + paper);
-                row[3 * x + 1] = uchar(qGreen(argb[x]) + paper);
-                row[3 * x + 2] = uchar(qBlue(argb[x]) + paper);
-            }
-        }
-        return;
-    }
-}
-
 // The picture's samples, deflated row by row into the PDF. A fast level: the
 // page goes to a local queue, where time counts more than a few bytes.
-bool writeImageStream(PdfOut &pdf, const QImage &picture, Samples samples, qint64 &length)
+bool writeImageStream(PdfOut &pdf, const QImage &picture, PageSamples samples, qint64 &length)
 {
-    const int bitsPerPixel = samples == Samples::Bits ? 1 : samples == Samples::Grey ? 8 : 24;
+    const int bitsPerPixel = samples == PageSamples::Bits   ? 1
+                             : samples == PageSamples::Grey ? 8
+                                                            : 24;
     const qint64 rowBytes = (qint64(picture.width()) * bitsPerPixel + 7) / 8;
     std::vector<uchar> row(static_cast<size_t>(rowBytes));
     std::vector<uchar> buffer(256 * 1024);
@@ -196,7 +123,7 @@ bool writeImageStream(PdfOut &pdf, const QImage &picture, Samples samples, qint6
         return (status == Z_OK || status == Z_BUF_ERROR || status == Z_STREAM_END) && pdf.ok();
     };
     for (int y = 0; ok && y < picture.height(); ++y) {
-        sampleRow(picture, samples, y, row.data());
+        PageSampleRow(picture, samples, y, row.data());
         zs.next_in = row.data();
         zs.avail_in = uInt(rowBytes);
         ok = pump(Z_NO_FLUSH);
@@ -227,11 +154,11 @@ bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &pictu
     const double left = margins.left();
     const double bottom = page.height() - margins.top() - h;
 
-    const Samples samples = samplesOf(picture);
-    QByteArray colour = samples == Samples::Rgb ? "/DeviceRGB" : "/DeviceGray";
-    QByteArray bits = samples == Samples::Bits ? "1" : "8";
+    const PageSamples samples = PageSamplesOf(picture);
+    QByteArray colour = samples == PageSamples::Rgb ? "/DeviceRGB" : "/DeviceGray";
+    QByteArray bits = samples == PageSamples::Bits ? "1" : "8";
     QByteArray decode;
-    if (samples == Samples::Bits) {
+    if (samples == PageSamples::Bits) {
         // A bit's meaning comes from the picture's own two colours.
         const QList<QRgb> table = picture.colorTable();
         const QRgb zero = table.value(0, qRgb(0, 0, 0));
