@@ -14,7 +14,7 @@ class frmAbout : public QDialog
 {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kClientWidth = 382;
     static constexpr int kClientHeight = 174;
     // Where the client area's top-left corner always opens on the screen.
@@ -32,10 +32,10 @@ class frmAbout : public QDialog
     QLabel *lblDescription = nullptr;
     QPushButton *cmdOK = nullptr;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override;
 
-  private:
+private:
     void Form_Load(ScannerLayer &scanner);
     QLabel *addLabel(const char *name, const QRect &rect, bool blackText);
 };

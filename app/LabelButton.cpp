@@ -50,8 +50,8 @@ void LabelButton::mousePressEvent(QMouseEvent *event)
 
 void LabelButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click =
-        m_leftDown && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_leftDown && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_leftDown = false;
     event->accept();
     if (click)

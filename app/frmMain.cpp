@@ -96,7 +96,7 @@ LabelButton *frmMain::addLabel(const char *name, int left, int top, int pointSiz
 
 QMenu *frmMain::makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int))
 {
-    static const char *const captions[] = {"- 25", "- 10", "- 5", "- 1",
+    static const char *const captions[] = {"- 25", "- 10", "- 5",  "- 1",
                                            "+ 1",  "+ 5",  "+ 10", "+ 25"};
     auto *menu = new QMenu(title, this);
     menu->setObjectName(QString::fromLatin1(name));

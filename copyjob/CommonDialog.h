@@ -10,7 +10,7 @@ class QWidget;
 // before every showing, while the file name the user chose last stays in it.
 class CommonDialog
 {
-  public:
+public:
     QString DialogTitle;
     // Preset of the printer dialog's copies field.
     int Copies = 1;
@@ -33,6 +33,6 @@ class CommonDialog
     // The Qt name filters that Filter describes.
     QStringList nameFilters() const;
 
-  private:
+private:
     Result cancelled() const { return CancelError ? Result::Cancelled : Result::Accepted; }
 };

@@ -13,7 +13,7 @@ class ScannerLayer;
 // page as a bitmap file.
 class CopyCommand
 {
-  public:
+public:
     CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Counters &counters,
                 ApplicationPrinter &printer, QObject &lblPrintToDefault, QObject &lblSave);
 
@@ -22,7 +22,7 @@ class CopyCommand
     // The dialog control; it keeps the last saved file name for the run.
     CommonDialog &dlg() { return m_dlg; }
 
-  private:
+private:
     void saveRoute();
     void printRoute();
 

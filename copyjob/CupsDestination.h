@@ -14,7 +14,7 @@ struct _http_s;
 // the caller: a refusal is a failure in plain words, never a silent drop.
 class CupsDestination
 {
-  public:
+public:
     explicit CupsDestination(const QString &name);
     ~CupsDestination();
     CupsDestination(const CupsDestination &) = delete;
@@ -30,7 +30,7 @@ class CupsDestination
     // paused queue the job waits there, and the success carries a notice.
     Outcome submitPdf(QIODevice &pdf, const QString &title, int copies);
 
-  private:
+private:
     QString describe(int status, const QString &detail) const;
     Outcome failLastError();
 

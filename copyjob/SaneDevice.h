@@ -25,7 +25,7 @@ struct SaneDeviceInfo
 // make the backend renumber or reshape the others.
 class SaneDevice
 {
-  public:
+public:
     SaneDevice(const SaneApi &api, SANE_Handle handle, SaneDeviceInfo info);
     ~SaneDevice();
 
@@ -50,7 +50,7 @@ class SaneDevice
     // Sets the scan area to the largest the geometry options allow.
     Outcome coverWholeBed();
 
-  private:
+private:
     int optionIndex(const QString &name) const;
 
     const SaneApi &m_api;

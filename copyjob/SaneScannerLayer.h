@@ -21,7 +21,7 @@ class ScanJob;
 // unplugged and plugged back in between two copies is simply opened again.
 class SaneScannerLayer : public ScannerLayer
 {
-  public:
+public:
     explicit SaneScannerLayer(QString libraryFile = QStringLiteral("libsane.so.1"));
     ~SaneScannerLayer() override;
 
@@ -86,7 +86,7 @@ class SaneScannerLayer : public ScannerLayer
     // handle is closed only then.
     void keepUntilFinished(std::unique_ptr<ScanJob> job, std::unique_ptr<SaneDevice> device);
 
-  private:
+private:
     bool load();
     bool restartSane();
     void reapAbandoned(int waitMsecs);

@@ -26,7 +26,7 @@ class ScanDialog : public QDialog
     Q_OBJECT
     Q_PROPERTY(bool scanning READ isScanning)
     Q_PROPERTY(QString message READ message)
-  public:
+public:
     // pixelTypes: the kinds of picture the caller takes (1 black and white,
     // 2 grey, 4 colour, summed); 0 takes any.
     ScanDialog(SaneScannerLayer &layer, int pixelTypes, QWidget *parent = nullptr);
@@ -35,10 +35,10 @@ class ScanDialog : public QDialog
     bool isScanning() const;
     QString message() const;
 
-  public slots:
+public slots:
     void reject() override;
 
-  private:
+private:
     bool prepareDevice();
     void fillChoices();
     void startScan();

@@ -25,7 +25,7 @@
 // memory held is about the size of the page.
 class ScanImageAssembler
 {
-  public:
+public:
     // memoryLimit: the most bytes a page may take; 0 means the machine's
     // physical memory.
     explicit ScanImageAssembler(qint64 memoryLimit = 0);
@@ -51,7 +51,7 @@ class ScanImageAssembler
 
     static qint64 physicalMemory();
 
-  private:
+private:
     struct Chunk
     {
         std::unique_ptr<unsigned char[]> data;

@@ -17,7 +17,7 @@ class QThread;
 class ScanJob : public QObject
 {
     Q_OBJECT
-  public:
+public:
     // memoryLimit as for ScanImageAssembler (0: the machine's memory).
     ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0);
     ~ScanJob() override; // waits for the thread
@@ -39,10 +39,10 @@ class ScanJob : public QObject
     const Outcome &outcome() const { return m_outcome; }
     QImage takeImage() { return std::exchange(m_image, QImage()); }
 
-  signals:
+signals:
     void finished();
 
-  private:
+private:
     void run();
 
     const SaneApi &m_api;

@@ -17,14 +17,14 @@ class QPushButton;
 class SourceDialog : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     SourceDialog(const QList<SaneDeviceInfo> &devices, const QString &current,
                  QWidget *parent = nullptr);
 
     // The SANE name picked; empty unless the dialog was accepted with a device.
     QString selectedDevice() const;
 
-  private:
+private:
     QListWidget *m_list = nullptr;
     QPushButton *m_selectButton = nullptr;
 };

@@ -19,11 +19,11 @@ namespace {
 // Notes when the scan dialog is first shown.
 class ShowWatch : public QObject
 {
-  public:
+public:
     QElapsedTimer *clock = nullptr;
     qint64 shownAt = -1;
 
-  protected:
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && shownAt < 0 &&

@@ -24,7 +24,7 @@ namespace {
 // Stands in for the scanner library so the version it reports can be chosen.
 class FakeScanner : public ScannerLayer
 {
-  public:
+public:
     int TWAIN_IsAvailable() override { return 1; }
     int TWAIN_AcquireToClipboard(QWidget *, int) override { return 0; }
     int TWAIN_SelectImageSource(QWidget *) override { return 0; }
@@ -67,7 +67,7 @@ class tst_about : public QObject
 {
     Q_OBJECT
 
-  private:
+private:
     // A real panel window, loaded as at start-up.
     void startMainWindow()
     {
@@ -87,7 +87,7 @@ class tst_about : public QObject
     ApplicationPrinter m_printer;
     std::unique_ptr<frmMain> m_main;
 
-  private slots:
+private slots:
     void init()
     {
         m_scanner = FakeScanner();

@@ -81,8 +81,8 @@ private slots:
 
     void startUpPaintsExactlyTheTrailingBlankCells()
     {
-        const QList<Cell> cells = cellsOf(QStringLiteral("1 "), 20, 32) +
-                                  cellsOf(QStringLiteral("100% "), 20, 100);
+        const QList<Cell> cells =
+            cellsOf(QStringLiteral("1 "), 20, 32) + cellsOf(QStringLiteral("100% "), 20, 100);
         verifyCells(form->image(), cells);
         QVERIFY(blackOutside(form->image(), cells));
     }
@@ -94,9 +94,10 @@ private slots:
         QTest::addColumn<QString>("shown"); // the display's cells, left to right
         QTest::newRow("99% after 100%") << false << QList<int>{3} << "99%  ";
         QTest::newRow("9 after 10") << true << QList<int>{5, 5, 3, 3} << "9  ";
-        QTest::newRow("1% after 20%") << false << QList<int>{0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4,
-                                                           4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 0}
-                                      << "1%  ";
+        QTest::newRow("1% after 20%")
+            << false
+            << QList<int>{0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 0}
+            << "1%  ";
         QTest::newRow("200% after 199%") << false << QList<int>{7, 7, 7, 7} << "200% ";
     }
 
@@ -130,22 +131,24 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<bool>("visible");
         const QColor bright(0, 255, 0), dark(0, 128, 0), red(255, 0, 0);
-        QTest::newRow("Copies") << "lblCopies" << "Copies" << QPoint(8, 16) << 8 << bright << ""
-                                << true;
-        QTest::newRow("Scale") << "lblScale" << "Scale" << QPoint(8, 80) << 8 << bright << ""
-                               << true;
-        QTest::newRow("Darkness") << "lblDarkness" << "Darkness" << QPoint(40, 168) << 8 << bright
-                                  << "" << false;
-        QTest::newRow("Select Source") << "lblSelectSource" << "Select Source" << QPoint(160, 16)
-                                       << 8 << bright << "" << true;
-        QTest::newRow("Save") << "lblSave" << "Save" << QPoint(160, 40) << 8 << dark << "False"
-                              << true;
-        QTest::newRow("Print to default") << "lblPrintToDefault" << "Print to default"
-                                          << QPoint(160, 56) << 8 << dark << "False" << true;
-        QTest::newRow("Copy") << "lblCopy" << "Copy" << QPoint(160, 96) << 18 << bright << ""
-                              << true;
-        QTest::newRow("Exit") << "lblExit" << "Exit" << QPoint(272, 104) << 12 << red << ""
-                              << true;
+        QTest::newRow("Copies") << "lblCopies"
+                                << "Copies" << QPoint(8, 16) << 8 << bright << "" << true;
+        QTest::newRow("Scale") << "lblScale"
+                               << "Scale" << QPoint(8, 80) << 8 << bright << "" << true;
+        QTest::newRow("Darkness") << "lblDarkness"
+                                  << "Darkness" << QPoint(40, 168) << 8 << bright << "" << false;
+        QTest::newRow("Select Source")
+            << "lblSelectSource"
+            << "Select Source" << QPoint(160, 16) << 8 << bright << "" << true;
+        QTest::newRow("Save") << "lblSave"
+                              << "Save" << QPoint(160, 40) << 8 << dark << "False" << true;
+        QTest::newRow("Print to default")
+            << "lblPrintToDefault"
+            << "Print to default" << QPoint(160, 56) << 8 << dark << "False" << true;
+        QTest::newRow("Copy") << "lblCopy"
+                              << "Copy" << QPoint(160, 96) << 18 << bright << "" << true;
+        QTest::newRow("Exit") << "lblExit"
+                              << "Exit" << QPoint(272, 104) << 12 << red << "" << true;
     }
 
     void labels()
@@ -218,7 +221,8 @@ private slots:
         QCOMPARE(int(form->counters().copies()), 1);
         QCOMPARE(form->lblSave->tag(), QStringLiteral("False"));
         // A click inside the Save caption's box toggles it, letters or not.
-        QTest::mouseClick(form->lblSave, Qt::LeftButton, {}, QPoint(1, form->lblSave->height() - 1));
+        QTest::mouseClick(form->lblSave, Qt::LeftButton, {},
+                          QPoint(1, form->lblSave->height() - 1));
         QCOMPARE(form->lblSave->tag(), QStringLiteral("True"));
     }
 };

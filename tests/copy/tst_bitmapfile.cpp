@@ -61,7 +61,7 @@ class tst_bitmapfile : public QObject
 {
     Q_OBJECT
 
-  private slots:
+private slots:
     void keepsDepthAndPixels_data()
     {
         QTest::addColumn<int>("format");

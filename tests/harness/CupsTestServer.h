@@ -35,7 +35,7 @@
 // default unprivileged user for filters and backends.
 class CupsTestServer
 {
-  public:
+public:
     // One job as the scheduler reports it.
     struct Job
     {
@@ -91,7 +91,7 @@ class CupsTestServer
     QString documentPath(int jobId, int document = 1) const;
     QByteArray document(int jobId, int document = 1) const;
 
-  private:
+private:
     bool adminRequest(int operation, const QString &queue, const char *what);
     bool fail(const QString &why);
 

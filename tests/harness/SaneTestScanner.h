@@ -25,7 +25,7 @@
 // here: set them per scan with SaneScannerLayer::setOptionPreset.
 class SaneTestScanner
 {
-  public:
+public:
     explicit SaneTestScanner(int devices = 2);
     ~SaneTestScanner();
 
@@ -42,7 +42,7 @@ class SaneTestScanner
     // a scanner is not found by name, as after an unplug.
     bool setDeviceCount(int devices);
 
-  private:
+private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
     bool m_hadPrevious = false;
@@ -77,7 +77,7 @@ void pressKeyOn(QWidget *dialog, Qt::Key key);
 class ScanDialogDriver : public QObject
 {
     Q_OBJECT
-  public:
+public:
     explicit ScanDialogDriver(QObject *parent = nullptr, int stepTimeoutMsecs = 30000);
 
     ScanDialogDriver &chooseResolution(int dpi);
@@ -113,7 +113,7 @@ class ScanDialogDriver : public QObject
     // itself, optionally picks resolution and mode, and presses Enter.
     static void acceptScanDialogSoon(int dpi = 0, const QString &mode = {});
 
-  private:
+private:
     struct Step
     {
         QString what;

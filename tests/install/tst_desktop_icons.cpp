@@ -54,7 +54,7 @@ class tst_desktop_icons : public QObject
 {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase()
     {
         QVERIFY2(qEnvironmentVariableIsSet("MIREL_HICOLOR_DIR"), "run through ctest");

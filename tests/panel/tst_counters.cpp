@@ -71,7 +71,8 @@ private slots:
         QTest::addColumn<QString>("painted"); // empty: nothing repainted
 
         QTest::newRow("copies top-left corner") << true << 1 << QPointF(20, 32) << 1 << 2 << "2";
-        QTest::newRow("copies bottom-right corner") << true << 1 << QPointF(68, 62) << 1 << 2 << "2";
+        QTest::newRow("copies bottom-right corner")
+            << true << 1 << QPointF(68, 62) << 1 << 2 << "2";
         QTest::newRow("left of copies zone") << true << 1 << QPointF(19.9, 40) << 1 << 1 << "";
         QTest::newRow("right of copies zone") << true << 1 << QPointF(68.1, 40) << 1 << 1 << "";
         QTest::newRow("below copies zone") << true << 1 << QPointF(40, 62.1) << 1 << 1 << "";
@@ -80,9 +81,12 @@ private slots:
         QTest::newRow("copies at 99 stays") << true << 99 << QPointF(40, 40) << 1 << 99 << "";
         QTest::newRow("copies both buttons") << true << 5 << QPointF(40, 40) << 3 << 5 << "";
         QTest::newRow("copies 10 to 9") << true << 10 << QPointF(40, 40) << 2 << 9 << "9";
-        QTest::newRow("scale top-left corner") << false << 100 << QPointF(20, 100) << 1 << 101 << "101%";
-        QTest::newRow("scale bottom-right corner") << false << 100 << QPointF(116, 130) << 2 << 99 << "99%";
-        QTest::newRow("right of scale zone") << false << 100 << QPointF(116.1, 110) << 1 << 100 << "";
+        QTest::newRow("scale top-left corner")
+            << false << 100 << QPointF(20, 100) << 1 << 101 << "101%";
+        QTest::newRow("scale bottom-right corner")
+            << false << 100 << QPointF(116, 130) << 2 << 99 << "99%";
+        QTest::newRow("right of scale zone")
+            << false << 100 << QPointF(116.1, 110) << 1 << 100 << "";
         QTest::newRow("above scale zone") << false << 100 << QPointF(50, 99.9) << 1 << 100 << "";
         QTest::newRow("scale at 200 stays") << false << 200 << QPointF(50, 110) << 1 << 200 << "";
         QTest::newRow("scale at 1 stays") << false << 1 << QPointF(50, 110) << 2 << 1 << "";
@@ -213,7 +217,8 @@ private slots:
         QVERIFY(l);
         // Between the letters counts too: the middle of the caption's box.
         pressAt(l, QPointF(l->width() / 2.0, l->height() / 2.0),
-                buttons == 2 ? Qt::RightButton : Qt::LeftButton, Qt::MouseButtons::fromInt(buttons));
+                buttons == 2 ? Qt::RightButton : Qt::LeftButton,
+                Qt::MouseButtons::fromInt(buttons));
         QCOMPARE(form->mnuCopies->isVisible(), copiesMenu);
         QCOMPARE(form->mnuScale->isVisible(), scaleMenu);
         form->mnuCopies->hide();

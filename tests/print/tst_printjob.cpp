@@ -145,7 +145,7 @@ class TestPrintJob : public QObject
 {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void init();
     void applicationPrinterIsTheDefault();
@@ -161,7 +161,7 @@ class TestPrintJob : public QObject
     // Last: it stops the scheduler.
     void noScheduler();
 
-  private:
+private:
     // Prints the clipboard on a queue and returns the one job it added.
     CupsTestServer::Job printOnce(const QString &queue, qint16 copies, qint16 scale,
                                   Outcome *outcome = nullptr);

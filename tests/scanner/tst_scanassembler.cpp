@@ -59,7 +59,7 @@ Outcome assemble(ScanImageAssembler &a, const QList<Frame> &frames, int piece)
 class tst_ScanAssembler : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void formats_data();
     void formats();
     void refusals_data();

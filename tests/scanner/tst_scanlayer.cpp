@@ -60,7 +60,7 @@ QImage sentinel()
 class tst_ScanLayer : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -79,7 +79,7 @@ class tst_ScanLayer : public QObject
     void missingLibrary();
     void versionFromSane();
 
-  private:
+private:
     std::unique_ptr<SaneTestScanner> m_scanner;
     std::unique_ptr<SaneScannerLayer> m_layer;
 

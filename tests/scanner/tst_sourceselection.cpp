@@ -12,7 +12,7 @@
 class tst_SourceSelection : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -22,7 +22,7 @@ class tst_SourceSelection : public QObject
     void escapeKeepsTheCurrentSource();
     void twainNotFound();
 
-  private:
+private:
     // Scans one small page and returns the scanner shown in the dialog.
     QString scanOnce();
 
