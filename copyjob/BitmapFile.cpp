@@ -27,9 +27,20 @@ template <typename T> void put(std::vector<char> &out, T value)
 void convertRow(const QImage &img, PageSamples samples, int y, char *row)
 {
     auto *out = reinterpret_cast<uchar *>(row);
+    const int w = img.width();
+    if (samples == PageSamples::Rgb && img.format() == QImage::Format_RGB888) {
+        // A scanned colour page: one pass, straight from the image.
+        const uchar *src = img.constScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            out[3 * x] = src[3 * x + 2];
+            out[3 * x + 1] = src[3 * x + 1];
+            out[3 * x + 2] = src[3 * x];
+        }
+        return;
+    }
     PageSampleRow(img, samples, y, out);
     if (samples == PageSamples::Rgb)
-        for (int x = 0; x < img.width(); ++x)
+        for (int x = 0; x < w; ++x)
             std::swap(out[3 * x], out[3 * x + 2]);
 }
 
