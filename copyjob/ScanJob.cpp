@@ -13,7 +13,7 @@ constexpr unsigned long kSettleAfterErrorMsecs = 150;
 // See run(): the tail of a frame small enough to sit whole in a pipe, and how
 // long a reader thread is given to hand it over and end.
 constexpr qint64 kFrameTailBytes = 64 * 1024;
-constexpr unsigned long kLetReaderEndMsecs = 5;
+constexpr unsigned long kLetReaderEndMsecs = 2;
 
 } // namespace
 
