@@ -17,8 +17,8 @@
 
 namespace {
 
+// The fixed colour of the command captions; the switches start in their off colour.
 const QColor kBrightGreen{0, 255, 0};
-const QColor kDarkGreen{0, 128, 0};
 const QColor kRed{255, 0, 0};
 
 } // namespace
@@ -46,8 +46,8 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
     lblScale = addLabel("lblScale", 8, 80, 8, kBrightGreen);
     lblDarkness = addLabel("lblDarkness", 40, 168, 8, kBrightGreen);
     lblSelectSource = addLabel("lblSelectSource", 160, 16, 8, kBrightGreen);
-    lblSave = addLabel("lblSave", 160, 40, 8, kDarkGreen);
-    lblPrintToDefault = addLabel("lblPrintToDefault", 160, 56, 8, kDarkGreen);
+    lblSave = addLabel("lblSave", 160, 40, 8, kToggleOffColor);
+    lblPrintToDefault = addLabel("lblPrintToDefault", 160, 56, 8, kToggleOffColor);
     lblCopy = addLabel("lblCopy", 160, 96, 18, kBrightGreen);
     lblExit = addLabel("lblExit", 272, 104, 12, kRed);
     lblDarkness->hide();
