@@ -1,8 +1,8 @@
 #include "about/frmAbout.h"
 
-#include "app/Resources.h"
-#include "app/version.h"
-#include "copyjob/ScannerLayer.h"
+#include "common/Resources.h"
+#include "common/version.h"
+#include "copyjob/scan/ScannerLayer.h"
 
 #include <QApplication>
 #include <QLabel>

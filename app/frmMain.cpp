@@ -1,14 +1,14 @@
 #include "app/frmMain.h"
 
 #include "about/AboutBox.h"
-#include "app/LabelButton.h"
-#include "app/Resources.h"
-#include "app/version.h"
+#include "common/Resources.h"
+#include "common/version.h"
 #include "copyjob/CopyCommand.h"
-#include "copyjob/ScannerLayer.h"
 #include "copyjob/SourceSelection.h"
-#include "copyjob/Toggles.h"
+#include "copyjob/scan/ScannerLayer.h"
 #include "panel/GlyphDisplay.h"
+#include "panel/LabelButton.h"
+#include "panel/Toggles.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -75,9 +75,11 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
             [this] { SelectSourceClick(this, m_scanner); });
     connect(lblExit, &LabelButton::clicked, this, &ExitApplication);
 
-    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_counters, m_printer,
-                                                  *lblPrintToDefault, *lblSave);
-    connect(lblCopy, &LabelButton::clicked, this, [this] { m_copyCommand->run(); });
+    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_counters, m_printer);
+    connect(lblCopy, &LabelButton::clicked, this, [this] {
+        m_copyCommand->run(RouteFromTags(lblPrintToDefault->property("Tag").toString(),
+                                         lblSave->property("Tag").toString()));
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -129,10 +131,11 @@ void frmMain::DrawDisplay(const QString &text, int x, int y)
 
 void frmMain::repaintDisplay(Counters::Display display)
 {
+    const QPoint at = Counters::origin(display);
     if (display == Counters::Display::Copies)
-        DrawDisplay(m_counters.copiesText(), 20, 32);
+        DrawDisplay(m_counters.copiesText(), at.x(), at.y());
     else if (display == Counters::Display::Scale)
-        DrawDisplay(m_counters.scaleText(), 20, 100);
+        DrawDisplay(m_counters.scaleText(), at.x(), at.y());
 }
 
 void frmMain::stepCopies(int index)
@@ -177,8 +180,8 @@ void InitMainWindow(frmMain &form)
     form.lblSelectSource->setCaption(LoadResString(StringId::SelectSource));
     form.lblExit->setCaption(LoadResString(StringId::Exit));
     form.m_counters.reset();
-    form.DrawDisplay(form.m_counters.copiesText(), 20, 32);
-    form.DrawDisplay(form.m_counters.scaleText(), 20, 100);
+    form.repaintDisplay(Counters::Display::Copies);
+    form.repaintDisplay(Counters::Display::Scale);
     // Registration only records who we are; no scanner is looked for here.
     form.m_scanner.TWAIN_RegisterApp(2, 0, 13, 1, QStringLiteral("1.5"),
                                      QString::fromLatin1(mirel::kManufacturer),

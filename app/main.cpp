@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
-#include "app/version.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "common/version.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 
 #include <QApplication>
 

@@ -1,39 +1,32 @@
 #include "copyjob/CopyCommand.h"
 
-#include "app/MessageBox.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/BitmapFile.h"
-#include "copyjob/PrintJob.h"
-#include "copyjob/ScannerLayer.h"
+#include "common/MessageBox.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/PrintJob.h"
+#include "copyjob/save/BitmapFile.h"
+#include "copyjob/scan/ScannerLayer.h"
 #include "panel/Counters.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 #include <QVariant>
 #include <QWidget>
 
-namespace {
-
-bool isOn(const QObject &label)
+CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag)
 {
-    return label.property("Tag").toString() == QLatin1String("True");
+    const QLatin1String on("True");
+    if (saveTag == on)
+        return CopyRoute::Save;
+    if (printToDefaultTag == on)
+        return CopyRoute::PrintToDefault;
+    return CopyRoute::AskForPrinter;
 }
-
-bool isOff(const QObject &label)
-{
-    return label.property("Tag").toString() == QLatin1String("False");
-}
-
-} // namespace
 
 CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Counters &counters,
-                         ApplicationPrinter &printer, QObject &lblPrintToDefault, QObject &lblSave)
-    : m_mainWindow(mainWindow), m_scanner(scanner), m_counters(counters), m_printer(printer),
-      m_lblPrintToDefault(lblPrintToDefault), m_lblSave(lblSave)
+                         ApplicationPrinter &printer)
+    : m_mainWindow(mainWindow), m_scanner(scanner), m_counters(counters), m_printer(printer)
 {}
 
-void CopyCommand::run()
+void CopyCommand::run(CopyRoute route)
 {
     if (!m_scanner.TWAIN_IsAvailable()) {
         MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
@@ -44,50 +37,41 @@ void CopyCommand::run()
         m_mainWindow.setFocus();
         return;
     }
+    // Held from here to the end of the command; the clipboard keeps its own.
+    const QImage page = m_scanner.takeAcquiredPage();
 
-    if (isOff(m_lblPrintToDefault) && isOff(m_lblSave)) {
-        m_dlg.CancelError = true;
-        m_dlg.Copies = m_counters.copies();
-        m_dlg.DialogTitle = QStringLiteral("Copy to which printer");
+    if (route == CopyRoute::AskForPrinter) {
+        dlg.CancelError = true;
+        dlg.Copies = m_counters.copies();
+        dlg.DialogTitle = QStringLiteral("Copy to which printer");
         // The printer picked here becomes the application's printer. Nothing
         // else is read back: the copies count comes from the panel.
-        if (m_dlg.ShowPrinter(m_printer.printer(), &m_mainWindow) ==
-            CommonDialog::Result::Cancelled)
+        if (dlg.ShowPrinter(m_printer.printer(), &m_mainWindow) == CommonDialog::Result::Cancelled)
             return;
     }
 
-    if (isOn(m_lblSave))
-        saveRoute();
+    if (route == CopyRoute::Save)
+        saveRoute(page);
     else
-        printRoute();
+        printRoute(page);
 }
 
-void CopyCommand::saveRoute()
+void CopyCommand::saveRoute(const QImage &page)
 {
-    m_dlg.DialogTitle = QStringLiteral("Save to");
-    m_dlg.CancelError = true;
-    m_dlg.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
-    m_dlg.FilterIndex = 1;
-    if (m_dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Cancelled)
+    dlg.DialogTitle = QStringLiteral("Save to");
+    dlg.CancelError = true;
+    dlg.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
+    dlg.FilterIndex = 1;
+    if (dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Cancelled)
         return;
-
-    // Another program may have taken the clipboard while the dialog was open;
-    // saving nothing silently would lose the copy.
-    const QImage page = QGuiApplication::clipboard()->image();
-    if (page.isNull()) {
-        MsgBox(&m_mainWindow,
-               QStringLiteral("The scanned page is no longer on the clipboard, so nothing was "
-                              "saved. Another program may have replaced it; please copy again."));
-        return;
-    }
-    const Outcome saved = SaveBitmapFile(page, m_dlg.FileName);
+    const Outcome saved = SaveBitmapFile(page, dlg.FileName);
     if (!saved.ok)
         MsgBox(&m_mainWindow, saved.message);
 }
 
-void CopyCommand::printRoute()
+void CopyCommand::printRoute(const QImage &page)
 {
-    const Outcome printed = PrintCopies(m_counters.copiesRef(), m_counters.scale(), m_printer);
+    const Outcome printed = PrintCopies(page, m_counters.copies(), m_counters.scale(), m_printer);
     if (!printed.message.isEmpty())
         MsgBox(&m_mainWindow, printed.message);
 }

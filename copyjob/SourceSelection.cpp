@@ -1,7 +1,7 @@
 #include "copyjob/SourceSelection.h"
 
-#include "app/version.h"
-#include "copyjob/ScannerLayer.h"
+#include "common/version.h"
+#include "copyjob/scan/ScannerLayer.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,7 @@
 #include "panel/Counters.h"
 
+#include "panel/GlyphDisplay.h"
+
 #include <algorithm>
 
 namespace {
@@ -22,9 +24,14 @@ qint16 applyStep(qint16 value, int step, qint16 max)
 
 Counters::Display Counters::zoneAt(const QPointF &pos)
 {
-    if (inside(pos, 20, 32, 68, 62))
+    // A zone covers the cells of the longest value: "99" and "200%".
+    const auto zone = [&pos](QPoint origin, int cells) {
+        return inside(pos, origin.x(), origin.y(), origin.x() + cells * kGlyphWidth,
+                      origin.y() + kGlyphHeight);
+    };
+    if (zone(kCopiesOrigin, 2))
         return Display::Copies;
-    if (inside(pos, 20, 100, 116, 130))
+    if (zone(kScaleOrigin, 4))
         return Display::Scale;
     return Display::None;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <Qt>
@@ -16,6 +17,15 @@ public:
     static constexpr qint16 kScaleMax = 200;
 
     enum class Display { None, Copies, Scale };
+
+    // Where each display's first glyph cell is painted; its hot zone starts
+    // there and spans the cells the longest value needs.
+    static constexpr QPoint kCopiesOrigin{20, 32};
+    static constexpr QPoint kScaleOrigin{20, 100};
+    static QPoint origin(Display display)
+    {
+        return display == Display::Scale ? kScaleOrigin : kCopiesOrigin;
+    }
 
     // Which display's hot zone holds this point; both edges of each zone count.
     static Display zoneAt(const QPointF &pos);
@@ -36,8 +46,6 @@ public:
 
     qint16 copies() const { return intCopies; }
     qint16 scale() const { return intScale; }
-    // The copies value by reference, for the print job that takes it so.
-    qint16 &copiesRef() { return intCopies; }
 
     // Digits as the displays show them: "1", "100%".
     QString copiesText() const;

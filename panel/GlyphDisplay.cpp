@@ -1,6 +1,6 @@
 #include "panel/GlyphDisplay.h"
 
-#include "app/Resources.h"
+#include "common/Resources.h"
 
 #include <QImage>
 #include <QPainter>

@@ -14,14 +14,14 @@
 // the Copy command returning, which is after the job was handed over
 // (cupsFinishDestDocument) or the file was closed. The moments the save
 // dialog waits for its (automatic) user are left out. Medians throughout.
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/BitmapFile.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/save/BitmapFile.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/CopyDriving.h"
 #include "harness/CupsTestServer.h"
 #include "harness/SaneTestScanner.h"
+#include "panel/LabelButton.h"
 
 #include <QApplication>
 #include <QClipboard>

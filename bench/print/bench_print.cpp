@@ -4,8 +4,8 @@
 // the figures are medians.
 //
 //     bench_print [runs]          (default 5 runs per resolution)
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/PrintJob.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/PrintJob.h"
 #include "harness/CupsTestServer.h"
 
 #include <QClipboard>
@@ -74,7 +74,8 @@ int runOnce(int argc, char **argv, int dpi)
     qint16 copies = 1;
     QElapsedTimer timer;
     timer.start();
-    const Outcome outcome = PrintCopies(copies, 100, printer);
+    const Outcome outcome =
+        PrintCopies(QGuiApplication::clipboard()->image(), copies, 100, printer);
     const qint64 ns = timer.nsecsElapsed();
     if (!outcome.ok) {
         std::fprintf(stderr, "%s\n", qPrintable(outcome.message));

@@ -1,7 +1,7 @@
 // Times the scan dialog coming up and a whole-bed colour page at 300 dpi
 // arriving on the clipboard, driven like a user through the dialog.
 
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 //
 //   xvfb-run -a build/default/bench/startup/bench_startup [runs]
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 // texts, where it appears, how it closes, and how it ends with the program.
 #include "about/AboutBox.h"
 #include "about/frmAbout.h"
-#include "app/Resources.h"
 #include "app/frmMain.h"
-#include "app/version.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/ScannerLayer.h"
+#include "common/Resources.h"
+#include "common/version.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/ScannerLayer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Large pages go to disk in blocks of many rows: every row arrives once, in
 // its place, whether the page fills its blocks exactly or leaves a part block.
-#include "copyjob/BitmapFile.h"
+#include "copyjob/save/BitmapFile.h"
 
 #include <QFile>
 #include <QImage>

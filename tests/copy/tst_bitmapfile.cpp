@@ -1,6 +1,6 @@
 // Saving a page as a bitmap file: the depth and resolution survive, and a
 // write that fails says why and never costs the user an existing file.
-#include "copyjob/BitmapFile.h"
+#include "copyjob/save/BitmapFile.h"
 
 #include <QFile>
 #include <QImage>

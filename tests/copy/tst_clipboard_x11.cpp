@@ -1,10 +1,10 @@
 // On a real X server the scanned page is on the system clipboard for other
 // programs: after a copy is saved, xclip reads the same page back.
 #include "SaneTestScanner.h"
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/SaneScannerLayer.h"
+#include "panel/LabelButton.h"
 
 #include <QClipboard>
 #include <QFileDialog>

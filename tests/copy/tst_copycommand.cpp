@@ -4,10 +4,10 @@
 #include "CopyDriving.h"
 #include "CupsTestServer.h"
 #include "SaneTestScanner.h"
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/SaneScannerLayer.h"
+#include "panel/LabelButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -281,8 +281,6 @@ private slots:
                                        << "ermi";
         QTest::newRow("full disk") << "full"
                                    << "No space left on device";
-        QTest::newRow("clipboard taken") << "clipboard"
-                                         << "no longer on the clipboard";
     }
 
     void saveFailuresAreSaid()

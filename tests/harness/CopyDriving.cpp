@@ -1,8 +1,8 @@
 #include "harness/CopyDriving.h"
 
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
 #include "harness/SaneTestScanner.h"
+#include "panel/LabelButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -78,7 +78,7 @@ void setCopyRoute(frmMain &form, CopyRoute route)
         if (!on(form.lblSave))
             QTest::mouseClick(form.lblSave, Qt::LeftButton);
         break;
-    case CopyRoute::PrinterDialog:
+    case CopyRoute::AskForPrinter:
         if (on(form.lblPrintToDefault))
             QTest::mouseClick(form.lblPrintToDefault, Qt::LeftButton);
         if (on(form.lblSave))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "copyjob/CopyCommand.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,9 +33,6 @@ protected:
 void answerSaveDialog(const QString &name, QString *titleSeen = nullptr,
                       QStringList *filtersSeen = nullptr, QString *prefilled = nullptr,
                       std::function<void()> beforeAccept = {});
-
-// Where the next copy goes, as the two switches on the panel choose it.
-enum class CopyRoute { PrinterDialog, PrintToDefault, Save };
 
 // Clicks the switches until they select route.
 void setCopyRoute(frmMain &form, CopyRoute route);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copyjob/ScannerLayer.h"
+#include "copyjob/scan/ScannerLayer.h"
 
 // A scanner layer for the cases a real SANE cannot produce on demand, such as
 // no SANE at all. It counts calls and answers what the test sets.

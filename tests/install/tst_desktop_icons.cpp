@@ -1,7 +1,7 @@
 // The icons the desktop shows in its menus are the window's own icon: the
 // same two drawings, pixel for pixel, enlarged only by whole numbers, and the
 // scalable copy drawn from the same squares.
-#include "app/Resources.h"
+#include "common/Resources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The copies and scale counters as the user drives them: clicks on the two
 // displays and the step menus, through the real window.
 #include "FakeScannerLayer.h"
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "panel/LabelButton.h"
 
 #include <QAction>
 #include <QApplication>

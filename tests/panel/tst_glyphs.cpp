@@ -1,6 +1,6 @@
 // The glyph bitmaps, checked dot by dot against the display's dot table as a
 // copier's LED matrix shows it.
-#include "app/Resources.h"
+#include "common/Resources.h"
 #include "panel/GlyphDisplay.h"
 
 #include <QImage>

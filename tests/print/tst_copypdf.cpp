@@ -1,7 +1,7 @@
 // The one-page PDF the print job writes by itself: every kind of picture a
 // scan or the clipboard can hold comes out pixel for pixel as a PDF reader
 // shows it, and a device that stops taking bytes is reported.
-#include "copyjob/PrintJob.h"
+#include "copyjob/print/PrintJob.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The print job, through a private CUPS scheduler: what lands in the queue's
 // spool (jobs, copies, pages, the picture's place and size, its encoding) and
 // what the caller hears when the queue, the scheduler or the clipboard fails.
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/PrintJob.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/PrintJob.h"
 #include "harness/CupsTestServer.h"
 
 #include <QBuffer>
@@ -198,7 +198,8 @@ CupsTestServer::Job TestPrintJob::printOnce(const QString &queue, qint16 copies,
 {
     m_printer.printer().setPrinterName(queue);
     const int before = m_cups.jobs(queue).size();
-    const Outcome result = PrintCopies(copies, scale, m_printer);
+    const Outcome result =
+        PrintCopies(QGuiApplication::clipboard()->image(), copies, scale, m_printer);
     if (outcome)
         *outcome = result;
     const auto jobs = m_cups.jobs(queue);
@@ -328,7 +329,7 @@ void TestPrintJob::printToFile()
     const int before =
         m_cups.jobs(QStringLiteral("copier")).size() + m_cups.jobs(QStringLiteral("other")).size();
     qint16 copies = 3;
-    const Outcome outcome = PrintCopies(copies, 50, printer);
+    const Outcome outcome = PrintCopies(QGuiApplication::clipboard()->image(), copies, 50, printer);
     QVERIFY2(outcome.ok, qPrintable(outcome.message));
     QCOMPARE(pageCount(target), 1);
     QCOMPARE(m_cups.jobs(QStringLiteral("copier")).size() +
@@ -336,7 +337,7 @@ void TestPrintJob::printToFile()
              before);
 
     printer.printer().setOutputFileName(dir.filePath(QStringLiteral("missing/copy.pdf")));
-    const Outcome failed = PrintCopies(copies, 50, printer);
+    const Outcome failed = PrintCopies(QGuiApplication::clipboard()->image(), copies, 50, printer);
     QVERIFY(!failed.ok);
     QVERIFY2(failed.message.contains(QStringLiteral("missing/copy.pdf")),
              qPrintable(failed.message));
@@ -368,10 +369,8 @@ void TestPrintJob::failures_data()
                                         << "not accepting jobs";
     QTest::newRow("queue removed after it was chosen") << "removed"
                                                        << "does not exist";
-    QTest::newRow("clipboard empty") << "empty clipboard"
-                                     << "clipboard holds no picture";
-    QTest::newRow("clipboard holds text") << "text clipboard"
-                                          << "clipboard holds no picture";
+    QTest::newRow("no page") << "empty clipboard"
+                             << "There is no scanned page, so nothing was printed.";
     QTest::newRow("no printer at all") << "no printer"
                                        << "No printer is installed";
 }
@@ -399,7 +398,8 @@ void TestPrintJob::failures()
         m_printer.printer().setPrinterName(QString());
 
     qint16 copies = 4;
-    const Outcome outcome = PrintCopies(copies, 100, m_printer);
+    const Outcome outcome =
+        PrintCopies(QGuiApplication::clipboard()->image(), copies, 100, m_printer);
     QVERIFY(!outcome.ok);
     QVERIFY2(outcome.message.contains(words), qPrintable(outcome.message));
     QCOMPARE(copies, qint16(4));
@@ -416,7 +416,8 @@ void TestPrintJob::noScheduler()
     m_printer.printer().setPrinterName(QStringLiteral("copier"));
     m_cups.stop();
     qint16 copies = 1;
-    const Outcome outcome = PrintCopies(copies, 100, m_printer);
+    const Outcome outcome =
+        PrintCopies(QGuiApplication::clipboard()->image(), copies, 100, m_printer);
     QVERIFY(!outcome.ok);
     QVERIFY2(outcome.message.contains(QStringLiteral("CUPS")), qPrintable(outcome.message));
 }

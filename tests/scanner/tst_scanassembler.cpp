@@ -1,5 +1,5 @@
-#include "copyjob/SaneApi.h"
-#include "copyjob/ScanImageAssembler.h"
+#include "copyjob/scan/SaneApi.h"
+#include "copyjob/scan/ScanImageAssembler.h"
 
 #include <QTest>
 

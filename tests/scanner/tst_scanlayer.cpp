@@ -1,4 +1,4 @@
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "copyjob/SaneScannerLayer.h"
 #include "copyjob/SourceSelection.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>

@@ -9,10 +9,10 @@
 #include "harness/CupsTestServer.h"
 #include "harness/SaneTestScanner.h"
 
-#include "app/LabelButton.h"
 #include "app/frmMain.h"
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/scan/SaneScannerLayer.h"
+#include "panel/LabelButton.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -115,7 +115,7 @@ private slots:
         for (int copy = 1; copy <= kCopies; ++copy) {
             const CopyRoute route = copy % 3 == 1   ? CopyRoute::PrintToDefault
                                     : copy % 3 == 2 ? CopyRoute::Save
-                                                    : CopyRoute::PrinterDialog;
+                                                    : CopyRoute::AskForPrinter;
             const QString mode = (copy / 3) % 2 ? QStringLiteral("Gray") : QStringLiteral("Color");
             // Every tenth scan meets a fault: one of two is cancelled, the
             // other retried once the fault has gone. (Not more often: SANE's
@@ -137,7 +137,7 @@ private slots:
             unexpected.expecting = good;
             if (good && route == CopyRoute::Save)
                 answerSaveDialog(file);
-            if (good && route == CopyRoute::PrinterDialog)
+            if (good && route == CopyRoute::AskForPrinter)
                 whenModalActive(QStringLiteral("PrinterDialog"),
                                 [](QWidget *w) { static_cast<QDialog *>(w)->accept(); });
 

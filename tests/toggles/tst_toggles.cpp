@@ -1,7 +1,7 @@
 // The two output-mode switches: each keeps its state in its own Tag text and
 // shows it in its colour, and switching one on switches the other off.
-#include "app/LabelButton.h"
-#include "copyjob/Toggles.h"
+#include "panel/LabelButton.h"
+#include "panel/Toggles.h"
 
 #include <QTest>
 

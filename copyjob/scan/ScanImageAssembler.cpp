@@ -1,6 +1,6 @@
-#include "copyjob/ScanImageAssembler.h"
+#include "copyjob/scan/ScanImageAssembler.h"
 
-#include "copyjob/SaneApi.h"
+#include "copyjob/scan/SaneApi.h"
 
 #include <QCoreApplication>
 

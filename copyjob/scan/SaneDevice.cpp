@@ -1,4 +1,4 @@
-#include "copyjob/SaneDevice.h"
+#include "copyjob/scan/SaneDevice.h"
 
 #include <sane/saneopts.h>
 

@@ -1,6 +1,6 @@
-#include "copyjob/ScanJob.h"
+#include "copyjob/scan/ScanJob.h"
 
-#include "copyjob/ScanImageAssembler.h"
+#include "copyjob/scan/ScanImageAssembler.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "copyjob/SaneApi.h"
+#include "copyjob/scan/SaneApi.h"
 
 #include <QCoreApplication>
 

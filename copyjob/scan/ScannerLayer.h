@@ -1,21 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
-class QWidget;
+#include <utility>
 
-// What the application told the scanner layer about itself at start-up.
-struct ScannerAppIdentity
-{
-    int major = 0;
-    int minor = 0;
-    int language = 0;
-    int country = 0;
-    QString version;
-    QString manufacturer;
-    QString productFamily;
-    QString productName;
-};
+class QWidget;
 
 // The five operations the program needs from a scanner library. The
 // application makes one and hands it to the commands; a test may hand them
@@ -25,7 +15,7 @@ class ScannerLayer
 public:
     virtual ~ScannerLayer() = default;
 
-    // Records who is asking. Touches no device and loads nothing.
+    // Tells the library who is asking. Touches no device and loads nothing.
     virtual int TWAIN_RegisterApp(int major, int minor, int language, int country,
                                   const QString &version, const QString &manufacturer,
                                   const QString &productFamily, const QString &productName);
@@ -38,10 +28,11 @@ public:
     // Version of the scanner library in use, times 100.
     virtual int TWAIN_EasyVersion() = 0;
 
-    bool registered() const { return m_registered; }
-    const ScannerAppIdentity &appIdentity() const { return m_identity; }
+    // The page the last successful acquisition put on the clipboard, handed
+    // over once. The Copy command prints or saves this one: the clipboard is
+    // anyone's to change while a dialog waits.
+    QImage takeAcquiredPage() { return std::exchange(m_acquiredPage, QImage()); }
 
 protected:
-    ScannerAppIdentity m_identity;
-    bool m_registered = false;
+    QImage m_acquiredPage;
 };

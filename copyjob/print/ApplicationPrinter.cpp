@@ -1,4 +1,4 @@
-#include "copyjob/ApplicationPrinter.h"
+#include "copyjob/print/ApplicationPrinter.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

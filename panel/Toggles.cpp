@@ -1,4 +1,4 @@
-#include "copyjob/Toggles.h"
+#include "panel/Toggles.h"
 
 #include <QObject>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "copyjob/SourceDialog.h"
+#include "copyjob/scan/SourceDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

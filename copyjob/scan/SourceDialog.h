@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copyjob/SaneDevice.h"
+#include "copyjob/scan/SaneDevice.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "copyjob/ScanDialog.h"
+#include "copyjob/scan/ScanDialog.h"
 
-#include "copyjob/SaneDevice.h"
-#include "copyjob/SaneScannerLayer.h"
-#include "copyjob/ScanJob.h"
+#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/SaneScannerLayer.h"
+#include "copyjob/scan/ScanJob.h"
 
 #include <sane/saneopts.h>
 
@@ -306,7 +306,7 @@ void ScanDialog::onScanFinished()
     }
     // Only a whole page ever reaches the clipboard.
     QGuiApplication::clipboard()->setImage(page);
-    m_layer.noteScanned(deviceName);
+    m_layer.noteScanned(deviceName, page);
     accept();
 }
 

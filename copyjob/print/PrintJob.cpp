@@ -1,8 +1,8 @@
-#include "copyjob/PrintJob.h"
+#include "copyjob/print/PrintJob.h"
 
-#include "copyjob/ApplicationPrinter.h"
-#include "copyjob/CupsDestination.h"
-#include "copyjob/PageSamples.h"
+#include "common/PageSamples.h"
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/CupsDestination.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -201,7 +201,7 @@ bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &pictu
     return pdf.ok();
 }
 
-Outcome PrintCopies(qint16 &copies, qint16 intScale, ApplicationPrinter &printer)
+Outcome PrintCopies(const QImage &picture, int copies, int intScale, ApplicationPrinter &printer)
 {
     QPrinter &device = printer.printer();
     const QString fileName = device.outputFileName();
@@ -212,13 +212,12 @@ Outcome PrintCopies(qint16 &copies, qint16 intScale, ApplicationPrinter &printer
                            "the system's printer settings, or choose \"Print to File\"."));
 
     // The picture's size in pixels stands for the bitmap record; 0 x 0 when
-    // the clipboard holds none, and then there is nothing to print.
-    const QImage picture = QGuiApplication::clipboard()->image();
+    // there is none, and then there is nothing to print.
     const int width = picture.width();
     const int height = picture.height();
     if (picture.isNull() || width == 0 || height == 0)
         return Outcome::failure(
-            QStringLiteral("The clipboard holds no picture, so nothing was printed."));
+            QStringLiteral("There is no scanned page, so nothing was printed."));
 
     const int copyCount = copies;
     device.setCopyCount(copyCount);

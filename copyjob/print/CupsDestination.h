@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copyjob/Outcome.h"
+#include "common/Outcome.h"
 
 #include <QString>
 

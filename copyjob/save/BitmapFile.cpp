@@ -1,6 +1,6 @@
-#include "copyjob/BitmapFile.h"
+#include "copyjob/save/BitmapFile.h"
 
-#include "copyjob/PageSamples.h"
+#include "common/PageSamples.h"
 
 #include <QDir>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "copyjob/CupsDestination.h"
+#include "copyjob/print/CupsDestination.h"
 
 #include <QIODevice>
 

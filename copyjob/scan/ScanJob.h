@@ -1,7 +1,7 @@
 #pragma once
 
-#include "copyjob/Outcome.h"
-#include "copyjob/SaneApi.h"
+#include "common/Outcome.h"
+#include "copyjob/scan/SaneApi.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "app/Resources.h"
+#include "common/Resources.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
-#include "app/MessageBox.h"
+#include "common/MessageBox.h"
 
-#include "app/version.h"
+#include "common/version.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copyjob/Outcome.h"
+#include "common/Outcome.h"
 
 #include <QtGlobal>
 
@@ -9,14 +9,15 @@ class QImage;
 class QIODevice;
 class QPageLayout;
 
-// Prints the page on the clipboard as one document of one page on the
-// application's current printer: the picture at intScale percent from the
-// top-left corner of the printable area, with the printer asked for `copies`
-// copies (read once). The page is drawn at the picture's own resolution, so at
+// Prints the scanned page as one document of one page on the application's
+// current printer: the picture at intScale percent from the top-left corner of
+// the printable area, with the printer asked for `copies` copies. The caller
+// hands over the page it scanned rather than the clipboard's, which another
+// program may have replaced meanwhile. The page is drawn at the picture's own resolution, so at
 // 100 % the copy has the original's size. A printer set to print into a file
 // gets the PDF there instead. Every refusal comes back as a failure in plain
 // words; a paused printer takes the job, and the success says it waits.
-Outcome PrintCopies(qint16 &copies, qint16 intScale, ApplicationPrinter &printer);
+Outcome PrintCopies(const QImage &picture, int copies, int intScale, ApplicationPrinter &printer);
 
 // The dots per inch a picture was scanned at; 96 when it does not say.
 int PictureResolution(const QImage &picture);

@@ -1,8 +1,8 @@
-#include "copyjob/SaneScannerLayer.h"
+#include "copyjob/scan/SaneScannerLayer.h"
 
-#include "copyjob/ScanDialog.h"
-#include "copyjob/ScanJob.h"
-#include "copyjob/SourceDialog.h"
+#include "copyjob/scan/ScanDialog.h"
+#include "copyjob/scan/ScanJob.h"
+#include "copyjob/scan/SourceDialog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

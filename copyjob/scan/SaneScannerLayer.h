@@ -1,9 +1,9 @@
 #pragma once
 
-#include "copyjob/Outcome.h"
-#include "copyjob/SaneApi.h"
-#include "copyjob/SaneDevice.h"
-#include "copyjob/ScannerLayer.h"
+#include "common/Outcome.h"
+#include "copyjob/scan/SaneApi.h"
+#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/ScannerLayer.h"
 
 #include <QList>
 #include <QPair>
@@ -80,7 +80,11 @@ public:
 
     Outcome applyOptionPresets(SaneDevice &device) const;
     const SaneApi &api() const { return m_api; }
-    void noteScanned(const QString &deviceName) { m_lastScanDevice = deviceName; }
+    void noteScanned(const QString &deviceName, const QImage &page)
+    {
+        m_lastScanDevice = deviceName;
+        m_acquiredPage = page;
+    }
 
     // A scan whose device would not stop in time: kept until it ends, so its
     // handle is closed only then.

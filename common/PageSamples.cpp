@@ -1,4 +1,4 @@
-#include "copyjob/PageSamples.h"
+#include "common/PageSamples.h"
 
 #include <QImage>
 

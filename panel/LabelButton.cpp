@@ -1,4 +1,4 @@
-#include "app/LabelButton.h"
+#include "panel/LabelButton.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,0 +1,9 @@
+#include "copyjob/scan/ScannerLayer.h"
+
+int ScannerLayer::TWAIN_RegisterApp(int, int, int, int, const QString &, const QString &,
+                                    const QString &, const QString &)
+{
+    // SANE has no registration; the call is kept so the program says who it is
+    // to a library that wants to know.
+    return 1;
+}
