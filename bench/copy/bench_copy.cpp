@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -65,6 +66,7 @@ public:
     {
         const int result = m_inner.TWAIN_AcquireToClipboard(owner, pixelTypes);
         returnedAt = nowMs();
+        m_acquiredPage = m_inner.takeAcquiredPage();
         return result;
     }
     int TWAIN_SelectImageSource(QWidget *owner) override
@@ -149,7 +151,10 @@ int copyOnce(int argc, char **argv)
     app.installEventFilter(&moments);
     double saveAcceptedAt = -1;
     if (save)
-        answerSaveDialog(target, nullptr, nullptr, nullptr, [&] { saveAcceptedAt = nowMs(); });
+        answerDialog(QStringLiteral("SaveDialog"), [&](QDialog &dialog) {
+            saveAcceptedAt = nowMs();
+            saveAs(dialog, target);
+        });
     ScanDialogDriver driver;
     driver.chooseResolution(dpi).chooseMode(mode).pressEnter().start();
 

@@ -1,56 +1,17 @@
-// The panel as it comes up: layout, captions, the lit displays as painted into
-// the window's image, and a start-up that touches no device.
+// The panel as it comes up and as it is used: the lit displays painted into
+// the window's image and onto the screen, captions that fit beside each
+// other, the step menus, and a start-up that touches no device.
 #include "FakeScannerLayer.h"
 #include "app/frmMain.h"
 #include "common/Resources.h"
 #include "copyjob/print/ApplicationPrinter.h"
+#include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
+#include <QPainter>
 #include <QTest>
-
-namespace {
-
-struct Cell
-{
-    int x, y, glyphId;
-};
-
-// True when the 24 x 30 cell at (x, y) of img shows glyph id exactly.
-bool cellShows(const QImage &img, int x, int y, int id)
-{
-    const QImage glyph = LoadResPicture(id).convertToFormat(QImage::Format_RGB32);
-    return img.copy(x, y, 24, 30).convertToFormat(QImage::Format_RGB32) == glyph;
-}
-
-// True when every pixel of img outside the given cells is black.
-bool blackOutside(const QImage &img, const QList<Cell> &cells)
-{
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            bool inCell = false;
-            for (const Cell &c : cells)
-                inCell = inCell || (x >= c.x && x < c.x + 24 && y >= c.y && y < c.y + 30);
-            if (!inCell && (img.pixel(x, y) & 0xFFFFFF) != 0)
-                return false;
-        }
-    return true;
-}
-
-QList<Cell> cellsOf(const QString &glyphs, int x, int y)
-{
-    QList<Cell> cells;
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const QChar ch = glyphs.at(i);
-        const int id = ch == u'%' ? 143 : ch == u' ' ? 145 : 101 + ch.digitValue();
-        cells << Cell{x + 24 * int(i), y, id};
-    }
-    return cells;
-}
-
-} // namespace
 
 class tst_mainwindow : public QObject
 {
@@ -60,160 +21,133 @@ class tst_mainwindow : public QObject
     ApplicationPrinter printer;
     std::unique_ptr<frmMain> form;
 
-    void verifyCells(const QImage &img, const QList<Cell> &cells)
+    // The cells a display shows text in, with the blank cell after it.
+    static QRect cells(Counters::Display display, const QString &text)
     {
-        for (const Cell &c : cells)
-            QVERIFY2(cellShows(img, c.x, c.y, c.glyphId),
-                     qPrintable(QStringLiteral("cell at (%1, %2) is not glyph %3")
-                                    .arg(c.x)
-                                    .arg(c.y)
-                                    .arg(c.glyphId)));
+        return {Counters::origin(display), QSize((text.size() + 1) * kGlyphWidth, kGlyphHeight)};
     }
 
 private slots:
     void init()
     {
-        scanner = FakeScannerLayer();
         form = std::make_unique<frmMain>(scanner, printer);
         form->Form_Load();
     }
-    void cleanup() { form.reset(); }
 
-    void startUpPaintsExactlyTheTrailingBlankCells()
+    void startUpTouchesNoDevice()
     {
-        const QList<Cell> cells =
-            cellsOf(QStringLiteral("1 "), 20, 32) + cellsOf(QStringLiteral("100% "), 20, 100);
-        verifyCells(form->image(), cells);
-        QVERIFY(blackOutside(form->image(), cells));
+        QCOMPARE(scanner.deviceCalls, 0);
+        QVERIFY(!printer.created());
+        QVERIFY(form->isVisible() && !form->mnuCopies->isVisible() && !form->mnuScale->isVisible());
+        const QList<QSize> icons = form->windowIcon().availableSizes();
+        QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
     }
 
-    void repaintsLeaveNoStaleCells_data()
+    // "steps > copies shown > scale shown": a step is c or s and a menu index,
+    // or C+, C-, S+, S-: a left or right press on that display.
+    void displays_data()
     {
-        QTest::addColumn<bool>("copies");
-        QTest::addColumn<QList<int>>("menuSteps");
-        QTest::addColumn<QString>("shown"); // the display's cells, left to right
-        QTest::newRow("99% after 100%") << false << QList<int>{3} << "99%  ";
-        QTest::newRow("9 after 10") << true << QList<int>{5, 5, 3, 3} << "9  ";
-        QTest::newRow("1% after 20%")
-            << false
-            << QList<int>{0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 0}
-            << "1%  ";
-        QTest::newRow("200% after 199%") << false << QList<int>{7, 7, 7, 7} << "200% ";
+        QTest::addColumn<QString>("row");
+        QTest::newRow("start-up") << " > 1 > 100%";
+        QTest::newRow("presses") << "C+ C+ C- S- S- S+ > 2 > 99%";
+        QTest::newRow("none below 1") << "C- > 1 > 100%";
+        QTest::newRow("99% after 100%") << "s3 > 1 > 99%";
+        QTest::newRow("9 after 10") << "c6 c3 c3 > 9 > 100%";
+        QTest::newRow("200% after 199%") << "s7 s7 s7 s7 s3 s4 > 1 > 200%";
     }
 
-    void repaintsLeaveNoStaleCells()
+    void displays()
     {
-        QFETCH(bool, copies);
-        QFETCH(QList<int>, menuSteps);
-        QFETCH(QString, shown);
-        QMenu *menu = copies ? form->mnuCopies : form->mnuScale;
-        for (int index : menuSteps)
-            menu->actions().at(index)->trigger();
-        const int y = copies ? 32 : 100;
-        verifyCells(form->image(), cellsOf(shown, 20, y));
-    }
-
-    void displaysSurviveBeingCovered()
-    {
-        // A repaint from scratch (what uncovering triggers) shows the same cells.
-        const QImage screen = form->grab().toImage();
-        verifyCells(screen, cellsOf(QStringLiteral("1 "), 20, 32));
-        verifyCells(screen, cellsOf(QStringLiteral("100% "), 20, 100));
+        QFETCH(QString, row);
+        const QStringList part = row.split(QStringLiteral(" > "));
+        for (const QString &step : part[0].split(u' ', Qt::SkipEmptyParts)) {
+            const bool copies = step[0].toLower() == u'c';
+            if (step[0].isLower())
+                (copies ? form->mnuCopies : form->mnuScale)
+                    ->actions()[step.mid(1).toInt()]
+                    ->trigger();
+            else
+                QTest::mouseClick(form.get(), step[1] == u'+' ? Qt::LeftButton : Qt::RightButton,
+                                  {},
+                                  Counters::origin(copies ? Counters::Display::Copies
+                                                          : Counters::Display::Scale));
+        }
+        QImage expected(form->image().size(), QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        QPainter painter(&expected);
+        const QList<std::pair<Counters::Display, QString>> shown{
+            {Counters::Display::Copies, part[1]}, {Counters::Display::Scale, part[2]}};
+        for (const auto &[display, text] : shown)
+            for (int i = 0; i <= text.size(); ++i)
+                painter.drawImage(cells(display, text).topLeft() + QPoint(i * kGlyphWidth, 0),
+                                  LoadResPicture(GlyphId(i < text.size() ? text[i] : QChar(u' '))));
+        painter.end();
+        // The screen shows the same cells: what uncovering the window repaints.
+        const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const auto &[display, text] : shown) {
+            QCOMPARE(form->image().copy(cells(display, text)), expected.copy(cells(display, text)));
+            QCOMPARE(screen.copy(cells(display, text)), expected.copy(cells(display, text)));
+        }
+        if (part[0].isEmpty()) // nothing but the two displays is lit
+            QCOMPARE(form->image(), expected);
     }
 
     void labels_data()
     {
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::addColumn<int>("pointSize");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QColor>("colour");
         const QColor bright(0, 255, 0), dark(0, 128, 0), red(255, 0, 0);
-        QTest::newRow("Copies") << "lblCopies"
-                                << "Copies" << QPoint(8, 16) << 8 << bright << "" << true;
-        QTest::newRow("Scale") << "lblScale"
-                               << "Scale" << QPoint(8, 80) << 8 << bright << "" << true;
-        QTest::newRow("Darkness") << "lblDarkness"
-                                  << "Darkness" << QPoint(40, 168) << 8 << bright << "" << false;
-        QTest::newRow("Select Source")
-            << "lblSelectSource"
-            << "Select Source" << QPoint(160, 16) << 8 << bright << "" << true;
-        QTest::newRow("Save") << "lblSave"
-                              << "Save" << QPoint(160, 40) << 8 << dark << "False" << true;
-        QTest::newRow("Print to default")
-            << "lblPrintToDefault"
-            << "Print to default" << QPoint(160, 56) << 8 << dark << "False" << true;
-        QTest::newRow("Copy") << "lblCopy"
-                              << "Copy" << QPoint(160, 96) << 18 << bright << "" << true;
-        QTest::newRow("Exit") << "lblExit"
-                              << "Exit" << QPoint(272, 104) << 12 << red << "" << true;
+        QTest::newRow("lblCopies") << "Copies" << bright;
+        QTest::newRow("lblScale") << "Scale" << bright;
+        QTest::newRow("lblDarkness") << "Darkness" << bright;
+        QTest::newRow("lblSelectSource") << "Select Source" << bright;
+        QTest::newRow("lblSave") << "Save" << dark;
+        QTest::newRow("lblPrintToDefault") << "Print to default" << dark;
+        QTest::newRow("lblCopy") << "Copy" << bright;
+        QTest::newRow("lblExit") << "Exit" << red;
     }
 
     void labels()
     {
-        QFETCH(QString, name);
         QFETCH(QString, caption);
-        QFETCH(QPoint, topLeft);
-        QFETCH(int, pointSize);
-        QFETCH(QColor, color);
-        QFETCH(QString, tag);
-        QFETCH(bool, visible);
-
-        auto *label = form->findChild<LabelButton *>(name);
+        QFETCH(QColor, colour);
+        auto *label = form->findChild<LabelButton *>(QTest::currentDataTag());
         QVERIFY(label);
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->pos(), topLeft);
-        QCOMPARE(label->font().pointSize(), pointSize);
-        QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(label->property("ForeColor").value<QColor>(), color);
-        QCOMPARE(label->palette().color(QPalette::WindowText), color);
-        QCOMPARE(label->property("Tag").toString(), tag);
-        QCOMPARE(label->isVisible(), visible);
-        QCOMPARE(label->accessibleName(), caption);
-        // Auto-size: exactly as wide and high as the caption in its font.
-        const QFontMetrics fm(label->font());
-        QCOMPARE(label->size(), QSize(fm.horizontalAdvance(caption), fm.height()));
-        QVERIFY(!label->autoFillBackground());
+        QCOMPARE(label->text() + label->accessibleName(), caption + caption);
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        const QFontMetrics metrics(label->font()); // sized to the caption
+        QCOMPARE(label->size(), QSize(metrics.horizontalAdvance(caption), metrics.height()));
+        QCOMPARE(label->isVisible(), caption != "Darkness");
+        // A shown caption lies inside the panel, clear of the others and of the displays' cells.
+        QVERIFY(!label->isVisible() || form->rect().contains(label->geometry()));
+        for (const QRect &other :
+             {cells(Counters::Display::Copies, "99"), cells(Counters::Display::Scale, "200%")})
+            QVERIFY(!label->geometry().intersects(other));
+        for (LabelButton *other : form->findChildren<LabelButton *>())
+            QVERIFY(other == label || !other->isVisible() ||
+                    !label->geometry().intersects(other->geometry()));
     }
 
-    void windowFrame()
+    // Each step menu says the step it makes, and a right press anywhere in its
+    // caption's box opens it; a left press does not.
+    void stepMenus()
     {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Mirel"));
-        QCOMPARE(form->size(), QSize(361, 146));
-        QCOMPARE(form->minimumSize(), form->maximumSize());
-        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!form->windowIcon().isNull());
-        QVERIFY(form->windowIcon().availableSizes().contains(QSize(32, 32)));
-        QVERIFY(form->windowIcon().availableSizes().contains(QSize(16, 16)));
-        QVERIFY(form->findChildren<QMenuBar *>().isEmpty());
-        QVERIFY(!form->mnuCopies->isVisible());
-        QVERIFY(!form->mnuScale->isVisible());
-        // The scale display and its hot zone reach row 129 and 130.
-        QVERIFY(form->rect().contains(QPoint(116 + 23, 130)));
-        QVERIFY(form->isVisible());
-    }
-
-    void startUpRegistersAndLooksForNoDevice()
-    {
-        QCOMPARE(scanner.availableCalls, 0);
-        QCOMPARE(scanner.acquireCalls, 0);
-        QVERIFY(!printer.created());
-    }
-
-    void clickBetweenLettersCountsOnlyOnLabels()
-    {
-        // A left click on the panel outside every label and display changes nothing.
-        QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(300, 20));
-        QCOMPARE(int(form->counters().copies()), 1);
-        QCOMPARE(form->lblSave->tag(), QStringLiteral("False"));
-        // A click inside the Save caption's box toggles it, letters or not.
-        QTest::mouseClick(form->lblSave, Qt::LeftButton, {},
-                          QPoint(1, form->lblSave->height() - 1));
-        QCOMPARE(form->lblSave->tag(), QStringLiteral("True"));
+        for (auto [caption, menu] : {std::pair{form->lblCopies, form->mnuCopies},
+                                     std::pair{form->lblScale, form->mnuScale}}) {
+            QStringList texts, steps;
+            for (QAction *action : menu->actions())
+                texts << action->text();
+            for (int i = 0; i < 8; ++i)
+                steps << QString(Counters::stepForIndex(i) < 0 ? "- " : "+ ") +
+                             QString::number(qAbs(Counters::stepForIndex(i)));
+            QCOMPARE(texts, steps << ""
+                                  << "&About");
+            QTest::mouseClick(caption, Qt::LeftButton);
+            QVERIFY(!menu->isVisible());
+            QTest::mousePress(caption, Qt::RightButton, {}, QPoint(1, caption->height() - 1));
+            QVERIFY(menu->isVisible());
+            menu->hide();
+        }
     }
 };
 

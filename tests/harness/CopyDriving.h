@@ -2,12 +2,13 @@
 
 #include "copyjob/CopyCommand.h"
 
-#include <QObject>
-#include <QString>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class QDialog;
 class frmMain;
 
 // Drives the panel's Copy command like a user, for suites and benchmarks that
@@ -20,19 +21,24 @@ class MessageWatcher : public QObject
 {
 public:
     QStringList texts;
-    MessageWatcher();
-    ~MessageWatcher() override;
-
-protected:
+    MessageWatcher() { qApp->installEventFilter(this); }
+    ~MessageWatcher() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-// Answers the next save dialog as a user would: types name and presses Enter;
-// an empty name cancels. The optional pointers receive what the dialog showed;
-// beforeAccept runs right before the name is typed.
-void answerSaveDialog(const QString &name, QString *titleSeen = nullptr,
-                      QStringList *filtersSeen = nullptr, QString *prefilled = nullptr,
-                      std::function<void()> beforeAccept = {});
+// ran turns true once the answer ran; clearing armed keeps it from answering
+// a dialog that comes later, such as the next copy's.
+struct DialogAnswer
+{
+    bool ran = false, armed = true;
+};
+
+// Runs answer on the next modal dialog named dialogName ("SaveDialog",
+// "PrinterDialog") while it is armed.
+std::shared_ptr<DialogAnswer> answerDialog(const QString &dialogName,
+                                           std::function<void(QDialog &)> answer);
+// In a save dialog: types name and presses Enter.
+void saveAs(QDialog &saveDialog, const QString &name);
 
 // Clicks the switches until they select route.
 void setCopyRoute(frmMain &form, CopyRoute route);

@@ -2,32 +2,15 @@
 
 #include "copyjob/scan/ScannerLayer.h"
 
-// A scanner layer for the cases a real SANE cannot produce on demand, such as
-// no SANE at all. It counts calls and answers what the test sets.
+// A scanner layer for what a real SANE cannot show on demand: any version
+// number, and whether anything asked for a device at all.
 class FakeScannerLayer : public ScannerLayer
 {
 public:
-    int available = 1;
-    int acquireResult = 0;
-    int version = 110;
-    int availableCalls = 0;
-    int acquireCalls = 0;
-    int selectCalls = 0;
+    int version = 110, deviceCalls = 0, versionCalls = 0;
 
-    int TWAIN_IsAvailable() override
-    {
-        ++availableCalls;
-        return available;
-    }
-    int TWAIN_AcquireToClipboard(QWidget *, int) override
-    {
-        ++acquireCalls;
-        return acquireResult;
-    }
-    int TWAIN_SelectImageSource(QWidget *) override
-    {
-        ++selectCalls;
-        return 1;
-    }
-    int TWAIN_EasyVersion() override { return version; }
+    int TWAIN_IsAvailable() override { return ++deviceCalls, 1; }
+    int TWAIN_AcquireToClipboard(QWidget *, int) override { return ++deviceCalls, 0; }
+    int TWAIN_SelectImageSource(QWidget *) override { return ++deviceCalls, 0; }
+    int TWAIN_EasyVersion() override { return ++versionCalls, version; }
 };

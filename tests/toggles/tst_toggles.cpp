@@ -1,137 +1,52 @@
-// The two output-mode switches: each keeps its state in its own Tag text and
-// shows it in its colour, and switching one on switches the other off.
+// The two output switches keep their state in their Tag text and show it in
+// their colour; one going on turns the other off; and the route a copy takes
+// follows the tags, a stray tag never sending it to the default printer.
+#include "copyjob/CopyCommand.h"
 #include "panel/LabelButton.h"
 #include "panel/Toggles.h"
 
 #include <QTest>
-
-namespace {
-
-const QColor kMarker{255, 0, 0};
-
-void setState(QObject &label, const QString &tag, const QColor &color)
-{
-    label.setProperty("Tag", tag);
-    label.setProperty("ForeColor", color);
-}
-
-QColor colorFor(const QString &tag)
-{
-    return tag == QLatin1String("True") ? kToggleOnColor : kToggleOffColor;
-}
-
-} // namespace
 
 class tst_toggles : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void toggleOption_data()
-    {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("expectedTag");
-        QTest::addColumn<QColor>("expectedColor");
-        QTest::newRow("off turns on") << "False"
-                                      << "True" << kToggleOnColor;
-        QTest::newRow("on turns off") << "True"
-                                      << "False" << kToggleOffColor;
-        // Anything but the two exact texts is left exactly as it was.
-        for (const char *odd : {"true", "FALSE", "", " True", "True ", "1"})
-            QTest::addRow("odd tag '%s' unchanged", odd) << odd << odd << kMarker;
-    }
-
-    void toggleOption()
-    {
-        QFETCH(QString, tag);
-        QFETCH(QString, expectedTag);
-        QFETCH(QColor, expectedColor);
-        LabelButton label;
-        setState(label, tag, kMarker);
-        ToggleOption(label);
-        QCOMPARE(label.tag(), expectedTag);
-        QCOMPARE(label.foreColor(), expectedColor);
-    }
-
-    void clearOptionSwitchesAnyTagOff()
-    {
-        for (const char *tag : {"True", "False", "maybe", ""}) {
-            QObject label; // the properties are addressed by name, on any object
-            setState(label, QString::fromLatin1(tag), kMarker);
-            ClearOption(label);
-            QCOMPARE(label.property("Tag").toString(), QStringLiteral("False"));
-            QCOMPARE(label.property("ForeColor").value<QColor>(), kToggleOffColor);
-        }
-    }
-
-    // Clicks, P for "Print to default" and S for "Save", from a starting pair
-    // of tags to the pair they leave.
+    // "tags before > clicks > tags after > route": tags "print|save"; clicks P
+    // for Print to default, S for Save; route A(sk), P(rint to default), S(ave).
     void clicks_data()
     {
-        QTest::addColumn<QString>("start"); // print tag, save tag
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("neither -> print") << "False False"
-                                          << "P"
-                                          << "True False";
-        QTest::newRow("neither -> save") << "False False"
-                                         << "S"
-                                         << "False True";
-        QTest::newRow("print -> neither") << "True False"
-                                          << "P"
-                                          << "False False";
-        QTest::newRow("print -> save") << "True False"
-                                       << "S"
-                                       << "False True";
-        QTest::newRow("save -> print") << "False True"
-                                       << "P"
-                                       << "True False";
-        QTest::newRow("save -> neither") << "False True"
-                                         << "S"
-                                         << "False False";
-        QTest::newRow("save twice returns") << "False False"
-                                            << "SS"
-                                            << "False False";
-        QTest::newRow("alternating") << "False False"
-                                     << "PSPS"
-                                     << "False True";
-        // A stray tag on the other switch is cleared only when this one goes on.
-        QTest::newRow("odd save, print on") << "False odd"
-                                            << "P"
-                                            << "True False";
-        QTest::newRow("odd save, print off") << "True odd"
-                                             << "P"
-                                             << "False odd";
-        // A switch with a stray tag never goes on, so it never clears the other.
-        QTest::newRow("odd print stays") << "odd True"
-                                         << "P"
-                                         << "odd True";
-        QTest::newRow("odd print cleared by save") << "odd False"
-                                                   << "S"
-                                                   << "False True";
+        QTest::addColumn<QString>("row");
+        QTest::newRow("print on") << "False|False > P > True|False > P";
+        QTest::newRow("save on") << "False|False > S > False|True > S";
+        QTest::newRow("save on and off") << "True|False > SS > False|False > A";
+        QTest::newRow("turn about, print off") << "False|True > PSPSPP > False|False > A";
+        // A stray tag is never switched, and is cleared only when the other goes on.
+        QTest::newRow("odd save, print on") << "False|odd > P > True|False > P";
+        QTest::newRow("odd save, print off") << "True|odd > P > False|odd > A";
+        QTest::newRow("odd print stays") << "true|True > P > true|True > S";
+        QTest::newRow("odd print, save on") << "odd|False > S > False|True > S";
+        QTest::newRow("spaced and empty") << " True| >  >  True| > A";
     }
 
     void clicks()
     {
-        QFETCH(QString, start);
-        QFETCH(QString, clicks);
-        QFETCH(QString, end);
-        LabelButton lblPrintToDefault, lblSave;
-        setState(lblPrintToDefault, start.section(u' ', 0, 0), colorFor(start.section(u' ', 0, 0)));
-        setState(lblSave, start.section(u' ', 1, 1), colorFor(start.section(u' ', 1, 1)));
-        for (const QChar click : clicks) {
-            if (click == u'P')
-                PrintToDefaultClick(lblPrintToDefault, lblSave);
-            else
-                SaveClick(lblSave, lblPrintToDefault);
-            QVERIFY2(!(lblPrintToDefault.tag() == QLatin1String("True") &&
-                       lblSave.tag() == QLatin1String("True")),
-                     "both switches on");
-        }
-        QCOMPARE(lblPrintToDefault.tag() + u' ' + lblSave.tag(), end);
-        // The colour always tells the state of a switch whose tag is a state.
-        QCOMPARE(lblPrintToDefault.foreColor(), colorFor(lblPrintToDefault.tag()));
-        QCOMPARE(lblSave.foreColor(), colorFor(lblSave.tag()));
+        QFETCH(QString, row);
+        const QStringList part = row.split(QStringLiteral(" > "));
+        const auto colour = [](const QString &tag) { // a stray tag keeps any colour it had
+            return tag == "True" ? kToggleOnColor : tag == "False" ? kToggleOffColor : Qt::red;
+        };
+        LabelButton print, save;
+        print.setProperty("Tag", part[0].section(u'|', 0, 0));
+        save.setProperty("Tag", part[0].section(u'|', 1));
+        print.setProperty("ForeColor", colour(print.tag()));
+        save.setProperty("ForeColor", colour(save.tag()));
+        for (const QChar click : part[1])
+            click == u'P' ? PrintToDefaultClick(print, save) : SaveClick(save, print);
+        QCOMPARE(print.tag() + u'|' + save.tag(), part[2]);
+        QVERIFY(print.foreColor() == colour(print.tag()) && save.foreColor() == colour(save.tag()));
+        QCOMPARE(int(RouteFromTags(print.tag(), save.tag())),
+                 QStringLiteral("APS").indexOf(part[3]));
     }
 };
 
