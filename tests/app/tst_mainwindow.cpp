@@ -1,10 +1,10 @@
 // The panel as it comes up and as it is used: the lit displays painted into
 // the window's image and onto the screen, captions that fit beside each
 // other, the step menus, and a start-up that touches no device.
-#include "FakeScannerLayer.h"
 #include "app/frmMain.h"
 #include "common/Resources.h"
 #include "copyjob/print/ApplicationPrinter.h"
+#include "harness/FakeScannerLayer.h"
 #include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"
 

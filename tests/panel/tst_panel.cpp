@@ -1,0 +1,134 @@
+// The panel's parts on their own: the glyph bitmaps dot by dot against a
+// copier's LED matrix, the counters' hot zones from the display origins, and
+// their steps and limits.
+#include "common/Resources.h"
+#include "panel/Counters.h"
+#include "panel/GlyphDisplay.h"
+
+#include <QImage>
+#include <QTest>
+
+using Zone = Counters::Display;
+
+class tst_panel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Lit dots, top row first: dots are 2 x 2 at x = 1 + 4c, y = 2 + 4r; lit
+    // green, unlit dark green, black between; the sixth column is never lit.
+    void glyphs_data()
+    {
+        QTest::addColumn<QChar>("ch");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("dots");
+        QTest::newRow("0") << QChar(u'0') << 101 << ".###. #...# #..## #.#.# ##..# #...# .###.";
+        QTest::newRow("1") << QChar(u'1') << 102 << "..#.. .##.. ..#.. ..#.. ..#.. ..#.. #####";
+        QTest::newRow("2") << QChar(u'2') << 103 << ".###. #...# ....# ..##. .#... #.... #####";
+        QTest::newRow("3") << QChar(u'3') << 104 << ".###. #...# ....# ..##. ....# #...# .###.";
+        QTest::newRow("4") << QChar(u'4') << 105 << "#..#. #..#. #..#. ##### ...#. ...#. ...#.";
+        QTest::newRow("5") << QChar(u'5') << 106 << "##### #.... #.... ####. ....# #...# .###.";
+        QTest::newRow("6") << QChar(u'6') << 107 << ".###. #.... #.... ####. #...# #...# .###.";
+        QTest::newRow("7") << QChar(u'7') << 108 << "##### ....# ...#. ..#.. .#... .#... .#...";
+        QTest::newRow("8") << QChar(u'8') << 109 << ".###. #...# #...# .###. #...# #...# .###.";
+        QTest::newRow("9") << QChar(u'9') << 110 << ".###. #...# #...# .#### ....# ....# .###.";
+        QTest::newRow("-") << QChar(u'-') << 141 << "..... ..... ..... ##### ..... ..... .....";
+        QTest::newRow("+") << QChar(u'+') << 142 << "..... ..#.. ..#.. ##### ..#.. ..#.. .....";
+        QTest::newRow("%") << QChar(u'%') << 143 << "##..# ##.#. ...#. ..#.. .#... .#.## #..##";
+        QTest::newRow("blank") << QChar(u' ') << 145 << "..... ..... ..... ..... ..... ..... .....";
+    }
+
+    void glyphs()
+    {
+        QFETCH(QChar, ch);
+        QFETCH(int, id);
+        QFETCH(QString, dots);
+        QCOMPARE(GlyphId(ch), id);
+        QImage expected(kGlyphWidth, kGlyphHeight, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        const QStringList rows = dots.split(u' ');
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 6; ++c) {
+                const QRgb dot = c < 5 && rows[r][c] == u'#' ? qRgb(0, 255, 0) : qRgb(0, 80, 0);
+                for (int p = 0; p < 4; ++p)
+                    expected.setPixel(1 + 4 * c + p % 2, 2 + 4 * r + p / 2, dot);
+            }
+        QCOMPARE(LoadResPicture(id).convertToFormat(QImage::Format_RGB32), expected);
+        QVERIFY(LoadResPicture(id - 1 == 143 ? 144 : 100).isNull()); // no glyph between
+    }
+
+    // From a start value, a press at a fraction of a display's hot zone (the
+    // cells of "99" or "200%", both edges included) or a step menu entry, and
+    // the value it leaves.
+    void counters_data()
+    {
+        QTest::addColumn<Zone>("zone");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("how"); // 1 left, 2 right, 3 both; 10 + i: menu entry i
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<int>("value");
+        const Zone copies = Zone::Copies, scale = Zone::Scale;
+        const QPointF mid(0.5, 0.5);
+        QTest::newRow("copies top left") << copies << 1 << 1 << QPointF(0, 0) << 2;
+        QTest::newRow("copies bottom right") << copies << 1 << 1 << QPointF(1, 1) << 2;
+        QTest::newRow("left of copies") << copies << 1 << 1 << QPointF(-0.01, 0.5) << 1;
+        QTest::newRow("right of copies") << copies << 1 << 1 << QPointF(1.01, 0.5) << 1;
+        QTest::newRow("below copies") << copies << 1 << 1 << QPointF(0.5, 1.01) << 1;
+        QTest::newRow("copies down") << copies << 10 << 2 << mid << 9;
+        QTest::newRow("copies not below 1") << copies << 1 << 2 << mid << 1;
+        QTest::newRow("copies not above 99") << copies << 99 << 1 << mid << 99;
+        QTest::newRow("copies, both buttons") << copies << 5 << 3 << mid << 5;
+        QTest::newRow("scale top left") << scale << 100 << 1 << QPointF(0, 0) << 101;
+        QTest::newRow("scale bottom right") << scale << 100 << 2 << QPointF(1, 1) << 99;
+        QTest::newRow("right of scale") << scale << 100 << 1 << QPointF(1.01, 0.5) << 100;
+        QTest::newRow("above scale") << scale << 100 << 1 << QPointF(0.5, -0.01) << 100;
+        QTest::newRow("scale not above 200") << scale << 200 << 1 << mid << 200;
+        QTest::newRow("scale not below 1") << scale << 1 << 2 << mid << 1;
+        QTest::newRow("scale, both buttons") << scale << 50 << 3 << mid << 50;
+        // Steps down end at 1, steps up at the limit.
+        QTest::newRow("copies 3 - 5") << copies << 3 << 12 << mid << 1;
+        QTest::newRow("copies 25 - 25") << copies << 25 << 10 << mid << 1;
+        QTest::newRow("copies 26 - 25") << copies << 26 << 10 << mid << 1;
+        QTest::newRow("copies 27 - 25") << copies << 27 << 10 << mid << 2;
+        QTest::newRow("copies 50 - 10") << copies << 50 << 11 << mid << 40;
+        QTest::newRow("copies 50 + 5") << copies << 50 << 15 << mid << 55;
+        QTest::newRow("copies 89 + 10") << copies << 89 << 16 << mid << 99;
+        QTest::newRow("copies 80 + 25") << copies << 80 << 17 << mid << 99;
+        QTest::newRow("copies 99 + 1") << copies << 99 << 14 << mid << 99;
+        QTest::newRow("scale 175 + 25") << scale << 175 << 17 << mid << 200;
+        QTest::newRow("scale 196 + 5") << scale << 196 << 15 << mid << 200;
+        QTest::newRow("scale 20 - 25") << scale << 20 << 10 << mid << 1;
+        QTest::newRow("scale 100 - 1") << scale << 100 << 13 << mid << 99;
+        QTest::newRow("scale 100 + 10") << scale << 100 << 16 << mid << 110;
+    }
+
+    void counters()
+    {
+        QFETCH(Zone, zone);
+        QFETCH(int, start);
+        QFETCH(int, how);
+        QFETCH(QPointF, at);
+        QFETCH(int, value);
+        Counters counters;
+        const bool copies = zone == Zone::Copies;
+        const auto step = [&](int index) {
+            copies ? counters.stepCopies(index) : counters.stepScale(index);
+        };
+        while ((copies ? counters.copies() : counters.scale()) != start)
+            step(start > (copies ? 1 : 100) ? 4 : 3);
+        const QPointF size((copies ? 2 : 4) * kGlyphWidth, kGlyphHeight);
+        const QPointF pos = Counters::origin(zone) + QPointF(at.x() * size.x(), at.y() * size.y());
+        Zone changed = Zone::None;
+        if (how >= 10)
+            step(how - 10);
+        else
+            changed = counters.pressOnPanel(Qt::MouseButtons::fromInt(how), pos);
+        QCOMPARE(copies ? counters.copies() : counters.scale(), value);
+        QCOMPARE(copies ? counters.scale() : counters.copies(), copies ? 100 : 1);
+        if (how < 10) // what gets repainted
+            QCOMPARE(changed, value == start ? Zone::None : zone);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_panel)
+#include "tst_panel.moc"
