@@ -126,7 +126,6 @@ void frmMain::DrawDisplay(const QString &text, int x, int y)
 {
     ::DrawDisplay(m_image, text, x, y);
     update();
-    emit displayPainted(text, x, y);
 }
 
 void frmMain::repaintDisplay(Counters::Display display)

@@ -35,8 +35,6 @@ public:
 
     const QImage &image() const { return m_image; }
     Counters &counters() { return m_counters; }
-    ScannerLayer &scanner() { return m_scanner; }
-    ApplicationPrinter &applicationPrinter() { return m_printer; }
 
     LabelButton *lblCopies = nullptr;
     LabelButton *lblScale = nullptr;
@@ -48,10 +46,6 @@ public:
     LabelButton *lblExit = nullptr;
     QMenu *mnuCopies = nullptr;
     QMenu *mnuScale = nullptr;
-
-signals:
-    // Emitted once per DrawDisplay call, after the cells are painted.
-    void displayPainted(const QString &text, int x, int y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -11,9 +11,8 @@
 class Counters
 {
 public:
-    static constexpr qint16 kCopiesMin = 1;
+    // Both counters start their range at 1.
     static constexpr qint16 kCopiesMax = 99;
-    static constexpr qint16 kScaleMin = 1;
     static constexpr qint16 kScaleMax = 200;
 
     enum class Display { None, Copies, Scale };

@@ -4,6 +4,7 @@
 // the figures are medians.
 //
 //     bench_print [runs]          (default 5 runs per resolution)
+#include "bench/common/BenchStats.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/print/PrintJob.h"
 #include "harness/CupsTestServer.h"
@@ -25,13 +26,6 @@
 namespace {
 
 const QString kQueue = QStringLiteral("bench");
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // A scanned colour page: paper tint, a few coloured blocks, sensor noise.
 QImage scannedA4(int dpi)
@@ -70,7 +64,7 @@ int runOnce(int argc, char **argv, int dpi)
         std::fprintf(stderr, "queue %s unknown\n", qPrintable(kQueue));
         return 1;
     }
-    const long before = peakKilobytes();
+    const long before = peakResidentKiB();
     qint16 copies = 1;
     QElapsedTimer timer;
     timer.start();
@@ -81,15 +75,8 @@ int runOnce(int argc, char **argv, int dpi)
         std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
         return 1;
     }
-    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakKilobytes());
+    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakResidentKiB());
     return 0;
-}
-
-template <typename T> T median(QList<T> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Times the scan dialog coming up and a whole-bed colour page at 300 dpi
 // arriving on the clipboard, driven like a user through the dialog.
 
+#include "bench/common/BenchStats.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/SaneTestScanner.h"
 
@@ -33,24 +34,6 @@ protected:
     }
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-qint64 peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,7 +57,7 @@ int main(int argc, char *argv[])
     app.installEventFilter(&watch);
 
     std::vector<double> openMs, scanMs, totalMs;
-    const qint64 baseKiB = peakKiB();
+    const qint64 baseKiB = peakResidentKiB();
     QSize size;
     for (int i = 0; i < runs; ++i) {
         QGuiApplication::clipboard()->clear();
@@ -103,6 +86,6 @@ int main(int argc, char *argv[])
     std::printf("whole acquisition:       median %8.1f ms\n", median(totalMs));
     std::printf("peak RSS %.1f MiB (before the first scan %.1f MiB); bound raw x 2 + 80 = "
                 "%.1f MiB\n",
-                peakKiB() / 1024.0, baseKiB / 1024.0, raw * 2 / 1048576.0 + 80);
+                peakResidentKiB() / 1024.0, baseKiB / 1024.0, raw * 2 / 1048576.0 + 80);
     return 0;
 }
