@@ -68,50 +68,42 @@ private slots:
 
     void copy_data()
     {
+        // The route, then "mode depth situation" and the message the user gets.
+        // No mode: the scan is cancelled. Situations: another program copies an
+        // image or a text meanwhile, a dialog is cancelled, a failure.
         QTest::addColumn<CopyRoute>("route");
-        QTest::addColumn<QString>("mode"); // empty: the scan is cancelled
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("message");
         const auto ask = CopyRoute::AskForPrinter, now = CopyRoute::PrintToDefault;
         const auto save = CopyRoute::Save;
-        QTest::newRow("print to default") << now << "Color" << 8 << ""
-                                          << "";
-        QTest::newRow("printer dialog, an image meanwhile") << ask << "Gray" << 8 << "image"
-                                                            << "";
-        QTest::newRow("printer dialog, a text meanwhile") << ask << "Gray" << 1 << "text"
-                                                          << "";
-        QTest::newRow("save line art") << save << "Gray" << 1 << ""
-                                       << "";
-        QTest::newRow("save, an image meanwhile") << save << "Color" << 16 << "image"
-                                                  << "";
-        QTest::newRow("save, a text meanwhile") << save << "Gray" << 16 << "text"
-                                                << "";
-        QTest::newRow("scan cancelled") << ask << "" << 8 << ""
-                                        << "";
-        QTest::newRow("printer dialog cancelled") << ask << "Gray" << 8 << "cancel"
-                                                  << "";
-        QTest::newRow("save dialog cancelled") << save << "Gray" << 8 << "cancel"
-                                               << "";
-        QTest::newRow("no SANE") << now << "Gray" << 8 << "no SANE"
+        QTest::newRow("print to default") << now << "Color 8 -" << QString();
+        QTest::newRow("printer dialog, an image meanwhile") << ask << "Gray 8 image" << QString();
+        QTest::newRow("printer dialog, a text meanwhile") << ask << "Gray 1 text" << QString();
+        QTest::newRow("save line art") << save << "Gray 1 -" << QString();
+        QTest::newRow("save, an image meanwhile") << save << "Color 8 image" << QString();
+        QTest::newRow("save, a text meanwhile") << save << "Color 16 text" << QString();
+        QTest::newRow("scan cancelled") << ask << "- 8 -" << QString();
+        QTest::newRow("printer dialog cancelled") << ask << "Gray 8 cancel" << QString();
+        QTest::newRow("save dialog cancelled") << save << "Gray 8 cancel" << QString();
+        QTest::newRow("no SANE") << now << "Gray 8 noSANE"
                                  << "Twain not available on this computer";
         QTest::newRow("queue rejects jobs")
-            << now << "Gray" << 8 << "reject"
+            << now << "Gray 8 reject"
             << "The printer \"QUEUE\" is not accepting jobs, so nothing was printed.";
-        QTest::newRow("queue paused") << now << "Gray" << 8 << "pause"
+        QTest::newRow("queue paused") << now << "Gray 8 pause"
                                       << "QUEUE is paused; the copy waits in its queue.";
         QTest::newRow("missing folder")
-            << save << "Gray" << 8 << "missing"
+            << save << "Gray 8 missing"
             << "The copy could not be saved to \"DIR/gone/copy\": No such file or directory.";
     }
 
     void copy()
     {
         QFETCH(CopyRoute, route);
-        QFETCH(QString, mode);
-        QFETCH(int, depth);
-        QFETCH(QString, situation);
+        QFETCH(QString, row);
         QFETCH(QString, message);
+        const QStringList part = row.split(u' ');
+        const QString mode = part[0] == "-" ? QString() : part[0], situation = part[2];
         const bool save = route == CopyRoute::Save,
                    other = situation == "image" || situation == "text";
         const QString file = dir.filePath(situation == "missing" ? "gone/copy" : "copy");
@@ -146,11 +138,11 @@ private slots:
         SaneScannerLayer missing("libsane-not-here.so.1");
         ApplicationPrinter untouched;
         frmMain without(missing, untouched);
-        frmMain &panel = situation == "no SANE" ? without : form;
+        frmMain &panel = situation == "noSANE" ? without : form;
         panel.Form_Load();
         panel.counters().stepCopies(5); // 6 copies
         setCopyRoute(panel, route);
-        scanner.setOptionPreset("depth", depth);
+        scanner.setOptionPreset("depth", part[1].toInt());
         auto *scan = new ScanDialogDriver(&panel);
         (mode.isEmpty() ? scan->pressEscape() : scan->chooseResolution(75).chooseMode(mode))
             .pressEnter()
