@@ -83,10 +83,8 @@ private slots:
             const auto after = cups.jobs("soak");
             const bool printed =
                 !after.isEmpty() && (jobs.isEmpty() || after.last().id > jobs.last().id);
-            QFile spooled(printed ? cups.documentPath(after.last().id) : QString());
-            const bool pdf =
-                printed && spooled.open(QIODevice::ReadOnly) && spooled.read(5) == "%PDF-";
-            spooled.remove(); // the spool need not grow for 300 copies
+            if (printed) // the spool need not grow for 300 copies
+                QFile::remove(cups.documentPath(after.last().id));
             const auto format = grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32;
             const bool saved = QImage(file, "BMP").convertToFormat(format) ==
                                QGuiApplication::clipboard()->image().convertToFormat(format);
@@ -94,7 +92,7 @@ private slots:
             const QList<bool> want{good && route != CopyRoute::PrintToDefault, good && !save,
                                    good && save};
             QVERIFY2(driver.succeeded() && messages.texts.isEmpty() &&
-                         want == QList<bool>({answer->ran, pdf, saved}),
+                         want == QList<bool>({answer->ran, printed, saved}),
                      qPrintable(file + driver.failure() + messages.texts.join(u'|')));
             if (copy == 20) {
                 settled = residentBytes();
