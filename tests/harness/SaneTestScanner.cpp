@@ -49,7 +49,9 @@ bool SaneTestScanner::setDeviceCount(int devices)
     // The test backend cannot count to zero (it crashes in get_devices), so
     // no device at all means no backend at all.
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
-    const QByteArray backends = devices > 0 ? QByteArrayLiteral("test\n") : QByteArray();
+    QByteArray backends = devices > 0 ? QByteArrayLiteral("test\n") : QByteArray();
+    if (m_faulty)
+        backends += "faulty\n";
     if (!dll.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         dll.write(backends) != backends.size()) {
         m_error = QStringLiteral("cannot write %1").arg(dll.fileName());
@@ -77,6 +79,17 @@ bool SaneTestScanner::setDeviceCount(int devices)
         return false;
     }
     return true;
+}
+
+bool SaneTestScanner::addFaultyBackend()
+{
+    QByteArray path = MIREL_FAULTY_SANE_DIR;
+    if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); !old.isEmpty())
+        path += ':' + old;
+    qputenv("LD_LIBRARY_PATH", path);
+    m_faulty = true;
+    QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
+    return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
 }
 
 std::shared_ptr<bool> whenModalActive(const QString &objectName,

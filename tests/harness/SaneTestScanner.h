@@ -42,11 +42,17 @@ public:
     // a scanner is not found by name, as after an unplug.
     bool setDeviceCount(int devices);
 
+    // Adds the tests' own faulty backend (device faulty:0, see
+    // tests/harness/faultysane/faulty.c) beside the test backend. Its folder
+    // goes first in LD_LIBRARY_PATH, where SANE's dll backend looks for it.
+    bool addFaultyBackend();
+
 private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
     bool m_hadPrevious = false;
     bool m_valid = false;
+    bool m_faulty = false;
     QString m_error;
 };
 
