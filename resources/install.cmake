@@ -43,7 +43,8 @@ if(NOT _mirel_icon_result EQUAL 0)
   message(FATAL_ERROR "make_icon.py could not draw the theme icons")
 endif()
 
-install(TARGETS mirel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The scanner helper goes beside the program, where the program looks for it.
+install(TARGETS mirel mirel-scanner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_mirel_desktop_dir}/${MIREL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_mirel_desktop_dir}/${MIREL_APP_ID}.metainfo.xml

@@ -129,55 +129,53 @@ QVariant SaneDevice::option(const QString &name) const
     }
 }
 
-QStringList SaneDevice::stringChoices(const QString &name) const
+QList<ScanOption> SaneDevice::options() const
 {
-    QStringList choices;
-    const int index = optionIndex(name);
-    if (index < 0)
-        return choices;
-    const SANE_Option_Descriptor *d = m_api.get_option_descriptor(m_handle, index);
-    if (d->type != SANE_TYPE_STRING || d->constraint_type != SANE_CONSTRAINT_STRING_LIST ||
-        !SANE_OPTION_IS_ACTIVE(d->cap))
-        return choices;
-    for (const SANE_String_Const *s = d->constraint.string_list; s && *s; ++s)
-        choices << QString::fromUtf8(*s);
-    return choices;
-}
-
-QList<int> SaneDevice::resolutionChoices() const
-{
-    QList<int> choices;
-    const int index = optionIndex(QStringLiteral(SANE_NAME_SCAN_RESOLUTION));
-    if (index < 0)
-        return choices;
-    const SANE_Option_Descriptor *d = m_api.get_option_descriptor(m_handle, index);
-    if (!SANE_OPTION_IS_ACTIVE(d->cap) || (d->type != SANE_TYPE_INT && d->type != SANE_TYPE_FIXED))
-        return choices;
-    if (d->constraint_type == SANE_CONSTRAINT_WORD_LIST) {
-        const SANE_Word *list = d->constraint.word_list;
-        for (SANE_Word i = 1; i <= list[0]; ++i) {
-            const int dpi = int(std::lround(wordValue(d, list[i])));
-            if (dpi > 0 && !choices.contains(dpi))
-                choices << dpi;
+    QList<ScanOption> options;
+    QString group;
+    for (SANE_Int i = 1;; ++i) {
+        const SANE_Option_Descriptor *d = m_api.get_option_descriptor(m_handle, i);
+        if (!d)
+            return options;
+        ScanOption o;
+        o.name = QString::fromUtf8(d->name ? d->name : "");
+        o.title = QString::fromUtf8(d->title ? d->title : "");
+        o.description = QString::fromUtf8(d->desc ? d->desc : "");
+        static const ScanOption::Type types[] = {ScanOption::Type::Bool,   ScanOption::Type::Int,
+                                                 ScanOption::Type::Fixed,  ScanOption::Type::String,
+                                                 ScanOption::Type::Button, ScanOption::Type::Group};
+        o.type =
+            d->type >= 0 && d->type <= SANE_TYPE_GROUP ? types[d->type] : ScanOption::Type::Button;
+        if (o.type == ScanOption::Type::Group) {
+            group = o.title;
+            o.group = group;
+            options << o;
+            continue;
         }
-    } else if (d->constraint_type == SANE_CONSTRAINT_RANGE) {
-        const double lo = wordValue(d, d->constraint.range->min);
-        const double hi = wordValue(d, d->constraint.range->max);
-        for (int dpi : {75, 100, 150, 200, 300, 400, 600, 1200, 2400, 4800})
-            if (dpi >= lo && dpi <= hi)
-                choices << dpi;
-        if (choices.isEmpty()) {
-            choices << int(std::ceil(lo));
-            if (int(hi) > choices.first())
-                choices << int(hi);
+        o.group = group;
+        o.unit = d->unit;
+        o.capabilities = d->cap;
+        o.count = (o.type == ScanOption::Type::Int || o.type == ScanOption::Type::Fixed)
+                      ? std::max<int>(1, d->size / int(sizeof(SANE_Word)))
+                      : 1;
+        if (d->constraint_type == SANE_CONSTRAINT_RANGE && d->constraint.range) {
+            o.constraint = ScanOption::Constraint::Range;
+            o.minimum = wordValue(d, d->constraint.range->min);
+            o.maximum = wordValue(d, d->constraint.range->max);
+            o.quant = wordValue(d, d->constraint.range->quant);
+        } else if (d->constraint_type == SANE_CONSTRAINT_WORD_LIST && d->constraint.word_list) {
+            o.constraint = ScanOption::Constraint::WordList;
+            for (SANE_Word k = 1; k <= d->constraint.word_list[0]; ++k)
+                o.words << wordValue(d, d->constraint.word_list[k]);
+        } else if (d->constraint_type == SANE_CONSTRAINT_STRING_LIST && d->constraint.string_list) {
+            o.constraint = ScanOption::Constraint::StringList;
+            for (const SANE_String_Const *s = d->constraint.string_list; *s; ++s)
+                o.strings << QString::fromUtf8(*s);
         }
-    } else {
-        const QVariant current = option(QStringLiteral(SANE_NAME_SCAN_RESOLUTION));
-        if (current.isValid())
-            choices << int(std::lround(current.toDouble()));
+        if (o.count == 1 && !o.name.isEmpty())
+            o.value = option(o.name);
+        options << o;
     }
-    std::sort(choices.begin(), choices.end());
-    return choices;
 }
 
 double SaneDevice::resolution() const

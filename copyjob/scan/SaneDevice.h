@@ -2,6 +2,7 @@
 
 #include "common/Outcome.h"
 #include "copyjob/scan/SaneApi.h"
+#include "copyjob/scan/ScanOption.h"
 
 #include <QList>
 #include <QString>
@@ -41,10 +42,8 @@ public:
     // The option's value (bool, int, double or QString); invalid when it has none.
     QVariant option(const QString &name) const;
 
-    // The strings a string option may take.
-    QStringList stringChoices(const QString &name) const;
-    // Resolutions to offer: the device's own list, or the usual steps within its range.
-    QList<int> resolutionChoices() const;
+    // Every option the device describes, in its order, with its value.
+    QList<ScanOption> options() const;
     // Resolution the next scan uses, in dots per inch; 0 when the device has none.
     double resolution() const;
     // Sets the scan area to the largest the geometry options allow.

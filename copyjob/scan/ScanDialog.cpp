@@ -1,8 +1,7 @@
 #include "copyjob/scan/ScanDialog.h"
 
-#include "copyjob/scan/SaneDevice.h"
-#include "copyjob/scan/SaneScannerLayer.h"
-#include "copyjob/scan/ScanJob.h"
+#include "copyjob/scan/ScanChoices.h"
+#include "copyjob/scan/ScanSession.h"
 
 #include <sane/saneopts.h>
 
@@ -16,32 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cstdlib>
-
 namespace {
-
-// Cancel first asks the reading thread to stop at its next block; a device
-// that sends nothing by then gets sane_cancel from here, and one that still
-// hangs is left to finish on its own while the dialog closes, all within a
-// second.
-constexpr int kForceCancelMsecs = 400;
-constexpr int kGiveUpMsecs = 850;
-
-constexpr int kPreferredDpi = 300;
-
-// The picture kind a SANE scan mode gives, in the caller's pixel-type bits.
-int pixelTypeOf(const QString &mode)
-{
-    const QString m = mode.toLower();
-    if (m.contains(QLatin1String("color")) || m.contains(QLatin1String("colour")))
-        return 4;
-    if (m.contains(QLatin1String("gray")) || m.contains(QLatin1String("grey")))
-        return 2;
-    if (m.contains(QLatin1String("lineart")) || m.contains(QLatin1String("halftone")) ||
-        m.contains(QLatin1String("binary")))
-        return 1;
-    return 0;
-}
 
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 {
@@ -53,8 +27,8 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-ScanDialog::ScanDialog(SaneScannerLayer &layer, int pixelTypes, QWidget *parent)
-    : QDialog(parent), m_layer(layer), m_pixelTypes(pixelTypes)
+ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
+    : QDialog(parent), m_session(session), m_pixelTypes(pixelTypes)
 {
     setObjectName(QStringLiteral("ScanDialog"));
     setWindowTitle(tr("Scan"));
@@ -73,7 +47,6 @@ ScanDialog::ScanDialog(SaneScannerLayer &layer, int pixelTypes, QWidget *parent)
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
-    m_progressBar->setRange(0, 1000);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
     m_messageLabel = new QLabel(this);
@@ -101,32 +74,20 @@ ScanDialog::ScanDialog(SaneScannerLayer &layer, int pixelTypes, QWidget *parent)
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    connect(m_scanButton, &QPushButton::clicked, this, &ScanDialog::startScan);
+    connect(m_scanButton, &QPushButton::clicked, this, &ScanDialog::onEnter);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
-    m_progressTimer.setInterval(100);
-    connect(&m_progressTimer, &QTimer::timeout, this, &ScanDialog::updateProgress);
+    connect(&m_session, &ScanSession::opened, this, &ScanDialog::onOpened);
+    connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
+    connect(&m_session, &ScanSession::scanEnded, this, &ScanDialog::onScanEnded);
+    connect(&m_session, &ScanSession::helperFailed, this, &ScanDialog::onTrouble);
+    connect(&m_session, &ScanSession::stalled, this, &ScanDialog::onStalled);
 
-    prepareDevice();
-}
-
-ScanDialog::~ScanDialog()
-{
-    // A job still here has been asked to stop; its thread ends before the
-    // device it reads from is closed.
-    if (m_job && m_job->isRunning()) {
-        m_job->cancelNow();
-        if (!m_job->wait(kGiveUpMsecs)) {
-            m_layer.keepUntilFinished(std::move(m_job), std::move(m_device));
-            return;
-        }
-    }
-    m_job.reset();
-    m_device.reset();
+    openDevice();
 }
 
 bool ScanDialog::isScanning() const
 {
-    return m_job != nullptr;
+    return m_session.isBusy();
 }
 
 QString ScanDialog::message() const
@@ -140,66 +101,12 @@ void ScanDialog::showMessage(const QString &text)
     m_messageLabel->setVisible(!text.isEmpty());
 }
 
-bool ScanDialog::prepareDevice()
+void ScanDialog::offer(const QString &button)
 {
-    m_device.reset();
-    SaneScannerLayer::Opened opened = m_layer.openDevice(m_layer.scanSettings().device);
-    if (!opened.device) {
-        m_deviceLabel->setText(
-            m_layer.scanSettings().device.isEmpty() ? tr("none") : m_layer.scanSettings().device);
-        m_resolutionBox->setEnabled(false);
-        m_modeBox->setEnabled(false);
-        m_scanButton->setText(tr("&Retry"));
-        m_scanButton->setAccessibleName(tr("Retry"));
-        showMessage(opened.error);
-        return false;
-    }
-    m_device = std::move(opened.device);
-    m_layer.scanSettings().device = m_device->info().name;
-    m_deviceLabel->setText(m_device->info().displayName());
-    fillChoices();
-    return true;
-}
-
-void ScanDialog::fillChoices()
-{
-    const SaneScannerLayer::ScanSettings &remembered = m_layer.scanSettings();
-
-    QStringList modes = m_device->stringChoices(QStringLiteral(SANE_NAME_SCAN_MODE));
-    if (m_pixelTypes != 0) {
-        QStringList wanted;
-        for (const QString &mode : modes) {
-            const int type = pixelTypeOf(mode);
-            if (type == 0 || (type & m_pixelTypes))
-                wanted << mode;
-        }
-        if (!wanted.isEmpty())
-            modes = wanted;
-    }
-    m_modeBox->clear();
-    m_modeBox->addItems(modes);
-    int modeIndex = modes.indexOf(remembered.mode);
-    for (int i = 0; modeIndex < 0 && i < modes.size(); ++i)
-        if (pixelTypeOf(modes[i]) == 4) // a copier user expects colour
-            modeIndex = i;
-    m_modeBox->setCurrentIndex(std::max(0, modeIndex));
-    m_modeBox->setEnabled(!modes.isEmpty());
-
-    const QList<int> dpis = m_device->resolutionChoices();
-    m_resolutionBox->clear();
-    for (int dpi : dpis)
-        m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
-    int dpiIndex = dpis.indexOf(remembered.resolution);
-    if (dpiIndex < 0) {
-        for (int i = 0; i < dpis.size(); ++i)
-            if (dpiIndex < 0 ||
-                std::abs(dpis[i] - kPreferredDpi) < std::abs(dpis[dpiIndex] - kPreferredDpi))
-                dpiIndex = i;
-    }
-    m_resolutionBox->setCurrentIndex(std::max(0, dpiIndex));
-    m_resolutionBox->setEnabled(!dpis.isEmpty());
-
+    m_scanButton->setText(button);
+    m_scanButton->setAccessibleName(QString(button).remove(QLatin1Char('&')));
     m_scanButton->setEnabled(true);
+    m_scanButton->setFocus();
 }
 
 void ScanDialog::setScanning(bool scanning)
@@ -207,138 +114,154 @@ void ScanDialog::setScanning(bool scanning)
     m_resolutionBox->setEnabled(!scanning && m_resolutionBox->count() > 0);
     m_modeBox->setEnabled(!scanning && m_modeBox->count() > 0);
     m_scanButton->setEnabled(!scanning);
-    m_cancelButton->setEnabled(true);
     m_progressBar->setVisible(scanning);
-    if (scanning) {
-        m_progressBar->setRange(0, 0); // busy until the page size is known
-        m_progressTimer.start();
+    m_progressBar->setRange(0, 0); // busy until the page size is known
+    if (scanning)
         m_cancelButton->setFocus();
-    } else {
-        m_progressTimer.stop();
-    }
 }
 
-void ScanDialog::startScan()
+void ScanDialog::openDevice()
 {
-    if (m_job)
-        return;
-    showMessage({});
-    if (!m_device && !prepareDevice())
-        return;
-
-    SaneScannerLayer::ScanSettings &remembered = m_layer.scanSettings();
-    Outcome set = Outcome::success();
-    if (m_modeBox->count() > 0) {
-        set = m_device->setOption(QStringLiteral(SANE_NAME_SCAN_MODE), m_modeBox->currentText());
-        if (set.ok)
-            remembered.mode = m_modeBox->currentText();
-    }
-    if (set.ok && m_resolutionBox->count() > 0) {
-        const int dpi = m_resolutionBox->currentData().toInt();
-        set = m_device->setOption(QStringLiteral(SANE_NAME_SCAN_RESOLUTION), dpi);
-        if (set.ok)
-            remembered.resolution = dpi;
-    }
-    if (set.ok)
-        set = m_device->coverWholeBed();
-    if (set.ok)
-        set = m_layer.applyOptionPresets(*m_device);
-    if (!set.ok) {
-        // The device may have gone; Retry opens it afresh.
-        m_device.reset();
-        m_scanButton->setText(tr("&Retry"));
-        m_scanButton->setAccessibleName(tr("Retry"));
-        showMessage(set.message);
-        return;
-    }
-
-    m_job = std::make_unique<ScanJob>(m_layer.api(), m_device->handle(), m_device->resolution(),
-                                      m_layer.memoryLimit());
-    connect(m_job.get(), &ScanJob::finished, this, &ScanDialog::onScanFinished);
+    // The device list may take a while on a network: the dialog says it is looking.
+    m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("looking…")
+                                                               : m_session.currentDevice());
+    showMessage(tr("Looking for the scanner…"));
     setScanning(true);
-    m_job->start();
+    m_afterStall = Next::Open;
+    m_session.openDevice();
 }
 
-void ScanDialog::updateProgress()
+void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
+                          const QList<ScanOption> &options)
 {
-    if (!m_job)
+    setScanning(false);
+    if (!error.isEmpty()) {
+        m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
+                                                                   : m_session.currentDevice());
+        m_resolutionBox->setEnabled(false);
+        m_modeBox->setEnabled(false);
+        showMessage(error);
+        m_next = Next::Open;
+        m_scanAfterOpen = false;
+        offer(tr("&Retry"));
         return;
-    const int permille = m_job->progress();
-    if (permille < 0) {
-        m_progressBar->setRange(0, 0);
-    } else {
+    }
+    showMessage({});
+    m_deviceLabel->setText(device.displayName());
+
+    QStringList modes;
+    if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
+        modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
+    m_modeBox->clear();
+    m_modeBox->addItems(modes);
+    m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, m_session.rememberedMode()));
+    m_modeBox->setEnabled(!modes.isEmpty());
+
+    QList<int> dpis;
+    if (const ScanOption *resolution =
+            ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_RESOLUTION)))
+        dpis = ScanChoices::resolutions(*resolution);
+    m_resolutionBox->clear();
+    for (int dpi : dpis)
+        m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
+    m_resolutionBox->setCurrentIndex(
+        ScanChoices::resolutionIndex(dpis, m_session.rememberedResolution()));
+    m_resolutionBox->setEnabled(!dpis.isEmpty());
+
+    m_next = Next::Scan;
+    if (std::exchange(m_scanAfterOpen, false)) {
+        onEnter(); // Retry: opened afresh, and on with the scan
+        return;
+    }
+    m_scanButton->setEnabled(true);
+    m_scanButton->setFocus();
+}
+
+void ScanDialog::onEnter()
+{
+    switch (m_next) {
+    case Next::Open:
+        m_scanAfterOpen = true;
+        openDevice();
+        return;
+    case Next::KeepWaiting:
+        showMessage({});
+        m_next = m_afterStall;
+        m_scanButton->setEnabled(false);
+        m_session.keepWaiting();
+        return;
+    case Next::Scan:
+        break;
+    }
+    showMessage({});
+    setScanning(true);
+    m_afterStall = Next::Scan;
+    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt());
+}
+
+void ScanDialog::onProgress(qint64 received, qint64 expected)
+{
+    if (expected > 0) {
         m_progressBar->setRange(0, 1000);
-        m_progressBar->setValue(permille);
+        m_progressBar->setValue(int(std::min<qint64>(1000, received * 1000 / expected)));
     }
 }
 
-void ScanDialog::dropJob()
+void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool cancelled)
 {
-    // Called from the job's own signal: it goes once that has returned.
-    if (m_job)
-        m_job.release()->deleteLater();
-}
-
-void ScanDialog::onScanFinished()
-{
-    if (!m_job || sender() != m_job.get())
-        return;
     setScanning(false);
-    const bool cancelled = m_closing || m_job->wasCancelled();
-    const Outcome outcome = m_job->outcome();
-    QImage page = outcome.ok && !cancelled ? m_job->takeImage() : QImage();
-    dropJob();
-    // Opened afresh for the next scan or retry, so a scanner that went away
-    // and came back is found again.
-    const QString deviceName = m_device ? m_device->info().name : QString();
-    m_device.reset();
-
-    if (cancelled) {
+    // The helper closes the device after every scan; Retry opens it afresh,
+    // so a scanner that went away and came back is found again.
+    m_next = Next::Open;
+    if (m_closing || cancelled) {
         QDialog::reject();
         return;
     }
-    if (!outcome.ok || page.isNull()) {
-        m_scanButton->setText(tr("&Retry"));
-        m_scanButton->setAccessibleName(tr("Retry"));
-        m_scanButton->setFocus();
-        showMessage(outcome.ok ? tr("The scanner sent no picture.") : outcome.message);
+    if (page.isNull()) {
+        showMessage(error.isEmpty() ? tr("The scanner sent no picture.") : error);
+        offer(tr("&Retry"));
         return;
     }
     // Only a whole page ever reaches the clipboard.
+    m_page = page;
     QGuiApplication::clipboard()->setImage(page);
-    m_layer.noteScanned(deviceName, page);
     accept();
+}
+
+void ScanDialog::onTrouble(const QString &message)
+{
+    setScanning(false);
+    m_next = Next::Open; // Retry starts a fresh helper
+    if (m_closing) {
+        QDialog::reject();
+        return;
+    }
+    showMessage(message);
+    offer(tr("&Retry"));
+}
+
+void ScanDialog::onStalled(const QString &message)
+{
+    if (m_closing)
+        return;
+    showMessage(message);
+    m_next = Next::KeepWaiting;
+    offer(tr("&Keep waiting"));
 }
 
 void ScanDialog::reject()
 {
-    if (!m_job) {
+    if (!m_session.isBusy()) {
         QDialog::reject();
         return;
     }
     if (m_closing)
         return;
     m_closing = true;
-    m_job->requestCancel();
     m_cancelButton->setEnabled(false);
+    m_scanButton->setEnabled(false);
     showMessage(tr("Stopping the scan…"));
-    QTimer::singleShot(kForceCancelMsecs, this, &ScanDialog::forceCancel);
-    QTimer::singleShot(kGiveUpMsecs, this, &ScanDialog::stopWaiting);
-}
-
-void ScanDialog::forceCancel()
-{
-    if (m_job && m_job->isRunning())
-        m_job->cancelNow();
-}
-
-void ScanDialog::stopWaiting()
-{
-    if (!m_job || !m_job->isRunning())
-        return;
-    // The device ignores the cancel; the layer waits for it, the user does not.
-    disconnect(m_job.get(), nullptr, this, nullptr);
-    setScanning(false);
-    m_layer.keepUntilFinished(std::move(m_job), std::move(m_device));
-    QDialog::reject();
+    m_session.cancel();
+    if (!m_session.isBusy())
+        QDialog::reject();
 }

@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QDialog>
-#include <QTimer>
+#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/ScanOption.h"
 
-#include <memory>
+#include <QDialog>
+#include <QImage>
 
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class SaneDevice;
-class SaneScannerLayer;
-class ScanJob;
+class ScanSession;
 
 // The modal dialog an acquisition runs in: the scanner in use, resolution and
 // colour mode, Scan (Enter) and Cancel (Esc). While scanning it shows
-// progress and Cancel still works; scanner errors appear in it with Retry.
-// Accepted means the page is on the clipboard.
+// progress and Cancel still works; scanner errors, a driver that stopped
+// working and a scanner that sends nothing appear in it, with Retry (or
+// Keep waiting). Accepted means the page is on the clipboard.
 //
 // For tests that drive it: objectName "ScanDialog"; children "deviceLabel",
 // "resolutionBox", "modeBox", "progressBar", "messageLabel", "scanButton",
@@ -29,33 +29,38 @@ class ScanDialog : public QDialog
 public:
     // pixelTypes: the kinds of picture the caller takes (1 black and white,
     // 2 grey, 4 colour, summed); 0 takes any.
-    ScanDialog(SaneScannerLayer &layer, int pixelTypes, QWidget *parent = nullptr);
-    ~ScanDialog() override;
+    ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent = nullptr);
 
     bool isScanning() const;
     QString message() const;
+    // The page put on the clipboard, once accepted.
+    QImage page() const { return m_page; }
 
 public slots:
     void reject() override;
 
 private:
-    bool prepareDevice();
-    void fillChoices();
-    void startScan();
-    void onScanFinished();
-    void updateProgress();
+    void openDevice();
+    void onOpened(const QString &error, const SaneDeviceInfo &device,
+                  const QList<ScanOption> &options);
+    void onEnter();
+    void onProgress(qint64 received, qint64 expected);
+    void onScanEnded(const QImage &page, const QString &error, bool cancelled);
+    void onTrouble(const QString &message);
+    void onStalled(const QString &message);
     void showMessage(const QString &text);
+    void offer(const QString &button);
     void setScanning(bool scanning);
-    void forceCancel();
-    void stopWaiting();
-    void dropJob();
 
-    SaneScannerLayer &m_layer;
+    enum class Next { Open, Scan, KeepWaiting };
+
+    ScanSession &m_session;
     int m_pixelTypes;
-    std::unique_ptr<SaneDevice> m_device;
-    std::unique_ptr<ScanJob> m_job;
+    Next m_next = Next::Open;
+    Next m_afterStall = Next::Open;
     bool m_closing = false;
-    QTimer m_progressTimer;
+    bool m_scanAfterOpen = false;
+    QImage m_page;
 
     QLabel *m_deviceLabel = nullptr;
     QComboBox *m_resolutionBox = nullptr;

@@ -113,7 +113,8 @@ Outcome ScanImageAssembler::allocateImage(int width, int height)
     const qint64 bytes = bytesPerLine * qint64(height);
     if (bytes > m_memoryLimit)
         return tooLarge(width, height, bytes);
-    m_image = QImage(width, height, format);
+    m_image = m_allocator ? m_allocator(width, height, format, bytesPerLine)
+                          : QImage(width, height, format);
     if (m_image.isNull())
         return tooLarge(width, height, bytes);
     if (format == QImage::Format_Mono)

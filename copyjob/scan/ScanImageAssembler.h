@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,13 @@ public:
     ScanImageAssembler &operator=(const ScanImageAssembler &) = delete;
 
     void setResolution(double dpi) { m_dpi = dpi; }
+
+    // Makes the page's image; by default a QImage of its own. The scanner
+    // helper puts it in memory it can hand to Mirel without a copy. A null
+    // image means the memory could not be had.
+    using Allocator =
+        std::function<QImage(int width, int height, QImage::Format format, qint64 bytesPerLine)>;
+    void setAllocator(Allocator allocator) { m_allocator = std::move(allocator); }
 
     Outcome beginFrame(const SANE_Parameters &parameters);
     Outcome addData(const unsigned char *data, qsizetype size);
@@ -68,6 +76,7 @@ private:
 
     qint64 m_memoryLimit = 0;
     double m_dpi = 0;
+    Allocator m_allocator;
 
     SANE_Parameters m_params{};
     bool m_inFrame = false;

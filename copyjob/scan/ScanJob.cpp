@@ -14,11 +14,18 @@ constexpr unsigned long kSettleAfterErrorMsecs = 150;
 // long a reader thread is given to hand it over and end.
 constexpr qint64 kFrameTailBytes = 64 * 1024;
 constexpr unsigned long kLetReaderEndMsecs = 2;
+// A backend that answers "good, no bytes" again and again (the net backend
+// does once its server is gone) is given this pause between such reads, so
+// it is not spun at full speed; the bytes counted stay put, which is how
+// Mirel tells a stall from progress.
+constexpr unsigned long kEmptyReadPauseMsecs = 5;
 
 } // namespace
 
-ScanJob::ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit)
-    : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit)
+ScanJob::ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit,
+                 ScanImageAssembler::Allocator allocator)
+    : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit),
+      m_allocator(std::move(allocator))
 {}
 
 ScanJob::~ScanJob()
@@ -53,18 +60,11 @@ void ScanJob::cancelNow()
         m_api.cancel(m_handle);
 }
 
-int ScanJob::progress() const
-{
-    const qint64 expected = m_expected;
-    if (expected <= 0)
-        return -1;
-    return int(std::min<qint64>(1000, m_received * 1000 / expected));
-}
-
 void ScanJob::run()
 {
     ScanImageAssembler assembler(m_memoryLimit);
     assembler.setResolution(m_dpi);
+    assembler.setAllocator(m_allocator);
     std::vector<SANE_Byte> buffer(256 * 1024);
     bool lastFrame = false;
     SANE_Status failure = SANE_STATUS_GOOD;
@@ -88,6 +88,7 @@ void ScanJob::run()
             params.lines > 0 ? qint64(params.bytes_per_line) * params.lines : -1;
         qint64 frameReceived = 0;
         bool tailWaited = false;
+        int emptyReads = 0;
         for (;;) {
             if (m_cancelRequested)
                 break;
@@ -103,7 +104,11 @@ void ScanJob::run()
             }
             SANE_Int length = 0;
             status = m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
-            if (status == SANE_STATUS_GOOD) {
+            if (status == SANE_STATUS_GOOD && length == 0) {
+                if (++emptyReads > 1)
+                    QThread::msleep(kEmptyReadPauseMsecs);
+            } else if (status == SANE_STATUS_GOOD) {
+                emptyReads = 0;
                 frameReceived += length;
                 m_outcome = assembler.addData(buffer.data(), length);
                 m_received = assembler.receivedBytes();

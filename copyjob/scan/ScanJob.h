@@ -2,6 +2,7 @@
 
 #include "common/Outcome.h"
 #include "copyjob/scan/SaneApi.h"
+#include "copyjob/scan/ScanImageAssembler.h"
 
 #include <QImage>
 #include <QObject>
@@ -19,7 +20,8 @@ class ScanJob : public QObject
     Q_OBJECT
 public:
     // memoryLimit as for ScanImageAssembler (0: the machine's memory).
-    ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0);
+    ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0,
+            ScanImageAssembler::Allocator allocator = {});
     ~ScanJob() override; // waits for the thread
 
     void start();
@@ -32,8 +34,9 @@ public:
     // Waits up to msecs for the thread; true when it has ended.
     bool wait(int msecs);
 
-    // Permille of the page read so far; -1 while its size is unknown.
-    int progress() const;
+    // Bytes of the page read so far, and expected in all (-1 while unknown).
+    qint64 receivedBytes() const { return m_received; }
+    qint64 expectedBytes() const { return m_expected; }
 
     bool wasCancelled() const { return m_cancelled; }
     const Outcome &outcome() const { return m_outcome; }
@@ -49,6 +52,7 @@ private:
     SANE_Handle m_handle;
     double m_dpi;
     qint64 m_memoryLimit;
+    ScanImageAssembler::Allocator m_allocator;
     QThread *m_thread = nullptr;
 
     std::atomic<bool> m_cancelRequested{false};

@@ -20,8 +20,8 @@ struct ScanOption
     QString description;
     QString group; // title of the group it stands in; empty before the first
     Type type = Type::Int;
-    int unit = 0;  // SANE_Unit: none, pixel, bit, mm, dpi, percent, microsecond
-    int count = 1; // number of values: arrays of ints or fixeds have more than one
+    int unit = 0;         // SANE_Unit: none, pixel, bit, mm, dpi, percent, microsecond
+    int count = 1;        // number of values: arrays of ints or fixeds have more than one
     int capabilities = 0; // SANE_CAP_* bits
 
     Constraint constraint = Constraint::None;

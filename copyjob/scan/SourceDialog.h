@@ -5,26 +5,39 @@
 #include <QDialog>
 #include <QList>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
+class ScanSession;
 
 // Lists the scanners found as "vendor model (SANE name)"; Enter picks the one
-// highlighted, Esc keeps the current one.
+// highlighted, Esc keeps the current one. The list is asked for when the
+// dialog opens, and the dialog says that it is looking meanwhile.
 //
-// For tests: objectName "SourceDialog"; children "sourceList",
+// For tests: objectName "SourceDialog"; children "promptLabel", "sourceList",
 // "selectButton", "cancelButton". Each list item keeps its SANE name in
 // Qt::UserRole.
 class SourceDialog : public QDialog
 {
     Q_OBJECT
 public:
-    SourceDialog(const QList<SaneDeviceInfo> &devices, const QString &current,
-                 QWidget *parent = nullptr);
+    SourceDialog(ScanSession &session, QWidget *parent = nullptr);
 
     // The SANE name picked; empty unless the dialog was accepted with a device.
     QString selectedDevice() const;
 
+public slots:
+    void reject() override;
+
 private:
+    void look();
+    void onListed(const QList<SaneDeviceInfo> &devices);
+    void onTrouble(const QString &message);
+    void onSelect();
+
+    ScanSession &m_session;
+    bool m_retry = false;
+    QLabel *m_prompt = nullptr;
     QListWidget *m_list = nullptr;
     QPushButton *m_selectButton = nullptr;
 };

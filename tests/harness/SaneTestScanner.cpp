@@ -1,5 +1,7 @@
 #include "harness/SaneTestScanner.h"
 
+#include "copyjob/scan/ScanSession.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +15,7 @@
 
 SaneTestScanner::SaneTestScanner(int devices)
 {
+    ScanSession::setDefaultHelperPath(QStringLiteral(MIREL_SCANNER_HELPER));
     m_hadPrevious = qEnvironmentVariableIsSet("SANE_CONFIG_DIR");
     m_previous = qgetenv("SANE_CONFIG_DIR");
     if (!m_dir.isValid()) {

@@ -17,12 +17,14 @@ fail() {
     exit 1
 }
 
-# The executable has to exist before it can be installed.
-cmake --build "$build" --target mirel >/dev/null || fail "the mirel target does not build"
+# The executables have to exist before they can be installed.
+cmake --build "$build" --target mirel mirel-scanner >/dev/null ||
+    fail "the mirel targets do not build"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
 expected=$(sort <<LIST
 bin/mirel
+bin/mirel-scanner
 share/applications/$appid.desktop
 share/icons/hicolor/128x128/apps/$appid.png
 share/icons/hicolor/16x16/apps/$appid.png
@@ -42,6 +44,7 @@ if [ "$expected" != "$actual" ]; then
 fi
 
 [ -x "$prefix/bin/mirel" ] || fail "bin/mirel is not executable"
+[ -x "$prefix/bin/mirel-scanner" ] || fail "bin/mirel-scanner is not executable"
 
 for size in 16 32 48 128; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/$appid.png"

@@ -1,0 +1,151 @@
+#include "copyjob/scan/ScanArea.h"
+
+#include <sane/sane.h>
+#include <sane/saneopts.h>
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// A sheet fits when it is no larger than the bed by more than this: a bed of
+// 215.9 mm given in whole millimetres still takes a Letter sheet.
+constexpr double kFitSlackMm = 0.5;
+
+const char *const kCornerNames[4] = {SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_TL_Y, SANE_NAME_SCAN_BR_X,
+                                     SANE_NAME_SCAN_BR_Y};
+
+const ScanOption *find(const QList<ScanOption> &options, const char *name)
+{
+    const QString wanted = QString::fromLatin1(name);
+    for (const ScanOption &option : options)
+        if (option.name == wanted)
+            return &option;
+    return nullptr;
+}
+
+double toMm(double value, bool inPixels, double dpi)
+{
+    if (!inPixels)
+        return value;
+    return dpi > 0 ? value / dpi * kMmPerInch : 0;
+}
+
+} // namespace
+
+ScanArea::ScanArea(const QList<ScanOption> &options)
+{
+    m_valid = true;
+    for (int i = 0; i < 4; ++i) {
+        const ScanOption *option = find(options, kCornerNames[i]);
+        const bool usable =
+            option && option->constraint == ScanOption::Constraint::Range &&
+            (option->type == ScanOption::Type::Int || option->type == ScanOption::Type::Fixed) &&
+            (option->unit == SANE_UNIT_MM || option->unit == SANE_UNIT_PIXEL) &&
+            (option->capabilities & SANE_CAP_SOFT_SELECT) &&
+            !(option->capabilities & SANE_CAP_INACTIVE) && option->maximum > option->minimum;
+        if (!usable) {
+            m_valid = false;
+            return;
+        }
+        m_corners[i] = {option->name,
+                        option->minimum,
+                        option->maximum,
+                        option->quant,
+                        option->type == ScanOption::Type::Int,
+                        option->unit == SANE_UNIT_PIXEL};
+    }
+}
+
+QString ScanArea::wholeAreaName()
+{
+    return QCoreApplication::translate("Scanner", "Whole area");
+}
+
+QList<PaperSize> ScanArea::standardSizes()
+{
+    return {{QStringLiteral("A4"), 210, 297},
+            {QStringLiteral("A5"), 148, 210},
+            {QStringLiteral("Letter"), 215.9, 279.4},
+            {QStringLiteral("Legal"), 215.9, 355.6}};
+}
+
+bool ScanArea::isCornerOption(const QString &name)
+{
+    return std::any_of(std::begin(kCornerNames), std::end(kCornerNames),
+                       [&](const char *corner) { return name == QLatin1String(corner); });
+}
+
+QRectF ScanArea::bed(double dpi) const
+{
+    if (!m_valid)
+        return {};
+    const Corner &tlx = m_corners[0], &tly = m_corners[1], &brx = m_corners[2], &bry = m_corners[3];
+    const QPointF topLeft(toMm(tlx.minimum, tlx.inPixels, dpi),
+                          toMm(tly.minimum, tly.inPixels, dpi));
+    const QPointF bottomRight(toMm(brx.maximum, brx.inPixels, dpi),
+                              toMm(bry.maximum, bry.inPixels, dpi));
+    const QRectF area(topLeft, bottomRight);
+    return area.width() > 0 && area.height() > 0 ? area : QRectF();
+}
+
+QList<PaperSize> ScanArea::sizesThatFit(double dpi) const
+{
+    const QRectF glass = bed(dpi);
+    if (glass.isEmpty())
+        return {};
+    QList<PaperSize> sizes{{wholeAreaName(), glass.width(), glass.height()}};
+    for (const PaperSize &size : standardSizes())
+        if (size.width <= glass.width() + kFitSlackMm &&
+            size.height <= glass.height() + kFitSlackMm)
+            sizes << size;
+    return sizes;
+}
+
+QVariant ScanArea::valueFor(const Corner &corner, double mm, double dpi) const
+{
+    double value = corner.inPixels ? mm / kMmPerInch * dpi : mm;
+    if (corner.quant > 0)
+        value = corner.minimum + std::round((value - corner.minimum) / corner.quant) * corner.quant;
+    value = std::clamp(value, corner.minimum, corner.maximum);
+    if (corner.isInt)
+        return int(std::lround(value));
+    return value;
+}
+
+ScanArea::Values ScanArea::valuesFor(const QRectF &areaMm, double dpi) const
+{
+    if (!m_valid || (m_corners[0].inPixels && dpi <= 0))
+        return {};
+    const QRectF area = areaMm.normalized();
+    const double mm[4] = {area.left(), area.top(), area.right(), area.bottom()};
+    Values values;
+    for (int i = 0; i < 4; ++i)
+        values.append({m_corners[i].name, valueFor(m_corners[i], mm[i], dpi)});
+    return values;
+}
+
+ScanArea::Values ScanArea::valuesFor(const PaperSize &size, double dpi) const
+{
+    const QRectF glass = bed(dpi);
+    if (glass.isEmpty())
+        return {};
+    if (size.name == wholeAreaName())
+        return valuesFor(glass, dpi);
+    return valuesFor(QRectF(glass.topLeft(), QSizeF(size.width, size.height)), dpi);
+}
+
+QRectF ScanArea::areaOf(const QList<ScanOption> &options, double dpi)
+{
+    double mm[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const ScanOption *option = find(options, kCornerNames[i]);
+        if (!option || !option->value.isValid())
+            return {};
+        mm[i] = toMm(option->value.toDouble(), option->unit == SANE_UNIT_PIXEL, dpi);
+    }
+    return QRectF(QPointF(mm[0], mm[1]), QPointF(mm[2], mm[3])).normalized();
+}

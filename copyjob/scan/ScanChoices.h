@@ -1,0 +1,30 @@
+#pragma once
+
+#include "copyjob/scan/ScanOption.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The scan dialog's choice rules, as plain functions of what the device
+// describes, so each rule can be tried on devices no test scanner imitates.
+namespace ScanChoices {
+
+// The picture kind a SANE scan mode gives, in the caller's pixel-type bits
+// (1 black and white, 2 grey, 4 colour); 0 when the name says nothing.
+int pixelTypeOf(const QString &mode);
+// The modes to offer a caller that takes pixelTypes (0: any). Modes of an
+// unknown kind stay; when nothing would be left, every mode stays.
+QStringList offeredModes(const QStringList &modes, int pixelTypes);
+// Index of the mode to show: the one remembered, else colour, else the first.
+int modeIndex(const QStringList &modes, const QString &remembered);
+// Resolutions to offer: the device's list, or the usual steps within its
+// range, or just the current value when it has no constraint.
+QList<int> resolutions(const ScanOption &resolution);
+// Index of the resolution to show: the one remembered, else the nearest to
+// preferred (the lower one on a tie); -1 for an empty list.
+int resolutionIndex(const QList<int> &dpis, int remembered, int preferred = 300);
+
+const ScanOption *find(const QList<ScanOption> &options, const QString &name);
+
+} // namespace ScanChoices

@@ -1,0 +1,391 @@
+#include "copyjob/scan/ScanSession.h"
+
+#include <sane/saneopts.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+using namespace ScannerProtocol;
+
+namespace {
+
+// A scanner warming its lamp sends nothing until the lamp is steady: about a
+// minute for the cold-cathode lamps of older flatbeds, and a network scanner
+// adds its own delay. Ninety seconds leaves room for both before the user is
+// asked whether to wait on; nothing is stopped without the user.
+constexpr int kStallSeconds = 90;
+// A scan asked to stop that still runs after this is ended with its helper.
+constexpr int kCancelGraceMsecs = 2000;
+// sane_init and the first answer of a fresh helper.
+constexpr int kHelloMsecs = 20000;
+constexpr int kHelperFd = 3;
+
+QString defaultHelperPath;
+
+QString say(const char *text)
+{
+    return QCoreApplication::translate("Scanner", text);
+}
+
+QImage mapPage(int fd, const QByteArray &payload)
+{
+    int width = 0, height = 0, format = 0, dpmX = 0, dpmY = 0;
+    qint64 bytesPerLine = 0;
+    struct stat st
+    {};
+    if (fd < 0 || !unpack(payload, width, height, format, bytesPerLine, dpmX, dpmY) ||
+        fstat(fd, &st) != 0 || bytesPerLine * height <= 0 || st.st_size < bytesPerLine * height)
+        return {};
+    const size_t bytes = size_t(bytesPerLine * height);
+    void *data = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (data == MAP_FAILED)
+        return {};
+    QImage page(
+        static_cast<uchar *>(data), width, height, bytesPerLine, QImage::Format(format),
+        [](void *info) {
+            auto *mapping = static_cast<std::pair<void *, size_t> *>(info);
+            munmap(mapping->first, mapping->second);
+            delete mapping;
+        },
+        new std::pair<void *, size_t>(data, bytes));
+    if (page.format() == QImage::Format_Mono)
+        page.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    page.setDotsPerMeterX(dpmX);
+    page.setDotsPerMeterY(dpmY);
+    return page;
+}
+
+} // namespace
+
+ScanSession::ScanSession(QString libraryFile, QObject *parent)
+    : QObject(parent), m_libraryFile(std::move(libraryFile)), m_stallSeconds(kStallSeconds)
+{
+    // A driver's dead socket lives in the helper, but Mirel's own end of the
+    // pair must not kill it either when the helper is gone.
+    signal(SIGPIPE, SIG_IGN);
+    m_watch.setInterval(250);
+    connect(&m_watch, &QTimer::timeout, this, &ScanSession::watch);
+}
+
+ScanSession::~ScanSession()
+{
+    if (m_channel && m_pending == Pending::None && m_channel->send(Type::Quit) &&
+        m_process->waitForFinished(1000))
+        return;
+    endHelper();
+}
+
+void ScanSession::setDefaultHelperPath(const QString &path)
+{
+    defaultHelperPath = path;
+}
+
+QString ScanSession::helperPath() const
+{
+    if (!m_helperPath.isEmpty())
+        return m_helperPath;
+    if (!defaultHelperPath.isEmpty())
+        return defaultHelperPath;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/mirel-scanner");
+}
+
+qint64 ScanSession::helperProcessId() const
+{
+    return m_process ? m_process->processId() : 0;
+}
+
+bool ScanSession::ensureHelper()
+{
+    if (m_channel && m_replaceHelper && m_pending == Pending::None)
+        endHelper();
+    if (m_channel)
+        return true;
+    int fds[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return false;
+    const int childEnd = fds[1];
+    m_process = std::make_unique<QProcess>();
+    m_process->setProgram(helperPath());
+    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setChildProcessModifier([childEnd] {
+        // The helper's end of the pair becomes its descriptor 3, and the
+        // helper goes when Mirel goes.
+        if (childEnd == kHelperFd)
+            fcntl(childEnd, F_SETFD, 0);
+        else
+            dup2(childEnd, kHelperFd);
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
+    m_process->start();
+    const bool started = m_process->waitForStarted(5000);
+    ::close(childEnd);
+    if (!started) {
+        ::close(fds[0]);
+        m_process.reset();
+        return false;
+    }
+    m_channel = std::make_unique<Channel>(fds[0]);
+    m_notifier = std::make_unique<QSocketNotifier>(fds[0], QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &ScanSession::onReadable);
+    m_replaceHelper = false;
+    return true;
+}
+
+void ScanSession::endHelper()
+{
+    m_notifier.reset();
+    m_channel.reset();
+    if (m_process) {
+        m_process->kill();
+        m_process->waitForFinished(2000);
+        m_process.reset();
+    }
+    m_pending = Pending::None;
+    m_watch.stop();
+}
+
+bool ScanSession::isAvailable()
+{
+    if (m_pending != Pending::None || !ensureHelper())
+        return false;
+    if (!m_channel->send(Type::Hello, pack(m_libraryFile))) {
+        endHelper();
+        return false;
+    }
+    m_notifier->setEnabled(false);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kHelloMsecs) {
+        if (!m_channel->waitReadable(int(kHelloMsecs - clock.elapsed())))
+            break;
+        const bool open = m_channel->receive();
+        while (auto message = m_channel->next()) {
+            bool ok = false;
+            if (message->type == Type::HelloReply && unpack(message->payload, ok, m_versionCode)) {
+                m_notifier->setEnabled(true);
+                return ok;
+            }
+        }
+        if (!open)
+            break;
+    }
+    // A helper that cannot even start SANE in time is of no use.
+    endHelper();
+    return false;
+}
+
+bool ScanSession::request(Pending pending, Type type, const QByteArray &payload)
+{
+    m_pendingDevice = m_device;
+    if (m_pending != Pending::None || !ensureHelper())
+        return false;
+    if (!m_channel->send(type, payload)) {
+        helperGone();
+        return false;
+    }
+    m_pending = pending;
+    m_received = 0;
+    m_stallSaid = false;
+    m_sinceData.start();
+    m_watch.start();
+    return true;
+}
+
+void ScanSession::listDevices()
+{
+    if (!request(Pending::Listing, Type::List) && m_pending == Pending::None)
+        emit helperFailed(say("The scanner driver could not be started."));
+}
+
+void ScanSession::openDevice()
+{
+    if (!request(Pending::Opening, Type::Open, pack(m_device)) && m_pending == Pending::None)
+        emit helperFailed(say("The scanner driver could not be started."));
+}
+
+void ScanSession::setOption(const QString &name, const QVariant &value)
+{
+    request(Pending::Opening, Type::SetOption, pack(name, value));
+}
+
+void ScanSession::startScan(const QString &mode, int dpi)
+{
+    Settings settings;
+    if (!mode.isEmpty())
+        settings.append({QStringLiteral(SANE_NAME_SCAN_MODE), mode});
+    if (dpi > 0)
+        settings.append({QStringLiteral(SANE_NAME_SCAN_RESOLUTION), dpi});
+    settings.append({QString(), QVariant()}); // the whole bed
+    settings += m_presets;
+    m_scanMode = mode;
+    m_scanDpi = dpi;
+    if (!request(Pending::Scanning, Type::Scan, pack(settings, m_memoryLimit)) &&
+        m_pending == Pending::None)
+        emit helperFailed(say("The scanner driver could not be started."));
+}
+
+void ScanSession::cancel()
+{
+    if (m_pending == Pending::None)
+        return;
+    if (m_pending != Pending::Scanning || !m_channel->send(Type::Cancel)) {
+        endHelper();
+        return;
+    }
+    QTimer::singleShot(kCancelGraceMsecs, this, [this, process = m_process.get()] {
+        if (m_pending != Pending::Scanning || m_process.get() != process)
+            return;
+        endHelper();
+        emit scanEnded({}, say("Scan cancelled."), true);
+    });
+}
+
+void ScanSession::keepWaiting()
+{
+    m_sinceData.start();
+    m_stallSaid = false;
+}
+
+void ScanSession::setOptionPreset(const QString &name, const QVariant &value)
+{
+    for (auto &preset : m_presets) {
+        if (preset.first == name) {
+            preset.second = value;
+            return;
+        }
+    }
+    m_presets.append({name, value});
+}
+
+void ScanSession::onReadable()
+{
+    const bool open = m_channel->receive();
+    while (m_channel) {
+        auto message = m_channel->next();
+        if (!message)
+            break;
+        handle(*message);
+    }
+    if (!open && m_channel)
+        helperGone();
+}
+
+void ScanSession::handle(const Message &message)
+{
+    if (message.type == Type::Progress) {
+        qint64 received = 0, expected = -1;
+        unpack(message.payload, received, expected);
+        // Only bytes count: a driver that answers "nothing yet" for ever is stalled.
+        if (received > m_received) {
+            m_received = received;
+            m_sinceData.start();
+        }
+        emit progress(received, expected);
+        return;
+    }
+    const Pending was = std::exchange(m_pending, Pending::None);
+    m_watch.stop();
+    switch (message.type) {
+    case Type::Devices: {
+        QList<SaneDeviceInfo> devices;
+        unpack(message.payload, devices);
+        emit devicesListed(devices);
+        break;
+    }
+    case Type::Opened: {
+        QString error;
+        SaneDeviceInfo device;
+        QList<ScanOption> options;
+        unpack(message.payload, error, device, options);
+        if (error.isEmpty())
+            m_device = device.name;
+        emit opened(error, device, options);
+        break;
+    }
+    case Type::Page: {
+        const QImage page = mapPage(message.fd, message.payload);
+        if (message.fd >= 0)
+            ::close(message.fd);
+        if (page.isNull()) {
+            emit scanEnded({}, say("The page could not be taken from the scanner driver."), false);
+            break;
+        }
+        m_lastScanDevice = m_device;
+        m_mode = m_scanMode;
+        m_resolution = m_scanDpi;
+        emit scanEnded(page, {}, false);
+        break;
+    }
+    case Type::Failed: {
+        QString error;
+        bool cancelled = false;
+        unpack(message.payload, error, cancelled);
+        if (was == Pending::Scanning) {
+            // The dialog's choices were taken even when the page failed.
+            m_mode = m_scanMode;
+            m_resolution = m_scanDpi;
+        }
+        emit scanEnded({}, error, cancelled);
+        break;
+    }
+    default:
+        m_pending = was;
+        break;
+    }
+}
+
+void ScanSession::helperGone()
+{
+    m_notifier.reset();
+    m_channel.reset();
+    QString how = say("it ended");
+    if (m_process) {
+        if (!m_process->waitForFinished(2000))
+            m_process->kill(), m_process->waitForFinished(1000);
+        if (m_process->exitStatus() == QProcess::CrashExit)
+            how = say("it was ended by signal %1, %2")
+                      .arg(m_process->exitCode())
+                      .arg(QString::fromLocal8Bit(strsignal(m_process->exitCode())));
+        else
+            how = say("it ended with exit status %1").arg(m_process->exitCode());
+    }
+    m_process.reset();
+    const bool wasBusy = m_pending != Pending::None;
+    m_pending = Pending::None;
+    m_watch.stop();
+    const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")
+                                                     : say("for %1").arg(m_pendingDevice);
+    if (wasBusy)
+        emit helperFailed(say("The scanner driver stopped working %1 (%2). Choose Retry to "
+                              "start it again.")
+                              .arg(device, how));
+}
+
+void ScanSession::watch()
+{
+    if (m_pending == Pending::None || m_stallSaid ||
+        m_sinceData.elapsed() < qint64(m_stallSeconds) * 1000)
+        return;
+    m_stallSaid = true;
+    m_replaceHelper = true;
+    const QString device = m_pendingDevice;
+    if (device.startsWith(QLatin1String("net:")))
+        emit stalled(say("The scanner %1 can no longer be reached: it has sent nothing for %2 "
+                         "seconds.")
+                         .arg(device)
+                         .arg(m_stallSeconds));
+    else
+        emit stalled(say("The scanner has sent nothing for %1 seconds.").arg(m_stallSeconds));
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/ScanOption.h"
+#include "copyjob/scan/ScannerProtocol.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QTimer>
+#include <QVariant>
+
+#include <memory>
+
+class QProcess;
+class QSocketNotifier;
+
+// Mirel's side of scanning, without windows: what the scan and source
+// dialogs work on. SANE itself runs in the helper process mirel-scanner,
+// started here on first use and kept for the run; a helper that dies, hangs
+// or was ended is replaced by a fresh one on the next request.
+//
+// Requests other than isAvailable() are answered by signals, so the window
+// keeps repainting while a driver works. One request at a time. While one is
+// outstanding and the helper sends nothing, stalled() says so after
+// stallSeconds(); a helper that dies says so in helperFailed().
+class ScanSession : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ScanSession(QString libraryFile = QStringLiteral("libsane.so.1"),
+                         QObject *parent = nullptr);
+    ~ScanSession() override;
+
+    // Where the helper is: beside the running program unless a test or
+    // benchmark names another (for every session made after, or this one).
+    static void setDefaultHelperPath(const QString &path);
+    void setHelperPath(const QString &path) { m_helperPath = path; }
+    QString helperPath() const;
+    // The helper's process id; 0 while none runs.
+    qint64 helperProcessId() const;
+
+    // Starts the helper if need be and asks it whether SANE can be used:
+    // libsane loaded and sane_init done. Blocks; asked afresh on every call.
+    bool isAvailable();
+    // The version sane_init reported; 0 until SANE was available.
+    int versionCode() const { return m_versionCode; }
+
+    void listDevices(); // -> devicesListed
+    void openDevice();  // currentDevice(), or the first -> opened
+    void setOption(const QString &name, const QVariant &value); // -> opened
+    // The dialog's own settings, then the whole bed, then the presets.
+    void startScan(const QString &mode, int dpi); // -> progress..., scanEnded
+    // Stops what is outstanding: a scan is asked to stop and its helper ended
+    // when it does not within a couple of seconds; anything else ends the
+    // helper at once. scanEnded() or nothing follows.
+    void cancel();
+    // After stalled(): the watch starts again.
+    void keepWaiting();
+    bool isBusy() const { return m_pending != Pending::None; }
+
+    // Options set right before every scan, after the dialog's settings and the
+    // whole bed, in the order first given (a later value replaces an earlier
+    // one in its place). For tests and benchmarks: "test-picture", "depth" ...
+    void setOptionPreset(const QString &name, const QVariant &value);
+    void clearOptionPresets() { m_presets.clear(); }
+
+    QString currentDevice() const { return m_device; }
+    void setCurrentDevice(const QString &name) { m_device = name; }
+    QString lastScanDevice() const { return m_lastScanDevice; }
+    // What the scan dialog remembers for the run.
+    int rememberedResolution() const { return m_resolution; }
+    QString rememberedMode() const { return m_mode; }
+
+    // The most memory one page may take; 0 (the default) means the machine's.
+    void setMemoryLimit(qint64 bytes) { m_memoryLimit = bytes; }
+    // How long an outstanding request may go without a byte before the user
+    // is told.
+    void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
+    int stallSeconds() const { return m_stallSeconds; }
+
+signals:
+    void devicesListed(const QList<SaneDeviceInfo> &devices);
+    // error is empty when a device is open.
+    void opened(const QString &error, const SaneDeviceInfo &device,
+                const QList<ScanOption> &options);
+    void progress(qint64 received, qint64 expected);
+    // A whole page, or an error in words; cancelled when the user stopped it.
+    void scanEnded(const QImage &page, const QString &error, bool cancelled);
+    void helperFailed(const QString &message);
+    void stalled(const QString &message);
+
+private:
+    enum class Pending { None, Listing, Opening, Scanning };
+
+    bool ensureHelper();
+    bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
+    void onReadable();
+    void handle(const ScannerProtocol::Message &message);
+    void helperGone();
+    void endHelper();
+    void watch();
+
+    QString m_libraryFile;
+    QString m_helperPath;
+    std::unique_ptr<QProcess> m_process;
+    std::unique_ptr<ScannerProtocol::Channel> m_channel;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    int m_versionCode = 0;
+
+    Pending m_pending = Pending::None;
+    QString m_pendingDevice; // what the outstanding request is about, for messages
+    QElapsedTimer m_sinceData;
+    qint64 m_received = 0;
+    bool m_stallSaid = false;
+    bool m_replaceHelper = false; // after a stall: the next request gets a fresh one
+    QTimer m_watch;
+
+    ScannerProtocol::Settings m_presets;
+    QString m_device;
+    QString m_lastScanDevice;
+    int m_resolution = 0;
+    QString m_mode;
+    QString m_scanMode;
+    int m_scanDpi = 0;
+    qint64 m_memoryLimit = 0;
+    int m_stallSeconds;
+};
