@@ -263,10 +263,11 @@ void ScanDialogDriver::tick()
     }
     if (!m_seenDialog) {
         m_seenDialog = true;
-        if (auto *label = dialog->findChild<QLabel *>(QStringLiteral("deviceLabel")))
-            m_deviceText = label->text();
         m_stepClock.start();
     }
+    // The device is named once it has opened, which may be after the dialog shows.
+    if (auto *label = dialog->findChild<QLabel *>(QStringLiteral("deviceLabel")))
+        m_deviceText = label->text();
     if (m_steps.empty())
         return;
     if (m_steps.front().tryIt(dialog)) {
