@@ -127,6 +127,9 @@ void ScanDialog::openDevice()
                                                                : m_session.currentDevice());
     showMessage(tr("Looking for the scanner…"));
     setScanning(true);
+    // Whoever drives the dialog (a test, an accessibility tool) can tell that
+    // its choices are not there yet.
+    setProperty("looking", true);
     m_afterStall = Next::Open;
     m_session.openDevice();
 }
@@ -135,6 +138,7 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
                           const QList<ScanOption> &options)
 {
     setScanning(false);
+    setProperty("looking", false);
     if (!error.isEmpty()) {
         m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
                                                                    : m_session.currentDevice());
@@ -231,6 +235,7 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 void ScanDialog::onTrouble(const QString &message)
 {
     setScanning(false);
+    setProperty("looking", false);
     m_next = Next::Open; // Retry starts a fresh helper
     if (m_closing) {
         QDialog::reject();
@@ -242,6 +247,7 @@ void ScanDialog::onTrouble(const QString &message)
 
 void ScanDialog::onStalled(const QString &message)
 {
+    setProperty("looking", false);
     if (m_closing)
         return;
     showMessage(message);

@@ -56,6 +56,9 @@ void SourceDialog::look()
     m_prompt->setText(tr("Looking for scanners…"));
     m_selectButton->setText(tr("Select"));
     m_selectButton->setEnabled(false);
+    // Whoever drives the dialog (a test, an accessibility tool) can tell that the
+    // list is not there yet.
+    setProperty("looking", true);
     m_session.listDevices();
 }
 
@@ -73,6 +76,7 @@ void SourceDialog::onListed(const QList<SaneDeviceInfo> &devices)
         m_list->setCurrentRow(0);
     m_selectButton->setEnabled(m_list->count() > 0);
     m_list->setFocus();
+    setProperty("looking", false);
 }
 
 void SourceDialog::onTrouble(const QString &message)
@@ -81,6 +85,7 @@ void SourceDialog::onTrouble(const QString &message)
     m_retry = true;
     m_selectButton->setText(tr("&Retry"));
     m_selectButton->setEnabled(true);
+    setProperty("looking", false);
 }
 
 void SourceDialog::onSelect()

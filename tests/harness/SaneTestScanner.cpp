@@ -105,7 +105,9 @@ std::shared_ptr<bool> whenModalActive(const QString &objectName,
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && (objectName.isEmpty() || modal->objectName() == objectName)) {
+        // A dialog still looking for scanners is not ready to be answered.
+        if (modal && (objectName.isEmpty() || modal->objectName() == objectName) &&
+            !modal->property("looking").toBool()) {
             timer->stop();
             timer->deleteLater();
             *done = true;
@@ -268,7 +270,7 @@ void ScanDialogDriver::tick()
     // The device is named once it has opened, which may be after the dialog shows.
     if (auto *label = dialog->findChild<QLabel *>(QStringLiteral("deviceLabel")))
         m_deviceText = label->text();
-    if (m_steps.empty())
+    if (m_steps.empty() || dialog->property("looking").toBool())
         return;
     if (m_steps.front().tryIt(dialog)) {
         m_steps.erase(m_steps.begin());
