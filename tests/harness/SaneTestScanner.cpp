@@ -31,8 +31,10 @@ bool SaneTestScanner::write(const QString &file, const QByteArray &text)
 
 bool SaneTestScanner::setDeviceCount(int devices)
 {
-    // The test backend's own defaults hold for everything else.
-    return write(QStringLiteral("test.conf"), "number_of_devices " + QByteArray::number(devices)) &&
+    // The test backend's own defaults hold for everything else; it crashes
+    // counting to zero, so no device means no backend.
+    return (devices <= 0 || write(QStringLiteral("test.conf"),
+                                  "number_of_devices " + QByteArray::number(devices))) &&
            write(QStringLiteral("dll.conf"),
                  QByteArray(devices > 0 ? "test\n" : "") + (m_faulty ? "faulty\n" : ""));
 }
