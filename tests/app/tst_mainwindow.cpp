@@ -1,17 +1,26 @@
-// The panel as it comes up and as it is used: the lit displays painted into
-// the window's image and onto the screen, captions that fit beside each
-// other, the step menus, and a start-up that touches no device.
+// The window as it comes up and as it is used: a start-up that touches no
+// device, the lit displays painted into its image and onto the screen, captions
+// that fit beside each other, the step menus; and the About dialog opened from
+// either popup, one at a time, filled afresh after every closing, at its fixed
+// place, ending with the program but not with the main window.
+#include "about/frmAbout.h"
 #include "app/frmMain.h"
 #include "common/Resources.h"
+#include "common/version.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "harness/FakeScannerLayer.h"
 #include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class tst_mainwindow : public QObject
 {
@@ -27,20 +36,22 @@ class tst_mainwindow : public QObject
         return {Counters::origin(display), QSize((text.size() + 1) * kGlyphWidth, kGlyphHeight)};
     }
 
+    // Chooses About from a popup; the one About dialog shown, or null.
+    frmAbout *openAbout(const char *menu)
+    {
+        form->findChild<QAction *>(QString::fromLatin1(menu))->trigger();
+        QList<frmAbout *> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *about = qobject_cast<frmAbout *>(w); about && about->isVisible())
+                shown << about;
+        return shown.size() == 1 ? shown.first() : nullptr;
+    }
+
 private slots:
     void init()
     {
         form = std::make_unique<frmMain>(scanner, printer);
         form->Form_Load();
-    }
-
-    void startUpTouchesNoDevice()
-    {
-        QCOMPARE(scanner.deviceCalls, 0);
-        QVERIFY(!printer.created());
-        QVERIFY(form->isVisible() && !form->mnuCopies->isVisible() && !form->mnuScale->isVisible());
-        const QList<QSize> icons = form->windowIcon().availableSizes();
-        QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
     }
 
     // "steps > copies shown > scale shown": a step is c or s and a menu index,
@@ -50,7 +61,6 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::newRow("start-up") << " > 1 > 100%";
         QTest::newRow("presses") << "C+ C+ C- S- S- S+ > 2 > 99%";
-        QTest::newRow("none below 1") << "C- > 1 > 100%";
         QTest::newRow("99% after 100%") << "s3 > 1 > 99%";
         QTest::newRow("9 after 10") << "c6 c3 c3 > 9 > 100%";
         QTest::newRow("200% after 199%") << "s7 s7 s7 s7 s3 s4 > 1 > 200%";
@@ -88,8 +98,13 @@ private slots:
             QCOMPARE(form->image().copy(cells(display, text)), expected.copy(cells(display, text)));
             QCOMPARE(screen.copy(cells(display, text)), expected.copy(cells(display, text)));
         }
-        if (part[0].isEmpty()) // nothing but the two displays is lit
-            QCOMPARE(form->image(), expected);
+        if (!part[0].isEmpty())
+            return;
+        // At start-up nothing but the two displays is lit, and no device is touched.
+        QCOMPARE(form->image(), expected);
+        QVERIFY(!scanner.deviceCalls && !printer.created() && !form->mnuCopies->isVisible());
+        const QList<QSize> icons = form->windowIcon().availableSizes();
+        QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
     }
 
     void labels_data()
@@ -134,20 +149,120 @@ private slots:
     {
         for (auto [caption, menu] : {std::pair{form->lblCopies, form->mnuCopies},
                                      std::pair{form->lblScale, form->mnuScale}}) {
-            QStringList texts, steps;
+            QStringList texts;
             for (QAction *action : menu->actions())
                 texts << action->text();
-            for (int i = 0; i < 8; ++i)
-                steps << QString(Counters::stepForIndex(i) < 0 ? "- " : "+ ") +
-                             QString::number(qAbs(Counters::stepForIndex(i)));
-            QCOMPARE(texts, steps << ""
-                                  << "&About");
+            QCOMPARE(texts.join(u','), "- 25,- 10,- 5,- 1,+ 1,+ 5,+ 10,+ 25,,&About");
             QTest::mouseClick(caption, Qt::LeftButton);
             QVERIFY(!menu->isVisible());
             QTest::mousePress(caption, Qt::RightButton, {}, QPoint(1, caption->height() - 1));
             QVERIFY(menu->isVisible());
             menu->hide();
         }
+    }
+
+    // Hundredths as the user reads them, in English and in German, never
+    // with a group separator.
+    void versionText_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row :
+             {"95 0.95 0,95", "118 1.18 1,18", "200 2 2", "110 1.1 1,1", "1 0.01 0,01", "0 0 0",
+              "-150 -1.5 -1,5", "2147483647 21474836.47 21474836,47"})
+            QTest::newRow(row) << QString::fromLatin1(row);
+    }
+
+    void versionText()
+    {
+        QFETCH(QString, row);
+        const int version = row.section(u' ', 0, 0).toInt();
+        QCOMPARE(VersionNumberText(version, QLocale(QLocale::English, QLocale::UnitedStates)) +
+                     u' ' + VersionNumberText(version, QLocale(QLocale::German, QLocale::Germany)),
+                 row.section(u' ', 1));
+    }
+
+    // Opened twice, from either menu, it is one dialog; closed in any way, the
+    // next opening fills it in afresh.
+    void oneAtATimeFilledAfresh_data()
+    {
+        QTest::addColumn<int>("close"); // a key, or 0 for the OK button, 1 for the close box
+        QTest::newRow("OK") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+    }
+
+    void oneAtATimeFilledAfresh()
+    {
+        QFETCH(int, close);
+        form->move(140, 100); // over the dialog's place: it still opens there
+        scanner.version = 118;
+        QPointer<frmAbout> about = openAbout("mnuCopiesAbout");
+        QVERIFY(about && QTest::qWaitForWindowActive(about));
+        QCOMPARE(
+            QStringList({about->windowTitle(), about->lblTitle->text(), about->lblVersion->text(),
+                         about->Label1->text(), about->lblDescription->text()}),
+            QStringList({"About Mirel", "Mirel", "Version " + QString(mirel::kVersionString),
+                         "SANE version 1.18", LoadResString(StringId::AboutDescription)}));
+        QCOMPARE(about->mapToGlobal(QPoint(0, 0)),
+                 QPoint(frmAbout::kScreenLeft, frmAbout::kScreenTop));
+        QVERIFY(!about->parentWidget() && !about->isModal());
+        // The description is cut at its bottom edge: it must fit in the font the
+        // desktop really gives.
+        const QLabel *label = about->lblDescription;
+        QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+        QVERIFY(label->fontMetrics()
+                    .boundingRect(label->rect(), Qt::TextWordWrap, label->text())
+                    .height() <= label->height());
+        form->activateWindow(); // the main window stays usable
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        scanner.version = 200;
+        about->lblDescription->setText("stale");
+        QCOMPARE(openAbout("mnuScaleAbout"), about.data());
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(about->Label1->text(), QStringLiteral("SANE version 1.18"));
+        QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+        if (close == 0)
+            QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        else if (close == 1)
+            about->close();
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(close));
+        QTRY_VERIFY(about.isNull());
+        about = openAbout("mnuScaleAbout");
+        QVERIFY(about);
+        QCOMPARE(about->Label1->text() + about->lblDescription->text(),
+                 "SANE version 2" + LoadResString(StringId::AboutDescription));
+        delete about;
+    }
+
+    // Exit closes every window, the About dialog too; closing the main window
+    // alone leaves the dialog and the program running.
+    void endings_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("main window closed") << false;
+    }
+
+    void endings()
+    {
+        QFETCH(bool, exit);
+        QPointer<frmAbout> about = openAbout("mnuCopiesAbout");
+        bool running = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            exit ? ExitApplication() : void(form->close());
+            QTimer::singleShot(100, about, [&] {
+                running = true;
+                about->close();
+            });
+        });
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(running, !exit);
+        QVERIFY(!form->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(about.isNull());
     }
 };
 

