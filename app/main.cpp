@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/frmMain.h"
 #include "common/version.h"
 #include "copyjob/print/ApplicationPrinter.h"

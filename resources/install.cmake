@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Mirel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs Mirel as a desktop application and describes its Debian package.
 # Included from the top-level CMakeLists.txt, so paths are spelled out from
 # this file's folder.

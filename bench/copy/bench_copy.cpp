@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real Copy command, driven like a user, against SANE's test scanner and a
 // private CUPS scheduler: full-bed pages at several resolutions, grey and
 // colour, 100 % and 200 %, printed straight away or saved. Each run is a

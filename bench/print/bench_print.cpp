@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times PrintCopies from the call to the job spooled in a private scheduler,
 // and reads the process's peak resident memory, for an A4 colour page at 300
 // and 600 dpi. Every run is a fresh process, so each peak is that run's own;

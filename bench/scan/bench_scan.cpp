@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the scan dialog coming up and a whole-bed colour page at 300 dpi
 // arriving on the clipboard, driven like a user through the dialog.
 

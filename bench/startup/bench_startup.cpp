@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the time from launching a process to its window being painted, for
 // Mirel's panel and for a bare Qt window of the same size showing one label.
 // Each run is a fresh process; the parent alternates the two and prints the

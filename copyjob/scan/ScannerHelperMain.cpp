@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // mirel-scanner: runs SANE for Mirel in a process of its own, so a scanner
 // driver that crashes, hangs or loses its network takes only this process
 // with it. Mirel starts it with one end of a socket pair as descriptor 3 and

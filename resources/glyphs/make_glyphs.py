@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Mirel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the display glyphs as 24 x 30 BMP files named by their resource id.
 
 Each glyph is a 6 x 7 grid of 2 x 2 dots on a 4-pixel pitch. Lit dots are

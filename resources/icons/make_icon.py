@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Mirel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the application icon and writes it as mirel.ico.
 
 The artwork: a stack of white sheets with a black outline (three sheets at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as it comes up and as it is used: a start-up that touches no
 // device, the lit displays painted into its image and onto the screen, captions
 // that fit beside each other, the step menus; and the About dialog opened from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving a page as a bitmap file: every row arrives in its place at the page's
 // own depth and resolution, whether the page fills the writer's blocks or not,
 // and a write that fails says why and never costs the user an existing file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Copy command end to end on a real X server: the panel, SANE's test
 // scanner, a private CUPS and another program (xclip) on the same clipboard.
 // The page printed or saved is the page scanned, whatever another program

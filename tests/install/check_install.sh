@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Mirel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks that the desktop gets
 # everything it needs to list Mirel: the program, its desktop entry, its icons
 # at every size the theme looks for, and the software centre's metadata, all

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The panel's parts on their own: the glyph bitmaps dot by dot against a
 // copier's LED matrix, the counters' hot zones from the display origins, their
 // steps and limits, and the two output switches with the route they give.

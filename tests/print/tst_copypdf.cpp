@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one-page PDF the print job writes by itself: every kind of picture a
 // scan or the clipboard can hold comes out pixel for pixel as a PDF reader
 // shows it, and a device that stops taking bytes is reported.

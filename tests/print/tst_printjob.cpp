@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print job, through a private CUPS scheduler: what lands in the queue's
 // spool (jobs, copies, pages, the picture's place and size, its encoding) and
 // what the caller hears when the queue, the scheduler or the clipboard fails.

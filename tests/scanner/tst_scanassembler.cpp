@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame assembler against hand-made scanner bytes: each kind of frame SANE
 // sends becomes the right picture whatever the size of the reads, and frames
 // that cannot make a page, or would not fit in memory, are refused in words.

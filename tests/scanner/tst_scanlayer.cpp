@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scanner layer against SANE's own test backend, through its real dialogs
 // as a user meets them: every kind of page SANE delivers, each fault in plain
 // words with the clipboard untouched, the choices the dialogs remember, and the

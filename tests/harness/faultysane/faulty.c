@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* A SANE backend that misbehaves on request, for tests: one device,
  * "faulty:0", whose option "fault" chooses how it fails half-way through a
  * page. No real backend crashes, aborts or hangs on demand, and a front end
