@@ -98,6 +98,11 @@ public:
     ScanDialogDriver &waitMsecs(int msecs);
     // Any other step: runs with the dialog.
     ScanDialogDriver &then(std::function<void(QDialog *)> step);
+    // Waits until ready(dialog) holds.
+    ScanDialogDriver &waitUntil(std::function<bool(QDialog *)> ready)
+    {
+        return add(QStringLiteral("wait for a condition"), std::move(ready));
+    }
 
     void start();
 
