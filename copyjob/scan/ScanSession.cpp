@@ -366,6 +366,10 @@ void ScanSession::helperGone()
     }
     m_process.reset();
     const bool wasBusy = m_pending != Pending::None;
+    if (m_pending == Pending::Scanning) { // Retry scans with the same choices
+        m_mode = m_scanMode;
+        m_resolution = m_scanDpi;
+    }
     m_pending = Pending::None;
     m_watch.stop();
     const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")

@@ -17,9 +17,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <dirent.h>
 #include <dlfcn.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <memory>
@@ -39,6 +42,27 @@ constexpr int kForceCancelMsecs = 400;
 QString say(const char *text)
 {
     return QCoreApplication::translate("Scanner", text);
+}
+
+// True when a TCP connection this process holds has been closed by its peer,
+// as a network backend's is once its scan server stopped or restarted.
+bool lostConnection()
+{
+    DIR *fds = opendir("/proc/self/fd");
+    bool lost = false;
+    while (const dirent *entry = fds && !lost ? readdir(fds) : nullptr) {
+        const int fd = atoi(entry->d_name);
+        int domain = 0, type = 0;
+        socklen_t size = sizeof domain;
+        pollfd peer{fd, POLLRDHUP, 0};
+        lost = getsockopt(fd, SOL_SOCKET, SO_DOMAIN, &domain, &size) == 0 &&
+               (domain == AF_INET || domain == AF_INET6) &&
+               getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &size) == 0 && type == SOCK_STREAM &&
+               poll(&peer, 1, 0) > 0 && (peer.revents & (POLLRDHUP | POLLHUP | POLLERR));
+    }
+    if (fds)
+        closedir(fds);
+    return lost;
 }
 
 // The page's memory: a memfd mapped here and written in place by the
@@ -181,6 +205,11 @@ private:
 
     bool load()
     {
+        // Over a connection its server has closed, SANE's net backend cannot
+        // even list its devices (it crashes freeing the reply it never got):
+        // SANE starts afresh and connects anew.
+        if (m_initialised && !m_job && lostConnection())
+            restartSane();
         if (m_initialised)
             return true;
         if (!m_library) {
