@@ -3,6 +3,7 @@
 
 #include "copyjob/print/ApplicationPrinter.h"
 
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -14,8 +15,15 @@ QPrinter &ApplicationPrinter::printer()
     // The system's default printer; with printers but no default Qt takes the
     // first one, and with none at all the printer has no name, which the
     // print job reports as "no printer".
-    if (!m_printer)
-        m_printer =
-            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!m_printer) {
+        const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
+        m_printer = std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
+        // Qt keeps its locale's paper (A4 here) whenever the printer also
+        // takes it; a copy belongs on the paper the queue has loaded. Setting
+        // the size brings that printer's own margins with it.
+        if (!queue.isNull() && queue.defaultPageSize().isValid())
+            m_printer->setPageSize(queue.defaultPageSize());
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+    }
     return *m_printer;
 }

@@ -3,9 +3,10 @@
 
 #include "copyjob/print/CupsDestination.h"
 
-#include <QIODevice>
+#include "copyjob/print/CupsApi.h"
 
-#include <cups/cups.h>
+#include <QIODevice>
+#include <QSizeF>
 
 namespace {
 
@@ -30,12 +31,14 @@ CupsDestination::CupsDestination(const QString &name) : m_name(name) {}
 
 CupsDestination::~CupsDestination()
 {
+    if (!m_api)
+        return;
     if (m_info)
-        cupsFreeDestInfo(m_info);
+        m_api->cupsFreeDestInfo(m_info);
     if (m_dest)
-        cupsFreeDests(1, m_dest);
+        m_api->cupsFreeDests(1, m_dest);
     if (m_http)
-        httpClose(m_http);
+        m_api->httpClose(m_http);
 }
 
 QString CupsDestination::describe(int status, const QString &detail) const
@@ -63,28 +66,34 @@ QString CupsDestination::describe(int status, const QString &detail) const
 
 Outcome CupsDestination::failLastError()
 {
-    return Outcome::failure(describe(cupsLastError(), QString::fromUtf8(cupsLastErrorString())));
+    return Outcome::failure(
+        describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
 }
 
 Outcome CupsDestination::open()
 {
+    m_api = CupsApi::get();
+    if (!m_api)
+        return Outcome::failure(
+            QStringLiteral("The printing system's library (libcups) is missing, so nothing was "
+                           "printed. Install the package libcups2."));
     // One connection of our own, so a scheduler that is not there is told
     // apart from a queue that is not there.
-    m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
-                          nullptr);
+    m_http = m_api->httpConnect2(m_api->cupsServer(), m_api->ippPort(), nullptr, AF_UNSPEC,
+                                 m_api->cupsEncryption(), 1, 30000, nullptr);
     if (!m_http)
         return Outcome::failure(noScheduler());
 
     const QByteArray name = m_name.toUtf8();
-    m_dest = cupsGetNamedDest(m_http, name.constData(), nullptr);
+    m_dest = m_api->cupsGetNamedDest(m_http, name.constData(), nullptr);
     if (!m_dest)
         return failLastError();
-    m_info = cupsCopyDestInfo(m_http, m_dest);
+    m_info = m_api->cupsCopyDestInfo(m_http, m_dest);
     if (!m_info)
         return failLastError();
 
     const char *accepting =
-        cupsGetOption("printer-is-accepting-jobs", m_dest->num_options, m_dest->options);
+        m_api->cupsGetOption("printer-is-accepting-jobs", m_dest->num_options, m_dest->options);
     if (accepting && qstrcmp(accepting, "false") == 0)
         return Outcome::failure(describe(IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS, {}));
     return Outcome::success();
@@ -93,7 +102,7 @@ Outcome CupsDestination::open()
 Outcome CupsDestination::checkCopies(int copies)
 {
     const QByteArray value = QByteArray::number(copies);
-    if (!cupsCheckDestSupported(m_http, m_dest, m_info, CUPS_COPIES, value.constData()))
+    if (!m_api->cupsCheckDestSupported(m_http, m_dest, m_info, CUPS_COPIES, value.constData()))
         return Outcome::failure(
             QStringLiteral("The printer \"%1\" cannot make %2 copies, so nothing was printed.")
                 .arg(m_name)
@@ -101,36 +110,61 @@ Outcome CupsDestination::checkCopies(int copies)
     return Outcome::success();
 }
 
-Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int copies)
+QByteArray CupsDestination::media(const QSizeF &points)
 {
+    // The queue's own name for the paper, so its filters and the printer
+    // take the very sheet the page was laid out on.
+    const int width = qRound(points.width() * 2540 / 72);
+    const int length = qRound(points.height() * 2540 / 72);
+    cups_size_t size{};
+    if (m_api->cupsGetDestMediaBySize(m_http, m_dest, m_info, width, length,
+                                      CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        return QByteArray(size.media);
+    return "custom_copy_" + QByteArray::number(width / 100.0, 'f', 2) + 'x' +
+           QByteArray::number(length / 100.0, 'f', 2) + "mm";
+}
+
+Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int copies,
+                                   const QByteArray &media)
+{
+    // The copy count goes once, with the one document: the printer, or CUPS
+    // for a printer that cannot, makes the copies. CUPS's default scaling
+    // ("auto") shrinks a page that does not match the queue's paper and
+    // centres one that is not scaled; "none" with the page's own media keeps
+    // the copy where and as large as it was drawn. fit-to-page is what older
+    // filters read.
     cups_option_t *options = nullptr;
-    const int optionCount =
-        cupsAddOption(CUPS_COPIES, QByteArray::number(copies).constData(), 0, &options);
+    int optionCount =
+        m_api->cupsAddOption(CUPS_COPIES, QByteArray::number(copies).constData(), 0, &options);
+    optionCount = m_api->cupsAddOption(CUPS_MEDIA, media.constData(), optionCount, &options);
+    optionCount = m_api->cupsAddOption("print-scaling", "none", optionCount, &options);
+    optionCount = m_api->cupsAddOption("fit-to-page", "false", optionCount, &options);
 
     int jobId = 0;
     const QByteArray jobTitle = title.toUtf8();
-    const ipp_status_t created = cupsCreateDestJob(m_http, m_dest, m_info, &jobId,
-                                                   jobTitle.constData(), optionCount, options);
-    cupsFreeOptions(optionCount, options);
+    const ipp_status_t created = m_api->cupsCreateDestJob(
+        m_http, m_dest, m_info, &jobId, jobTitle.constData(), optionCount, options);
+    m_api->cupsFreeOptions(optionCount, options);
     if (refused(created) || jobId <= 0)
         return failLastError();
 
     // From here on a job exists: if the document does not arrive whole, the
     // job goes, so half a page is never printed.
     const auto abandon = [&](const QString &why) {
-        cupsCancelDestJob(m_http, m_dest, jobId);
+        m_api->cupsCancelDestJob(m_http, m_dest, jobId);
         return Outcome::failure(why);
     };
 
-    if (cupsStartDestDocument(m_http, m_dest, m_info, jobId, jobTitle.constData(), CUPS_FORMAT_PDF,
-                              0, nullptr, 1) != HTTP_STATUS_CONTINUE)
-        return abandon(describe(cupsLastError(), QString::fromUtf8(cupsLastErrorString())));
+    if (m_api->cupsStartDestDocument(m_http, m_dest, m_info, jobId, jobTitle.constData(),
+                                     CUPS_FORMAT_PDF, 0, nullptr, 1) != HTTP_STATUS_CONTINUE)
+        return abandon(
+            describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
 
     QByteArray buffer(kChunk, Qt::Uninitialized);
     for (;;) {
         const qint64 got = pdf.read(buffer.data(), kChunk);
         if (got < 0) {
-            cupsFinishDestDocument(m_http, m_dest, m_info);
+            m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
             return abandon(
                 QStringLiteral("The page could not be read back for printing (%1), so nothing "
                                "was printed.")
@@ -138,17 +172,19 @@ Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int cop
         }
         if (got == 0)
             break;
-        if (cupsWriteRequestData(m_http, buffer.constData(), size_t(got)) != HTTP_STATUS_CONTINUE) {
-            const ipp_status_t status = cupsLastError();
-            const QString detail = QString::fromUtf8(cupsLastErrorString());
-            cupsFinishDestDocument(m_http, m_dest, m_info);
+        if (m_api->cupsWriteRequestData(m_http, buffer.constData(), size_t(got)) !=
+            HTTP_STATUS_CONTINUE) {
+            const ipp_status_t status = m_api->cupsLastError();
+            const QString detail = QString::fromUtf8(m_api->cupsLastErrorString());
+            m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
             return abandon(describe(status, detail));
         }
     }
-    if (refused(cupsFinishDestDocument(m_http, m_dest, m_info)))
-        return abandon(describe(cupsLastError(), QString::fromUtf8(cupsLastErrorString())));
+    if (refused(m_api->cupsFinishDestDocument(m_http, m_dest, m_info)))
+        return abandon(
+            describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
 
-    const char *state = cupsGetOption("printer-state", m_dest->num_options, m_dest->options);
+    const char *state = m_api->cupsGetOption("printer-state", m_dest->num_options, m_dest->options);
     if (state && qstrcmp(state, "5") == 0)
         return Outcome::success(
             QStringLiteral("%1 is paused; the copy waits in its queue.").arg(m_name));

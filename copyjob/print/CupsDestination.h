@@ -8,6 +8,8 @@
 #include <QString>
 
 class QIODevice;
+class QSizeF;
+struct CupsApi;
 struct cups_dest_s;
 struct _cups_dinfo_s;
 struct _http_s;
@@ -28,16 +30,19 @@ public:
     Outcome open();
     // Whether the queue takes a job of this many copies. Needs open().
     Outcome checkCopies(int copies);
+    // The queue's media keyword for paper of this size in points. Needs open().
+    QByteArray media(const QSizeF &points);
     // Sends the PDF from its current position to the end as one job of one
-    // document, asking the printer for `copies` copies. Needs open(). On a
-    // paused queue the job waits there, and the success carries a notice.
-    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies);
+    // document on `media`, unscaled, asking for `copies` copies. Needs open().
+    // On a paused queue the job waits there, and the success carries a notice.
+    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies, const QByteArray &media);
 
 private:
     QString describe(int status, const QString &detail) const;
     Outcome failLastError();
 
     QString m_name;
+    const CupsApi *m_api = nullptr;
     _http_s *m_http = nullptr;
     cups_dest_s *m_dest = nullptr;
     _cups_dinfo_s *m_info = nullptr;

@@ -138,6 +138,21 @@ bool writeImageStream(PdfOut &pdf, const QImage &picture, PageSamples samples, q
 
 } // namespace
 
+QSizeF PagePoints(const QPageLayout &layout)
+{
+    // From the unit the size was defined in: Qt rounds a size in points to
+    // whole points, which leaves A4 a quarter point narrow.
+    const QPageSize size = layout.pageSize();
+    const QPageSize::Unit unit = size.definitionUnits();
+    const double perUnit = unit == QPageSize::Millimeter ? 72 / 25.4
+                           : unit == QPageSize::Inch     ? 72
+                           : unit == QPageSize::Point    ? 1
+                                                         : 0;
+    const QSizeF points =
+        perUnit > 0 ? size.definitionSize() * perUnit : size.size(QPageSize::Point);
+    return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
+}
+
 bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
                   double width, double height)
 {
@@ -146,8 +161,8 @@ bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &pictu
     // Written by hand rather than through QPdfWriter: Qt converts the whole
     // picture to 32 bits and deflates it in memory at a slow level, which for
     // a 600 dpi page costs several times the page's own memory and seconds.
-    const QSize page = layout.fullRectPoints().size();
-    const QMarginsF margins = layout.marginsPoints();
+    const QSizeF page = PagePoints(layout);
+    const QMarginsF margins = layout.margins(QPageLayout::Point);
     // One picture pixel is one device pixel of 1/dpi inch: at 100 % the copy
     // keeps the original's size. The picture starts at the top-left corner of
     // the printable area; PDF counts upwards from the bottom of the page.
@@ -177,8 +192,8 @@ bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &pictu
     pdf.beginObject(2);
     pdf.write("<< /Type /Pages /Kids [3 0 R] /Count 1 >>\nendobj\n");
     pdf.beginObject(3);
-    pdf.write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + QByteArray::number(page.width()) +
-              ' ' + QByteArray::number(page.height()) +
+    pdf.write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pdfNumber(page.width()) + ' ' +
+              pdfNumber(page.height()) +
               "] /Resources << /XObject << /Im0 5 0 R >> >> /Contents 4 0 R >>\nendobj\n");
     const QByteArray content = "q\n" + pdfNumber(w) + " 0 0 " + pdfNumber(h) + ' ' +
                                pdfNumber(left) + ' ' + pdfNumber(bottom) + " cm\n/Im0 Do\nQ\n";
@@ -237,7 +252,12 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
     const double w = (intScale / 100.0) * width;
     const double h = (intScale / 100.0) * height;
     const int dpi = PictureResolution(picture);
-    const QPageLayout layout = device.pageLayout();
+    // The paper of the chosen printer, upright: a copier's original lies on
+    // the glass the way the sheet comes out. The copy starts at the corner of
+    // what the printer can print, its own margins, not Qt's 10 pt default.
+    QPageLayout layout = device.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    layout.setMargins(layout.minimumMargins());
 
     if (!fileName.isEmpty()) {
         // An existing file is replaced only by a complete new one.
@@ -258,5 +278,6 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
             QStringLiteral("The page could not be prepared for printing (%1), so nothing was "
                            "printed.")
                 .arg(pdf.errorString()));
-    return destination->submitPdf(pdf, kJobTitle, copyCount);
+    return destination->submitPdf(pdf, kJobTitle, copyCount,
+                                  destination->media(PagePoints(layout)));
 }

@@ -11,6 +11,7 @@ class ApplicationPrinter;
 class QImage;
 class QIODevice;
 class QPageLayout;
+class QSizeF;
 
 // Prints the scanned page as one document of one page on the application's
 // current printer: the picture at intScale percent from the top-left corner of
@@ -24,6 +25,9 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
 
 // The dots per inch a picture was scanned at; 96 when it does not say.
 int PictureResolution(const QImage &picture);
+
+// The size of the layout's paper in points, as exact as it was defined.
+QSizeF PagePoints(const QPageLayout &layout);
 
 // Writes the one-page PDF that PrintCopies sends: `picture` stretched to
 // width x height device pixels at (0, 0) of the layout's printable area, at

@@ -5,85 +5,56 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QThread>
 
 #include <cups/cups.h>
 
-#include <algorithm>
-#include <iterator>
-
-#include <arpa/inet.h>
 #include <grp.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// A port nobody listens on right now. The scheduler binds it a moment later;
-// another process taking it in between would make start() fail, not hang.
+// The server binds it a moment later; a process taking it in between makes
+// its start fail, not hang.
 quint16 freeLoopbackPort()
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0)
-        return 0;
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    socklen_t len = sizeof addr;
-    quint16 port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) == 0)
-        port = ntohs(addr.sin_port);
-    ::close(fd);
-    return port;
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-bool writeFile(const QString &path, const QByteArray &text)
+// Run as root, cupsd hands its filters to the unprivileged user of group lp,
+// who must reach the spool; run as anyone else, everything stays that user's.
+bool makeSpoolDir(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+    const QByteArray name = QFile::encodeName(path);
+    const group *lp = ::getgrnam("lp");
+    return QDir().mkpath(path) &&
+           (::geteuid() != 0 || (lp && ::chown(name.constData(), 0, lp->gr_gid) == 0 &&
+                                 ::chmod(name.constData(), 0770) == 0));
 }
 
-// cupsd keeps its spool, cache and state out of reach of everyone but itself
-// and its filters, which run as the unprivileged user of group lp.
-bool makePrivateDir(const QString &path)
+// Whether an IPP server answers there at all, whatever it says.
+bool answers(const char *host, int port)
 {
-    if (!QDir().mkpath(path))
-        return false;
-    if (::geteuid() == 0) {
-        if (const group *lp = ::getgrnam("lp"))
-            if (::chown(QFile::encodeName(path).constData(), 0, lp->gr_gid) != 0)
-                return false;
-    }
-    return ::chmod(QFile::encodeName(path).constData(), 0770) == 0;
+    http_t *http =
+        httpConnect2(host, port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_NEVER, 1, 250, nullptr);
+    ipp_t *response =
+        http ? cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), "/") : nullptr;
+    ippDelete(response);
+    httpClose(http);
+    return response != nullptr;
 }
 
-const char *jobStateName(int state)
+QString readLog(const QString &path)
 {
-    switch (state) {
-    case IPP_JSTATE_PENDING:
-        return "pending";
-    case IPP_JSTATE_HELD:
-        return "held";
-    case IPP_JSTATE_PROCESSING:
-        return "processing";
-    case IPP_JSTATE_STOPPED:
-        return "stopped";
-    case IPP_JSTATE_CANCELED:
-        return "canceled";
-    case IPP_JSTATE_ABORTED:
-        return "aborted";
-    case IPP_JSTATE_COMPLETED:
-        return "completed";
-    }
-    return "unknown";
+    QFile log(path);
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 
 } // namespace
@@ -95,290 +66,196 @@ CupsTestServer::~CupsTestServer()
     stop();
 }
 
-QString CupsTestServer::serverName() const
-{
-    return QStringLiteral("127.0.0.1:%1").arg(m_port);
-}
-
-QString CupsTestServer::root() const
-{
-    return m_dir ? m_dir->path() : QString();
-}
-
 bool CupsTestServer::fail(const QString &why)
 {
     m_lastError = why;
     return false;
 }
 
-bool CupsTestServer::isRunning() const
-{
-    return m_cupsd.state() != QProcess::NotRunning;
-}
-
-QByteArray CupsTestServer::errorLog() const
-{
-    QFile log(root() + QStringLiteral("/log/error_log"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-QString CupsTestServer::errorLines() const
-{
-    QStringList errors;
-    for (const QByteArray &line : errorLog().split('\n'))
-        if (line.startsWith("E "))
-            errors.append(QString::fromLocal8Bit(line));
-    return errors.join(u'\n');
-}
-
 bool CupsTestServer::start()
 {
-    if (isRunning())
-        return true;
-    const QString cupsd = QStandardPaths::findExecutable(
-        QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin")});
-    if (cupsd.isEmpty())
-        return fail(QStringLiteral("cupsd is not installed"));
-
-    m_dir =
-        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mirel-cups-XXXXXX"));
-    if (!m_dir->isValid())
-        return fail(QStringLiteral("no temporary folder: %1").arg(m_dir->errorString()));
+    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/mirel-cups-XXXXXX");
     const QString dir = m_dir->path();
-    // Filters run unprivileged and read the spooled file by path.
-    ::chmod(QFile::encodeName(dir).constData(), 0755);
-    for (const char *sub : {"spool", "cache", "state", "tmp"})
-        if (!makePrivateDir(dir + QLatin1Char('/') + QLatin1String(sub)))
-            return fail(QStringLiteral("cannot prepare %1/%2").arg(dir, QLatin1String(sub)));
-    QDir().mkpath(dir + QStringLiteral("/log"));
-
     m_port = freeLoopbackPort();
-    if (m_port == 0)
-        return fail(QStringLiteral("no free loopback port"));
+    // Filters read the spooled file by path.
+    ::chmod(QFile::encodeName(dir).constData(), 0755);
+    for (const char *sub : {"spool", "cache", "state", "tmp", "log"})
+        if (!makeSpoolDir(dir + '/' + sub) || m_port == 0)
+            return fail(QString("cannot prepare %1/%2").arg(dir, sub));
 
-    const QByteArray conf = QStringLiteral("Listen 127.0.0.1:%1\n"
-                                           "LogLevel warn\n"
-                                           "Browsing No\n"
-                                           "WebInterface No\n"
-                                           "DefaultAuthType None\n"
-                                           "ErrorPolicy abort-job\n"
-                                           "PreserveJobFiles Yes\n"
-                                           "PreserveJobHistory Yes\n"
-                                           "MaxJobs 0\n"
-                                           "<Location />\n  Order allow,deny\n  Allow all\n"
-                                           "</Location>\n"
-                                           "<Policy default>\n  JobPrivateAccess all\n"
-                                           "  JobPrivateValues none\n"
-                                           "  SubscriptionPrivateAccess all\n"
-                                           "  SubscriptionPrivateValues none\n"
-                                           "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                                           "</Policy>\n")
-                                .arg(m_port)
-                                .toUtf8();
-    const QByteArray files = QStringLiteral("ServerRoot %1\n"
-                                            "RequestRoot %1/spool\n"
-                                            "CacheDir %1/cache\n"
-                                            "StateDir %1/state\n"
-                                            "TempDir %1/tmp\n"
-                                            "AccessLog %1/log/access_log\n"
-                                            "ErrorLog %1/log/error_log\n"
-                                            "PageLog %1/log/page_log\n"
-                                            "Printcap %1/printcap\n"
-                                            "FileDevice Yes\n")
-                                 .arg(dir)
-                                 .toUtf8();
-    const QString confPath = dir + QStringLiteral("/cupsd.conf");
-    const QString filesPath = dir + QStringLiteral("/cups-files.conf");
-    if (!writeFile(confPath, conf) || !writeFile(filesPath, files))
-        return fail(QStringLiteral("cannot write the scheduler's configuration"));
-
-    m_cupsd.setProgram(cupsd);
-    m_cupsd.setArguments(
-        {QStringLiteral("-f"), QStringLiteral("-c"), confPath, QStringLiteral("-s"), filesPath});
-    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    // A test that crashes or is killed takes its scheduler with it.
-    m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd.start();
-    if (!m_cupsd.waitForStarted(5000))
-        return fail(QStringLiteral("cupsd did not start: %1").arg(m_cupsd.errorString()));
-
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()) {
-        if (!isRunning())
-            return fail(QStringLiteral("cupsd exited: %1 %2")
-                            .arg(QString::fromLocal8Bit(m_cupsd.readAll()),
-                                 QString::fromLocal8Bit(errorLog())));
-        if (http_t *http = httpConnect2("127.0.0.1", m_port, nullptr, AF_INET,
-                                        HTTP_ENCRYPTION_NEVER, 1, 250, nullptr)) {
-            ipp_t *response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_PRINTERS), "/");
-            const bool answered = response != nullptr;
-            ippDelete(response);
-            httpClose(http);
-            if (answered) {
-                qputenv("CUPS_SERVER", serverName().toUtf8());
-                cupsSetServer(serverName().toUtf8().constData());
-                return true;
-            }
-        }
-        QThread::msleep(50);
+    // No User or Group lines: the scheduler keeps the user it was started as.
+    const QString conf[] = {
+        QString("Listen 127.0.0.1:%1\nLogLevel warn\nBrowsing No\nWebInterface No\n"
+                "DefaultAuthType None\nErrorPolicy abort-job\nPreserveJobFiles Yes\n"
+                "PreserveJobHistory Yes\nMaxJobs 0\n<Location />\n  Order allow,deny\n"
+                "  Allow all\n</Location>\n<Policy default>\n  JobPrivateAccess all\n"
+                "  JobPrivateValues none\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                "</Policy>\n")
+            .arg(m_port),
+        QString("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
+            .arg(dir)};
+    const QString paths[] = {dir + "/cupsd.conf", dir + "/cups-files.conf"};
+    for (int i = 0; i < 2; ++i) {
+        QFile file(paths[i]);
+        if (!file.open(QIODevice::WriteOnly) || file.write(conf[i].toUtf8()) < 0)
+            return fail("cannot write " + paths[i]);
     }
+    QProcess &cupsd = child("/usr/sbin/cupsd", {"-f", "-c", paths[0], "-s", paths[1]});
+    qputenv("CUPS_SERVER", serverName().toUtf8());
+    cupsSetServer(serverName().toUtf8().constData());
+    for (const QDeadlineTimer deadline(15000); cupsd.waitForStarted(5000) && !deadline.hasExpired();
+         QThread::msleep(50))
+        if (answers("127.0.0.1", m_port))
+            return true;
+    const QString output = readLog(dir + "/log/cupsd") + readLog(dir + "/log/error_log");
     stop();
-    return fail(QStringLiteral("cupsd did not answer on %1").arg(serverName()));
+    return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), output));
+}
+
+bool CupsTestServer::isRunning() const
+{
+    return !m_children.empty() && m_children.front()->state() != QProcess::NotRunning;
 }
 
 void CupsTestServer::stop()
 {
-    if (!isRunning())
-        return;
-    m_cupsd.terminate();
-    if (!m_cupsd.waitForFinished(10000)) {
-        m_cupsd.kill();
-        m_cupsd.waitForFinished(5000);
+    // The printers first, the scheduler last.
+    for (; !m_children.empty(); m_children.pop_back()) {
+        m_children.back()->terminate();
+        if (!m_children.back()->waitForFinished(10000))
+            m_children.back()->kill();
+        m_children.back()->waitForFinished(5000);
     }
     // Whatever libcups still holds open goes to a port nobody serves now.
     cupsSetServer(serverName().toUtf8().constData());
 }
 
-bool CupsTestServer::adminRequest(int operation, const QString &queue, const char *what)
+bool CupsTestServer::tool(const QString &program, const QStringList &arguments)
 {
-    if (!isRunning())
-        return fail(QStringLiteral("the scheduler is not running"));
-    http_t *http = httpConnect2("127.0.0.1", m_port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1,
-                                30000, nullptr);
-    if (!http)
-        return fail(QStringLiteral("cannot connect to %1").arg(serverName()));
-    const QByteArray uri = "ipp://localhost/printers/" + queue.toUtf8();
-    ipp_t *request = ippNewRequest(ipp_op_t(operation));
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    if (operation == IPP_OP_CUPS_ADD_MODIFY_PRINTER) {
-        // Operation attributes first: the scheduler refuses groups out of order.
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "ppd-name", nullptr, what);
-        ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr,
-                     "file:/dev/null");
-        ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-error-policy", nullptr,
-                     "abort-job");
-        ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
-        ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
-    }
-    ippDelete(cupsDoRequest(http, request, "/admin/"));
-    const ipp_status_t status = cupsLastError();
-    const QString message = QString::fromUtf8(cupsLastErrorString());
-    httpClose(http);
-    if (status > IPP_STATUS_OK_CONFLICTING) {
-        // The scheduler writes its log a moment later.
-        QThread::msleep(500);
-        return fail(QStringLiteral("%1 on %2: %3\n%4")
-                        .arg(QLatin1String(ippOpString(ipp_op_t(operation))), queue, message,
-                             errorLines()));
-    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"}), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return fail(
+            QString("%1 %2: %3")
+                .arg(program, arguments.join(' '), QString::fromLocal8Bit(process.readAll())));
     return true;
 }
 
 bool CupsTestServer::addQueue(const QString &name, bool withMargins)
 {
-    return adminRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER, name,
-                        withMargins ? "drv:///sample.drv/generic.ppd" : "raw");
+    return lpadmin({"-p", name, "-E", "-v", "file:/dev/null", "-m",
+                    withMargins ? "drv:///sample.drv/generic.ppd" : "raw"});
 }
 
-bool CupsTestServer::deleteQueue(const QString &name)
+QProcess &CupsTestServer::child(const QString &program, const QStringList &arguments)
 {
-    return adminRequest(IPP_OP_CUPS_DELETE_PRINTER, name, nullptr);
+    auto &process = m_children.emplace_back(std::make_unique<QProcess>());
+    // Into a file: a pipe nobody reads stalls a printer once it fills.
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardOutputFile(root() + "/log/" + QFileInfo(program).fileName());
+    // A test that crashes or is killed takes what it started with it.
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process->start(program, arguments);
+    return *process;
 }
 
-bool CupsTestServer::stopQueue(const QString &name)
+bool CupsTestServer::addEverywhereQueue(const QString &name, const QStringList &more)
 {
-    return adminRequest(IPP_OP_PAUSE_PRINTER, name, nullptr);
+    // ippeveprinter will not start without a system bus, even when it
+    // advertises nothing: a private one serves.
+    const QString bus = root() + "/bus";
+    if (!QFile::exists(bus))
+        child("dbus-daemon", {"--session", "--nofork", "--address=unix:path=" + bus});
+    const QDeadlineTimer deadline(15000);
+    while (!QFile::exists(bus) && !deadline.hasExpired())
+        QThread::msleep(20);
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(bus));
+    const quint16 port = freeLoopbackPort();
+    QDir().mkpath(root() + "/received-" + name);
+    // In colour, so with an inkjet's margins: 1.02 mm at the top, 11.68 at the bottom.
+    QProcess &printer =
+        child("/usr/sbin/ippeveprinter",
+              {"-k", "-d", root() + "/received-" + name, "-r", "off", "-n", "localhost", "-p",
+               QString::number(port), "-s", "10,10", "-f", "application/pdf", name});
+    m_printers[name] = port;
+    const QString uri = QString("ipp://localhost:%1/ipp/print").arg(port);
+    for (; printer.state() != QProcess::NotRunning && !deadline.hasExpired(); QThread::msleep(50))
+        if (answers("localhost", port))
+            // Options after the queue exists: lpadmin makes its PPD first.
+            return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"}) &&
+                   (more.isEmpty() || lpadmin(QStringList{"-p", name} + more));
+    return fail("ippeveprinter did not start: " + readLog(root() + "/log/ippeveprinter"));
 }
 
-bool CupsTestServer::resumeQueue(const QString &name)
+QList<CupsTestServer::Job> CupsTestServer::printerJobs(const QString &queue, int count) const
 {
-    return adminRequest(IPP_OP_RESUME_PRINTER, name, nullptr);
+    const quint16 port = m_printers.value(queue);
+    const QString uri = QString("ipp://localhost:%1/ipp/print").arg(port);
+    for (const QDeadlineTimer deadline(60000); !deadline.hasExpired(); QThread::msleep(100)) {
+        const auto held = jobsAt("localhost", port, uri);
+        if (held.size() >= count && (count == 0 || held.last().state == IPP_JSTATE_COMPLETED))
+            return held;
+    }
+    return {};
 }
 
-bool CupsTestServer::rejectJobs(const QString &name)
+QString CupsTestServer::received(const QString &queue, int printerJobId) const
 {
-    return adminRequest(IPP_OP_CUPS_REJECT_JOBS, name, nullptr);
-}
-
-bool CupsTestServer::acceptJobs(const QString &name)
-{
-    return adminRequest(IPP_OP_CUPS_ACCEPT_JOBS, name, nullptr);
-}
-
-bool CupsTestServer::setDefault(const QString &name)
-{
-    return adminRequest(IPP_OP_CUPS_SET_DEFAULT, name, nullptr);
+    QDir dir(root() + "/received-" + queue);
+    const QStringList files = dir.entryList({QString::number(printerJobId) + "-*"});
+    return files.isEmpty() ? QString() : dir.filePath(files.first());
 }
 
 QList<CupsTestServer::Job> CupsTestServer::jobs(const QString &queue) const
 {
-    QList<Job> result;
-    if (!isRunning())
-        return result;
-    http_t *http = httpConnect2("127.0.0.1", m_port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1,
-                                30000, nullptr);
-    if (!http)
-        return result;
-    const QByteArray uri = "ipp://localhost/printers/" + queue.toUtf8();
+    return jobsAt("127.0.0.1", m_port, QString("ipp://%1/printers/%2").arg(serverName(), queue));
+}
+
+QList<CupsTestServer::Job> CupsTestServer::jobsAt(const char *host, int port, const QString &uri)
+{
+    http_t *http =
+        httpConnect2(host, port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_NEVER, 1, 30000, nullptr);
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 uri.toUtf8().constData());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                  cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
-    static const char *const wanted[] = {"job-id", "job-state", "copies", "number-of-documents",
-                                         "job-name"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(wanted)), nullptr, wanted);
+    // "all": ippeveprinter leaves out what a list names, copies among them.
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "all");
     ipp_t *response = cupsDoRequest(http, request, "/");
     httpClose(http);
-    if (!response)
-        return result;
-
-    Job job;
-    const auto flush = [&] {
-        if (job.id > 0)
-            result.append(job);
-        job = Job{};
-    };
-    for (ipp_attribute_t *attr = ippFirstAttribute(response); attr;
-         attr = ippNextAttribute(response)) {
-        const char *name = ippGetName(attr);
-        if (!name) {
-            flush();
-            continue;
-        }
-        if (ippGetGroupTag(attr) != IPP_TAG_JOB)
-            continue;
-        const QByteArray key(name);
-        if (key == "job-id")
-            job.id = ippGetInteger(attr, 0);
-        else if (key == "job-state")
-            job.state = QLatin1String(jobStateName(ippGetInteger(attr, 0)));
-        else if (key == "copies")
-            job.copies = ippGetInteger(attr, 0);
-        else if (key == "number-of-documents")
-            job.documents = ippGetInteger(attr, 0);
-        else if (key == "job-name")
-            job.name = QString::fromUtf8(ippGetString(attr, 0, nullptr));
+    // Each job's attributes end at a separator, an attribute without a name.
+    static const QMap<QByteArray, int Job::*> numbers = {{"job-id", &Job::id},
+                                                         {"job-state", &Job::state},
+                                                         {"copies", &Job::copies},
+                                                         {"number-of-documents", &Job::documents}};
+    QList<Job> result(1);
+    for (ipp_attribute_t *a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        const QByteArray key(ippGetName(a));
+        Job &job = result.last();
+        if (key.isEmpty())
+            result.append(Job{});
+        else if (numbers.contains(key))
+            job.*numbers[key] = ippGetInteger(a, 0);
+        else if (key == "job-name" || key == "media")
+            (key == "media" ? job.media : job.name) =
+                QString::fromUtf8(ippGetString(a, 0, nullptr));
     }
-    flush();
     ippDelete(response);
+    result.removeIf([](const Job &job) { return job.id == 0; });
     std::sort(result.begin(), result.end(), [](const Job &a, const Job &b) { return a.id < b.id; });
     return result;
 }
 
 QString CupsTestServer::documentPath(int jobId, int document) const
 {
-    return QStringLiteral("%1/spool/d%2-%3")
+    return QString("%1/spool/d%2-%3")
         .arg(root())
         .arg(jobId, 5, 10, QLatin1Char('0'))
         .arg(document, 3, 10, QLatin1Char('0'));
-}
-
-QByteArray CupsTestServer::document(int jobId, int document) const
-{
-    QFile file(documentPath(jobId, document));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

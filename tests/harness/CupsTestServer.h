@@ -3,52 +3,45 @@
 
 #pragma once
 
-#include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A private CUPS scheduler for tests and benchmarks that print.
+// A private CUPS scheduler for tests and benchmarks that print, with real
+// printers behind it when a test asks for them.
 //
-// start() makes a temporary ServerRoot with its own spool, picks a free
-// loopback port, runs `cupsd -f` there and waits until it answers. From then
-// on everything in this process (libcups through cupsSetServer, Qt's print
-// support, and the command-line tools through CUPS_SERVER) talks to it and
-// never to the machine's own scheduler. Documents stay in the spool after
-// their jobs end, and finished jobs stay listed, so a test can read what was
-// printed and with which attributes.
-//
-// The scheduler stops in stop(), in the destructor, and, should the test
-// process die without either, by itself: it gets SIGTERM when its parent goes.
-// After stop() CUPS_SERVER keeps pointing at the dead port, which is exactly
-// "no scheduler at all" for whatever runs next.
+// start() makes a temporary ServerRoot with its own spool, runs `cupsd -f`
+// there on a free loopback port as whoever runs the test (root or not) and
+// waits until it answers. From then on this process (libcups through
+// cupsSetServer, Qt, and the command-line tools through CUPS_SERVER) talks to
+// it and never to the machine's own scheduler. Documents and finished jobs
+// stay, so a test can read what was printed and with which attributes.
+// Everything started here stops in stop(), in the destructor, or with the
+// test process; after stop() CUPS_SERVER names a dead port: "no scheduler".
 //
 //     CupsTestServer cups;
 //     QVERIFY2(cups.start(), qPrintable(cups.lastError()));
 //     QVERIFY(cups.addQueue("copier"));                // PPD with 12 pt margins
 //     ... print to "copier" ...
 //     const auto jobs = cups.jobs("copier");
-//     QCOMPARE(jobs.size(), 1);
-//     const QByteArray pdf = cups.document(jobs[0].id);
-//
-// Everything here runs as root (cupsd needs it); the scheduler keeps its
-// default unprivileged user for filters and backends.
+//     QFile pdf(cups.documentPath(jobs[0].id));
 class CupsTestServer
 {
 public:
-    // One job as the scheduler reports it.
+    // One job as the scheduler or a printer reports it.
     struct Job
     {
         int id = 0;
-        // The IPP keyword: pending, held, processing, stopped, canceled, aborted, completed.
-        QString state;
-        // The job's "copies" attribute; -1 when the job has none.
-        int copies = -1;
+        int state = 0;   // ipp_jstate_t
+        int copies = -1; // -1 when the job has none
         int documents = 0;
         QString name;
+        QString media;
     };
 
     CupsTestServer();
@@ -56,50 +49,55 @@ public:
     CupsTestServer(const CupsTestServer &) = delete;
     CupsTestServer &operator=(const CupsTestServer &) = delete;
 
-    // Starts the scheduler and points this process at it. False (see
-    // lastError()) when cupsd is missing, exits or does not answer in time.
     bool start();
-    // Stops the scheduler and waits for it; the spool stays until destruction.
     void stop();
     bool isRunning() const;
-
-    quint16 port() const { return m_port; }
-    // "127.0.0.1:PORT", the value given to CUPS_SERVER.
-    QString serverName() const;
-    // The temporary ServerRoot; RequestRoot is its "spool" folder.
-    QString root() const;
+    QString serverName() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    QString root() const { return m_dir ? m_dir->path() : QString(); }
     QString lastError() const { return m_lastError; }
-    // The scheduler's error log, for failure messages.
-    QByteArray errorLog() const;
-    // Only its error lines.
-    QString errorLines() const;
 
-    // Adds an enabled queue that accepts jobs and throws its output away. With
-    // margins it uses CUPS's generic PostScript PPD (12 pt margins on every
-    // side, so the printable area differs from the page); without, a raw queue.
-    // A failing filter aborts the job rather than stopping the queue.
+    // An enabled queue that accepts jobs and throws its output away: CUPS's
+    // generic PostScript PPD (12 pt margins) or, without margins, raw. A
+    // failing filter aborts the job rather than stopping the queue.
     bool addQueue(const QString &name, bool withMargins = true);
-    bool deleteQueue(const QString &name);
-    // Stops (pauses) a queue: it still accepts jobs and holds them.
-    bool stopQueue(const QString &name);
-    bool resumeQueue(const QString &name);
-    // Makes a queue refuse new jobs, or take them again.
-    bool rejectJobs(const QString &name);
-    bool acceptJobs(const QString &name);
-    bool setDefault(const QString &name);
+    // A driverless queue (`-m everywhere`) in front of a printer of its own:
+    // CUPS's IPP Everywhere printer, ippeveprinter, taking PDF on a loopback
+    // port and keeping every document it receives; `more` are lpadmin options.
+    bool addEverywhereQueue(const QString &name, const QStringList &more = {});
+    bool deleteQueue(const QString &name) { return lpadmin({QStringLiteral("-x"), name}); }
+    bool setDefault(const QString &name) { return lpadmin({QStringLiteral("-d"), name}); }
+    // Paused: the queue still takes jobs and holds them.
+    bool stopQueue(const QString &name) { return tool(QStringLiteral("cupsdisable"), {name}); }
+    bool resumeQueue(const QString &name) { return tool(QStringLiteral("cupsenable"), {name}); }
+    bool rejectJobs(const QString &name) { return tool(QStringLiteral("cupsreject"), {name}); }
+    bool acceptJobs(const QString &name) { return tool(QStringLiteral("cupsaccept"), {name}); }
 
     // Every job of a queue, finished ones included, oldest first.
     QList<Job> jobs(const QString &queue) const;
     // The spooled file of document `document` (from 1) of a job, as submitted.
     QString documentPath(int jobId, int document = 1) const;
-    QByteArray document(int jobId, int document = 1) const;
+
+    // What the printer behind an everywhere queue holds: its jobs, with the
+    // copies it was asked for, once it holds `count` and has printed the last;
+    // empty after a minute without.
+    QList<Job> printerJobs(const QString &queue, int count) const;
+    // The document of one of that printer's jobs as it arrived.
+    QString received(const QString &queue, int printerJobId) const;
 
 private:
-    bool adminRequest(int operation, const QString &queue, const char *what);
+    static QList<Job> jobsAt(const char *host, int port, const QString &uri);
+    bool lpadmin(const QStringList &arguments)
+    {
+        return tool(QStringLiteral("lpadmin"), arguments);
+    }
+    bool tool(const QString &program, const QStringList &arguments);
     bool fail(const QString &why);
+    QProcess &child(const QString &program, const QStringList &arguments);
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    QProcess m_cupsd;
     quint16 m_port = 0;
     QString m_lastError;
+    // The scheduler, then the D-Bus and IPP printer processes; each printer's port.
+    std::vector<std::unique_ptr<QProcess>> m_children;
+    QMap<QString, quint16> m_printers;
 };
