@@ -67,7 +67,7 @@ QString saneStatusMessage(SANE_Status status)
     case SANE_STATUS_JAMMED:
         return QCoreApplication::translate("Scanner", "Document feeder jammed");
     case SANE_STATUS_NO_DOCS:
-        return QCoreApplication::translate("Scanner", "No document in the feeder");
+        return QCoreApplication::translate("Scanner", "The document feeder is empty.");
     case SANE_STATUS_COVER_OPEN:
         return QCoreApplication::translate("Scanner", "Scanner cover is open");
     case SANE_STATUS_IO_ERROR:

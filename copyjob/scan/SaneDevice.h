@@ -40,7 +40,8 @@ public:
     SANE_Handle handle() const { return m_handle; }
 
     bool hasOption(const QString &name) const { return optionIndex(name) >= 0; }
-    // Sets a bool, int, fixed (as double) or string option from value.
+    // Sets a bool, int, fixed (as double) or string option from value; a
+    // QVariantList for an array.
     Outcome setOption(const QString &name, const QVariant &value);
     // The option's value (bool, int, double or QString); invalid when it has none.
     QVariant option(const QString &name) const;

@@ -4,6 +4,7 @@
 #include "copyjob/scan/ScanDialog.h"
 
 #include "copyjob/scan/ScanChoices.h"
+#include "copyjob/scan/ScanOptionsPanel.h"
 #include "copyjob/scan/ScanSession.h"
 
 #include <sane/saneopts.h>
@@ -47,6 +48,10 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
     m_modeBox = new QComboBox(this);
     m_modeBox->setObjectName(QStringLiteral("modeBox"));
     m_modeBox->setAccessibleName(tr("Colour mode"));
+    m_options = new ScanOptionsPanel(this);
+    m_options->setObjectName(QStringLiteral("optionsPanel"));
+    m_options->setLeftOut(
+        {QStringLiteral(SANE_NAME_SCAN_MODE), QStringLiteral(SANE_NAME_SCAN_RESOLUTION)});
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
@@ -72,6 +77,7 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
     buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_options, 1);
     layout->addWidget(m_progressBar);
     layout->addWidget(m_messageLabel);
     layout->addLayout(buttons);
@@ -79,6 +85,9 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
 
     connect(m_scanButton, &QPushButton::clicked, this, &ScanDialog::onEnter);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
+    connect(m_options, &ScanOptionsPanel::optionChanged, this, &ScanDialog::onOptionChanged);
+    connect(m_resolutionBox, &QComboBox::currentIndexChanged, this,
+            [this] { m_options->setResolution(m_resolutionBox->currentData().toDouble()); });
     connect(&m_session, &ScanSession::opened, this, &ScanDialog::onOpened);
     connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
     connect(&m_session, &ScanSession::scanEnded, this, &ScanDialog::onScanEnded);
@@ -116,6 +125,7 @@ void ScanDialog::setScanning(bool scanning)
 {
     m_resolutionBox->setEnabled(!scanning && m_resolutionBox->count() > 0);
     m_modeBox->setEnabled(!scanning && m_modeBox->count() > 0);
+    m_options->setEnabled(!scanning);
     m_scanButton->setEnabled(!scanning);
     m_progressBar->setVisible(scanning);
     m_progressBar->setRange(0, 0); // busy until the page size is known
@@ -140,6 +150,23 @@ void ScanDialog::openDevice()
 void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
                           const QList<ScanOption> &options)
 {
+    const bool wasSetting = std::exchange(m_setting, false);
+    if (wasSetting && !options.isEmpty()) {
+        // The device answers every setting with all its options: a change
+        // may have made others appear or change range (reload), and the
+        // value it took may not be the one asked for (inexact).
+        m_options->setOptions(options);
+        restoreChoices(options, false);
+        showMessage(error);
+        m_lastSet.clear();
+        if (!m_toSet.isEmpty()) {
+            sendNextOption();
+            return;
+        }
+        m_scanButton->setEnabled(true);
+        return;
+    }
+    m_toSet.clear();
     setScanning(false);
     setProperty("looking", false);
     if (!error.isEmpty()) {
@@ -147,6 +174,7 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
                                                                    : m_session.currentDevice());
         m_resolutionBox->setEnabled(false);
         m_modeBox->setEnabled(false);
+        m_options->setEnabled(false);
         showMessage(error);
         m_next = Next::Open;
         m_scanAfterOpen = false;
@@ -156,12 +184,16 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     showMessage({});
     m_deviceLabel->setText(device.displayName());
 
+    // Opened again for the next scan or a Retry: what is shown stays.
+    const QString shownMode = m_modeBox->currentText();
+    const int shownDpi = m_resolutionBox->currentData().toInt();
     QStringList modes;
     if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
         modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
     m_modeBox->clear();
     m_modeBox->addItems(modes);
-    m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, m_session.rememberedMode()));
+    m_modeBox->setCurrentIndex(
+        ScanChoices::modeIndex(modes, m_everOpened ? shownMode : m_session.rememberedMode()));
     m_modeBox->setEnabled(!modes.isEmpty());
 
     QList<int> dpis;
@@ -171,17 +203,84 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     m_resolutionBox->clear();
     for (int dpi : dpis)
         m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
-    m_resolutionBox->setCurrentIndex(
-        ScanChoices::resolutionIndex(dpis, m_session.rememberedResolution()));
+    m_resolutionBox->setCurrentIndex(ScanChoices::resolutionIndex(
+        dpis, m_everOpened ? shownDpi : m_session.rememberedResolution()));
     m_resolutionBox->setEnabled(!dpis.isEmpty());
 
+    m_options->setResolution(m_resolutionBox->currentData().toDouble());
+    m_options->setOptions(options);
+    const bool firstOpen = !std::exchange(m_everOpened, true);
     m_next = Next::Scan;
     if (std::exchange(m_scanAfterOpen, false)) {
-        onEnter(); // Retry: opened afresh, and on with the scan
+        onEnter(); // Retry: opened afresh, and on with the scan, which sets the choices
+        return;
+    }
+    restoreChoices(options, firstOpen);
+    if (!m_toSet.isEmpty()) {
+        sendNextOption();
         return;
     }
     m_scanButton->setEnabled(true);
     m_scanButton->setFocus();
+}
+
+void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen)
+{
+    ScanSession::DeviceChoices &choices = m_session.deviceChoices(m_session.currentDevice());
+    for (auto &choice : choices.options) {
+        const ScanOption *option = ScanChoices::find(options, choice.first);
+        if (!option || !option->value.isValid() || option->value == choice.second)
+            continue;
+        if (firstOpen)
+            m_toSet.append(choice); // a fresh helper: the device has its defaults
+        else if (choice.first == m_lastSet)
+            choice.second = option->value; // what the device took is what is remembered
+    }
+    if (!firstOpen)
+        return;
+    // The paper size last; its area is sent from the panel.
+    QSignalBlocker block(m_options);
+    if (choices.paperSize == ScanOptionsPanel::customName())
+        m_options->setCustomArea(choices.customArea);
+    else if (!choices.paperSize.isEmpty())
+        m_options->choosePaperSize(choices.paperSize);
+    if (!choices.paperSize.isEmpty())
+        m_toSet += m_options->areaValues();
+}
+
+void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)
+{
+    if (ScanArea::isCornerOption(name)) {
+        rememberArea();
+    } else if (value.isValid()) {
+        // Remembered in the order chosen, so a setting that depends on
+        // another (the source before its own options) is set after it.
+        auto &remembered = m_session.deviceChoices(m_session.currentDevice()).options;
+        remembered.removeIf([&](const auto &choice) { return choice.first == name; });
+        remembered.append({name, value});
+    }
+    m_toSet.removeIf([&](const auto &queued) { return queued.first == name && value.isValid(); });
+    m_toSet.append({name, value});
+    if (!m_setting && !m_session.isBusy())
+        sendNextOption();
+}
+
+void ScanDialog::rememberArea()
+{
+    ScanSession::DeviceChoices &choices = m_session.deviceChoices(m_session.currentDevice());
+    choices.paperSize = m_options->paperSize();
+    choices.customArea = m_options->area();
+}
+
+void ScanDialog::sendNextOption()
+{
+    if (m_toSet.isEmpty())
+        return;
+    const auto next = m_toSet.takeFirst();
+    m_setting = true;
+    m_lastSet = next.first;
+    m_scanButton->setEnabled(false);
+    m_session.setOption(next.first, next.second);
 }
 
 void ScanDialog::onEnter()
@@ -203,7 +302,11 @@ void ScanDialog::onEnter()
     showMessage({});
     setScanning(true);
     m_afterStall = Next::Scan;
-    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt());
+    // The device has the choices already, unless its helper was started
+    // afresh; they go with the scan, the area last.
+    ScannerProtocol::Settings chosen = m_session.deviceChoices(m_session.currentDevice()).options;
+    chosen += m_options->areaValues();
+    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
 }
 
 void ScanDialog::onProgress(qint64 received, qint64 expected)
@@ -239,6 +342,8 @@ void ScanDialog::onTrouble(const QString &message)
 {
     setScanning(false);
     setProperty("looking", false);
+    m_setting = false;
+    m_toSet.clear();
     m_next = Next::Open; // Retry starts a fresh helper
     if (m_closing) {
         QDialog::reject();

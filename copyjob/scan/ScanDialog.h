@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class ScanOptionsPanel;
 class ScanSession;
 
 // The modal dialog an acquisition runs in: the scanner in use, resolution and
@@ -22,8 +23,10 @@ class ScanSession;
 // Keep waiting). Accepted means the page is on the clipboard.
 //
 // For tests that drive it: objectName "ScanDialog"; children "deviceLabel",
-// "resolutionBox", "modeBox", "progressBar", "messageLabel", "scanButton",
-// "cancelButton"; properties "scanning" and "message".
+// "resolutionBox", "modeBox", "optionsPanel" (the device's own settings, see
+// ScanOptionsPanel), "progressBar", "messageLabel", "scanButton",
+// "cancelButton"; properties "scanning" (also while a setting goes to the
+// device) and "message".
 class ScanDialog : public QDialog
 {
     Q_OBJECT
@@ -54,6 +57,10 @@ private:
     void showMessage(const QString &text);
     void offer(const QString &button);
     void setScanning(bool scanning);
+    void onOptionChanged(const QString &name, const QVariant &value);
+    void sendNextOption();
+    void restoreChoices(const QList<ScanOption> &options, bool firstOpen);
+    void rememberArea();
 
     enum class Next { Open, Scan, KeepWaiting };
 
@@ -63,11 +70,16 @@ private:
     Next m_afterStall = Next::Open;
     bool m_closing = false;
     bool m_scanAfterOpen = false;
+    bool m_everOpened = false;
+    bool m_setting = false; // an option is on its way to the device
+    QList<QPair<QString, QVariant>> m_toSet;
+    QString m_lastSet;
     QImage m_page;
 
     QLabel *m_deviceLabel = nullptr;
     QComboBox *m_resolutionBox = nullptr;
     QComboBox *m_modeBox = nullptr;
+    ScanOptionsPanel *m_options = nullptr;
     QProgressBar *m_progressBar = nullptr;
     QLabel *m_messageLabel = nullptr;
     QPushButton *m_scanButton = nullptr;

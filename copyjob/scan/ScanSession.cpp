@@ -220,10 +220,12 @@ void ScanSession::openDevice()
 
 void ScanSession::setOption(const QString &name, const QVariant &value)
 {
-    request(Pending::Opening, Type::SetOption, pack(name, value));
+    if (!request(Pending::Opening, Type::SetOption, pack(name, value)) &&
+        m_pending == Pending::None)
+        emit helperFailed(say("The scanner driver could not be started."));
 }
 
-void ScanSession::startScan(const QString &mode, int dpi)
+void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen)
 {
     Settings settings;
     if (!mode.isEmpty())
@@ -231,6 +233,7 @@ void ScanSession::startScan(const QString &mode, int dpi)
     if (dpi > 0)
         settings.append({QStringLiteral(SANE_NAME_SCAN_RESOLUTION), dpi});
     settings.append({QString(), QVariant()}); // the whole bed
+    settings += chosen;
     settings += m_presets;
     m_scanMode = mode;
     m_scanDpi = dpi;

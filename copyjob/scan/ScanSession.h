@@ -8,10 +8,12 @@
 #include "copyjob/scan/ScannerProtocol.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QRectF>
 #include <QString>
 #include <QTimer>
 #include <QVariant>
@@ -55,8 +57,10 @@ public:
     void listDevices(); // -> devicesListed
     void openDevice();  // currentDevice(), or the first -> opened
     void setOption(const QString &name, const QVariant &value); // -> opened
-    // The dialog's own settings, then the whole bed, then the presets.
-    void startScan(const QString &mode, int dpi); // -> progress..., scanEnded
+    // The dialog's own settings, then the whole bed, then what the user chose
+    // among the device's options (the area included), then the presets.
+    void startScan(const QString &mode, int dpi,
+                   const ScannerProtocol::Settings &chosen = {}); // -> progress..., scanEnded
     // Stops what is outstanding: a scan is asked to stop and its helper ended
     // when it does not within a couple of seconds; anything else ends the
     // helper at once. scanEnded() or nothing follows.
@@ -77,6 +81,14 @@ public:
     // What the scan dialog remembers for the run.
     int rememberedResolution() const { return m_resolution; }
     QString rememberedMode() const { return m_mode; }
+    // What the user chose among a device's own options, by its SANE name.
+    struct DeviceChoices
+    {
+        ScannerProtocol::Settings options; // in the order chosen, one per name
+        QString paperSize;                 // empty: the whole area
+        QRectF customArea;                 // millimetres
+    };
+    DeviceChoices &deviceChoices(const QString &device) { return m_choices[device]; }
 
     // The most memory one page may take; 0 (the default) means the machine's.
     void setMemoryLimit(qint64 bytes) { m_memoryLimit = bytes; }
@@ -125,6 +137,7 @@ private:
     ScannerProtocol::Settings m_presets;
     QString m_device;
     QString m_lastScanDevice;
+    QHash<QString, DeviceChoices> m_choices;
     int m_resolution = 0;
     QString m_mode;
     QString m_scanMode;

@@ -260,6 +260,14 @@ private:
     // gives up with a message.
     void openDevice(const QString &name)
     {
+        // The device stays open from one scan to the next, as a feeder
+        // needs: some drivers count the sheets only while their handle is
+        // open. A scan that failed closed it, so one that went away is
+        // looked for afresh.
+        if (m_device && (name.isEmpty() || name == m_device->info().name) && stillAnswers()) {
+            m_openError.clear();
+            return;
+        }
         m_device.reset();
         m_openError.clear();
         if (!load()) {
@@ -310,6 +318,15 @@ private:
             if (known.name == target)
                 info = known;
         m_device = std::make_unique<SaneDevice>(m_api, handle, info);
+    }
+
+    // A network scanner whose server went away since the last scan no
+    // longer answers even the count of its options.
+    bool stillAnswers() const
+    {
+        SANE_Word count = 0;
+        return m_api.control_option(m_device->handle(), 0, SANE_ACTION_GET_VALUE, &count,
+                                    nullptr) == SANE_STATUS_GOOD;
     }
 
     static QString statusMessage(SANE_Status status, const QString &device)
@@ -368,8 +385,8 @@ private:
         if (message == saneStatusMessage(SANE_STATUS_IO_ERROR))
             message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
         job.release()->deleteLater(); // called from its own signal
-        m_device.reset();             // opened afresh for the next scan
         if (page.isNull() || fd < 0) {
+            m_device.reset(); // opened afresh on Retry
             if (fd >= 0)
                 ::close(fd);
             const QString why = message.isEmpty() ? say("The scanner sent no picture.") : message;

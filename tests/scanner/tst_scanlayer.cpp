@@ -188,7 +188,7 @@ private slots:
         const std::pair<const char *, const char *> faults[] = {
             {"JAMMED", "Document feeder jammed"},
             {"COVER_OPEN", "Scanner cover is open"},
-            {"NO_DOCS", "No document in the feeder"},
+            {"NO_DOCS", "The document feeder is empty."},
             {"DEVICE_BUSY", "The scanner is busy. Wait until it is free, then try again."},
             {"IO_ERROR",
              "The scanner could not be reached (input/output error). Check its cable and power."},
