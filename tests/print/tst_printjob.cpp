@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(pageCount(received) * qMax(1, held.last().copies), copies);
         const QRectF got = inkMm(received);
         const QString text = QDebug::toString(got);
-        qInfo("%s: ink at %s mm", QTest::currentDataTag(), qPrintable(text));
+        qInfo("ink at %s mm", qPrintable(text));
         const QRectF off(got.topLeft() - ink.topLeft(), got.size() - ink.size());
         QVERIFY2(qMax(qMax(qAbs(off.x()), qAbs(off.y())),
                       qMax(qAbs(off.width()), qAbs(off.height()))) <= 1.0,
