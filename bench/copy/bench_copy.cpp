@@ -83,17 +83,6 @@ double monotonicMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-// VmHWM of a running process, in KiB; -1 when it is gone.
-long peakResidentKiBOf(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QRegularExpression line(QStringLiteral("VmHWM:\\s+(\\d+) kB"));
-    const QRegularExpressionMatch m = line.match(QString::fromLatin1(status.readAll()));
-    return m.hasMatch() ? m.captured(1).toLong() : -1;
-}
-
 // Times the acquisition; everything else goes straight to the real layer.
 class TimedScanner : public ScannerLayer
 {
@@ -206,7 +195,7 @@ int copyOnce(int argc, char **argv)
     const double clickedAt = nowMs();
     QTest::mouseClick(form.lblCopy, Qt::LeftButton);
     const double doneAt = nowMs();
-    const long helperKiB = peakResidentKiBOf(sane.session().helperProcessId());
+    const long helperKiB = peakResidentKiB(sane.session().helperProcessId());
 
     if (!driver.succeeded() || !messages.texts.isEmpty() || moments.scanPressedAt < 0) {
         std::fprintf(stderr, "copy failed: %s %s\n", qPrintable(driver.failure()),
