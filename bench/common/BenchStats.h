@@ -4,9 +4,11 @@
 #pragma once
 
 // What every benchmark reports the same way: the median of its runs and the
-// process's peak resident memory.
+// peak resident memory of the process, or of another one still running (such
+// as the scanner helper).
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <vector>
 
@@ -29,4 +31,20 @@ inline long peakResidentKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// VmHWM of a running process, in KiB; -1 when it is gone.
+inline long peakResidentKiB(long long pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%lld/status", pid);
+    FILE *status = pid > 0 ? std::fopen(path, "r") : nullptr;
+    long kib = -1;
+    char line[256];
+    while (status && std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1)
+            break;
+    if (status)
+        std::fclose(status);
+    return kib;
 }

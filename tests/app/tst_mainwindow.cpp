@@ -169,9 +169,8 @@ private slots:
     void versionText_data()
     {
         QTest::addColumn<QString>("row");
-        for (const char *row :
-             {"95 0.95 0,95", "118 1.18 1,18", "200 2 2", "110 1.1 1,1", "1 0.01 0,01", "0 0 0",
-              "-150 -1.5 -1,5", "2147483647 21474836.47 21474836,47"})
+        for (const char *row : {"118 1.18 1,18", "200 2 2", "110 1.1 1,1", "1 0.01 0,01",
+                                "2147483647 21474836.47 21474836,47"})
             QTest::newRow(row) << QString::fromLatin1(row);
     }
 
@@ -192,7 +191,6 @@ private slots:
         QTest::newRow("OK") << 0;
         QTest::newRow("close box") << 1;
         QTest::newRow("Esc") << int(Qt::Key_Escape);
-        QTest::newRow("Return") << int(Qt::Key_Return);
     }
 
     void oneAtATimeFilledAfresh()

@@ -70,7 +70,6 @@ public:
     bool stopQueue(const QString &name) { return tool(QStringLiteral("cupsdisable"), {name}); }
     bool resumeQueue(const QString &name) { return tool(QStringLiteral("cupsenable"), {name}); }
     bool rejectJobs(const QString &name) { return tool(QStringLiteral("cupsreject"), {name}); }
-    bool acceptJobs(const QString &name) { return tool(QStringLiteral("cupsaccept"), {name}); }
 
     // Every job of a queue, finished ones included, oldest first.
     QList<Job> jobs(const QString &queue) const;
