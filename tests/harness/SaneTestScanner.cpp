@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -75,6 +76,20 @@ void pressKeyOn(QWidget *dialog, Qt::Key key)
 {
     QWidget *target = QApplication::focusWidget();
     QTest::keyClick(target && target->window() == dialog ? target : dialog, key);
+}
+
+void setByUser(QWidget *w, const QVariant &value)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        const int i = combo->findData(value);
+        combo->setCurrentIndex(i < 0 ? combo->findText(value.toString()) : i);
+        emit combo->activated(combo->currentIndex());
+    } else if (auto *line = qobject_cast<QLineEdit *>(w))
+        line->setText(value.toString()), line->setModified(true), emit line->editingFinished();
+    else if (auto *button = qobject_cast<QPushButton *>(w))
+        button->click();
+    else
+        w->metaObject()->userProperty().write(w, value);
 }
 
 static bool ready(QDialog *dialog)

@@ -51,6 +51,10 @@ std::shared_ptr<bool> whenModalActive(const QString &objectName,
                                       int timeoutMsecs = 20000);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
+// Sets a control as a user would, so it emits what a user's change emits: a
+// combo box's item by its data or text, a line edit's text, a button pressed,
+// else the control's own value (checked, value).
+void setByUser(QWidget *control, const QVariant &value);
 
 // Drives the next scan dialog like a user, a step at a time from a timer:
 //   ScanDialogDriver driver;

@@ -13,28 +13,27 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
 namespace {
 
-// Sets a control as a user would, so it emits what a user's change emits.
-void setByUser(QWidget *w, const QVariant &value)
+struct OptionRow
 {
-    if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        const int i = combo->findData(value);
-        combo->setCurrentIndex(i < 0 ? combo->findText(value.toString()) : i);
-        emit combo->activated(combo->currentIndex());
-    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
-        line->setText(value.toString()), line->setModified(true), emit line->editingFinished();
-    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-        button->click();
-    } else {
-        w->metaObject()->userProperty().write(w, value); // checked, value
-    }
-}
+    QString name, widget;
+    QVariant value, taken; // taken invalid: refused as read-only
+    QString appears = {};  // an option the change makes active
+};
+
+struct PaperRow
+{
+    int bedMm;
+    QStringList offered;
+    QString choice;
+    qint64 memoryLimit;
+    QSize pixels; // what the device gives at 100 dpi; 0 x 0: too large
+};
 
 bool idle(QDialog *d)
 {
@@ -53,12 +52,14 @@ const ScanOption *optionOf(QDialog &d, const QString &name)
 // Numbers by value (a fixed comes back as the nearest 1/65536), the rest as text.
 bool same(const QVariant &a, const QVariant &b)
 {
-    if (b.typeId() == QMetaType::Double || b.typeId() == QMetaType::Int)
-        return std::abs(a.toDouble() - b.toDouble()) < 0.005;
-    return a.toString() == b.toString();
+    return b.typeId() == QMetaType::QString ? a.toString() == b.toString()
+                                            : std::abs(a.toDouble() - b.toDouble()) < 0.005;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(OptionRow)
+Q_DECLARE_METATYPE(PaperRow)
 
 class tst_ScanOptions : public QObject
 {
@@ -68,9 +69,10 @@ class tst_ScanOptions : public QObject
     bool configure(int bedMm)
     {
         return m_scanner->write("test.conf", "number_of_devices 2\nenable-test-options true\n"
-                                             "resolution 50.0\ngeometry_max " +
-                                                 QByteArray::number(bedMm) + '\n');
+                                             "resolution 50\ngeometry_max " +
+                                                 QByteArray::number(bedMm));
     }
+
 private slots:
     void initTestCase()
     {
@@ -78,183 +80,158 @@ private slots:
         QVERIFY2(m_scanner->isValid() && configure(200), qPrintable(m_scanner->errorString()));
     }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void options_data();
-    void options();
-    void feederAndChoicesRememberedPerDevice();
-    void paperSizes_data();
-    void paperSizes();
-};
 
-void tst_ScanOptions::options_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QVariant>("taken"); // invalid: refused as read-only
-    QTest::addColumn<QString>("appears");
-    struct Row
+    void options_data()
     {
-        const char *row, *name, *widget;
-        QVariant value, taken;
-        const char *appears = "";
-    };
-    const QString feeder = QStringLiteral("Automatic Document Feeder");
-    for (const Row &r : std::initializer_list<Row>{
-             {"source", "source", "QComboBox", feeder, feeder},
-             {"bool", "bool-soft-select-soft-detect", "QCheckBox", true, true},
-             {"int", "int", "QSpinBox", 7, 7},
-             {"int range", "int-constraint-range", "QSpinBox", 100, 100},
-             {"int list", "int-constraint-word-list", "QComboBox", 256.0, 256},
-             {"int inexact", "int-inexact", "QSpinBox", 5, 6},
-             {"fixed inexact", "fixed-constraint-range", "QDoubleSpinBox", 10.0, 9.83},
-             {"fixed list", "fixed-constraint-word-list", "QComboBox", 129.5, 129.5},
-             {"string", "string", "QLineEdit", "Hello", "Hello"},
-             {"string list", "string-constraint-string-list", "QComboBox", "Second entry",
-              "Second entry"},
-             {"reload", "read-limit", "QCheckBox", true, true, "read-limit-size"},
-             {"button", "button", "QPushButton", {}, {}},
-             {"soft detect", "bool-soft-detect", "QCheckBox", true, {}},
-             {"hard select", "bool-hard-select-soft-detect", "QCheckBox", true, {}}})
-        QTest::newRow(r.row) << r.name << r.widget << r.value << r.taken << r.appears;
-}
-
-void tst_ScanOptions::options()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, widget);
-    QFETCH(QVariant, value);
-    QFETCH(QVariant, taken);
-    QFETCH(QString, appears);
-    SaneScannerLayer layer;
-    QVERIFY(layer.TWAIN_IsAvailable());
-    ScanDialog dialog(layer.session(), 0);
-    dialog.show();
-    QTRY_VERIFY(idle(&dialog));
-    auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
-    panel->showMoreOptions(true);
-    QWidget *editor = panel->editor(name);
-    QVERIFY(editor && editor->isVisibleTo(&dialog));
-    QCOMPARE(editor->metaObject()->className(), widget);
-    const bool readOnly = !taken.isValid() && widget != "QPushButton";
-    QCOMPARE(editor->isEnabled(), !readOnly);
-    const bool ranged = optionOf(dialog, name)->constraint == ScanOption::Constraint::Range;
-    QCOMPARE(bool(panel->findChild<QSlider *>("slider-" + name)), ranged);
-    if (!appears.isEmpty())
-        QVERIFY(!panel->editor(appears)->isVisibleTo(&dialog));
-    const QVariant before = optionOf(dialog, name)->value;
-    editor->setEnabled(true); // the device itself must refuse a read-only one
-    setByUser(editor, value);
-    QTRY_VERIFY(idle(&dialog));
-    QCOMPARE(dialog.property("message").toString(),
-             readOnly
-                 ? QStringLiteral("The scanner's setting “%1” cannot be changed now.").arg(name)
-                 : QString());
-    QVERIFY(same(optionOf(dialog, name)->value, readOnly ? before : taken));
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(panel->editor(name))) // what it took
-        QVERIFY2(same(spin->text().section(' ', 0, 0).toDouble(), taken), qPrintable(spin->text()));
-    if (!appears.isEmpty())
-        QVERIFY(panel->editor(appears)->isVisibleTo(&dialog));
-    dialog.reject();
-}
-
-// The feeder and an area chosen in the first dialog hold for every copy after,
-// through the feeder running empty and a Retry, but only on that device.
-void tst_ScanOptions::feederAndChoicesRememberedPerDevice()
-{
-    SaneScannerLayer layer;
-    QStringList shown;
-    for (int sheet = 1; sheet <= 12; ++sheet) {
-        layer.session().setCurrentDevice(sheet < 12 ? "test:0" : "test:1");
-        QGuiApplication::clipboard()->setImage(QImage(3, 3, QImage::Format_Mono));
-        bool nothingGiven = false;
-        ScanDialogDriver driver;
-        driver.until([&](QDialog *d) {
-            auto *panel = d->findChild<ScanOptionsPanel *>();
-            if (!idle(d))
-                return false;
-            shown << panel->paperSize() + ' ' +
-                         panel->editor("source")->property("currentText").toString();
-            if (sheet == 1) {
-                setByUser(d->findChild<QComboBox *>(QStringLiteral("resolutionBox")), 100);
-                setByUser(panel->editor("source"), "Automatic Document Feeder");
-                panel->setCustomArea(QRectF(0, 0, 30, 20)); // 118 x 78 pixels at 100 dpi
-            }
-            return true;
-        });
-        if (sheet == 11) // the feeder is empty; the user refills it and chooses Retry
-            driver.pressEnter().waitForMessage().then([&](QDialog *) {
-                nothingGiven = QGuiApplication::clipboard()->image().size() == QSize(3, 3);
-            });
-        driver.pressEnter().start();
-        QVERIFY2(layer.TWAIN_AcquireToClipboard(nullptr, 0) == 1 && driver.succeeded(),
-                 qPrintable(QString::number(sheet) + driver.failure()));
-        QCOMPARE(QGuiApplication::clipboard()->image().size(),
-                 sheet < 12 ? QSize(118, 78) : QSize(787, 787));
-        QCOMPARE(driver.messages(),
-                 sheet == 11 ? QStringList{"The document feeder is empty."} : QStringList());
-        QCOMPARE(nothingGiven, sheet == 11);
+        QTest::addColumn<OptionRow>("row");
+        const QString feeder = QStringLiteral("Automatic Document Feeder");
+        QTest::newRow("source") << OptionRow{"source", "QComboBox", feeder, feeder};
+        QTest::newRow("bool") << OptionRow{"bool-soft-select-soft-detect", "QCheckBox", true, true};
+        QTest::newRow("int") << OptionRow{"int", "QSpinBox", 7, 7};
+        QTest::newRow("int range") << OptionRow{"int-constraint-range", "QSpinBox", 100, 100};
+        QTest::newRow("int list") << OptionRow{"int-constraint-word-list", "QComboBox", 256.0, 256};
+        QTest::newRow("int inexact") << OptionRow{"int-inexact", "QSpinBox", 5, 6};
+        QTest::newRow("fixed inexact")
+            << OptionRow{"fixed-constraint-range", "QDoubleSpinBox", 10.0, 9.83};
+        QTest::newRow("fixed list")
+            << OptionRow{"fixed-constraint-word-list", "QComboBox", 129.5, 129.5};
+        QTest::newRow("string") << OptionRow{"string", "QLineEdit", "Hello", "Hello"};
+        QTest::newRow("string list") << OptionRow{"string-constraint-string-list", "QComboBox",
+                                                  "Second entry", "Second entry"};
+        QTest::newRow("reload") << OptionRow{"read-limit", "QCheckBox", true, true,
+                                             "read-limit-size"};
+        QTest::newRow("button") << OptionRow{"button", "QPushButton", {}, {}};
+        QTest::newRow("soft detect") << OptionRow{"bool-soft-detect", "QCheckBox", true, {}};
+        QTest::newRow("hard select")
+            << OptionRow{"bool-hard-select-soft-detect", "QCheckBox", true, {}};
     }
-    QStringList expected(10, "Custom Automatic Document Feeder");
-    expected.prepend("Whole area Flatbed");
-    QCOMPARE(shown, expected << "Whole area Flatbed");
-}
 
-void tst_ScanOptions::paperSizes_data()
-{
-    QTest::addColumn<int>("bedMm");
-    QTest::addColumn<QStringList>("offered");
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<qint64>("memoryLimit");
-    QTest::addColumn<QSize>("pixels"); // what the device gives at 100 dpi; empty: too large
-    const QStringList all{"Whole area", "A4", "A5", "Letter", "Legal", "Custom"};
-    const QStringList small{"Whole area", "Custom"};
-    QTest::newRow("default bed") << 200 << small << "Whole area" << qint64(0) << QSize(787, 787);
-    QTest::newRow("A4 bed") << 300 << QStringList{"Whole area", "A4", "A5", "Letter", "Custom"}
-                            << "A4" << qint64(0) << QSize(826, 1169);
-    QTest::newRow("A5 in memory") << 400 << all << "A5" << qint64(1000000) << QSize(582, 826);
-    QTest::newRow("whole too large")
-        << 400 << all << "Whole area" << qint64(1000000) << QSize(0, 0);
-    QTest::newRow("custom") << 200 << small << "Custom" << qint64(0) << QSize(196, 118);
-}
-
-void tst_ScanOptions::paperSizes()
-{
-    QFETCH(int, bedMm);
-    QFETCH(QStringList, offered);
-    QFETCH(QString, choice);
-    QFETCH(qint64, memoryLimit);
-    QFETCH(QSize, pixels);
-    QVERIFY(configure(bedMm));
-    SaneScannerLayer layer;
-    layer.setMemoryLimit(memoryLimit);
-    QVERIFY(layer.TWAIN_IsAvailable());
-    ScanDialog dialog(layer.session(), 2);
-    dialog.show();
-    QTRY_VERIFY(idle(&dialog));
-    auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSizeBox"));
-    QStringList names;
-    for (int i = 0; i < paper->count(); ++i)
-        names << paper->itemData(i).toString();
-    QCOMPARE(names, offered);
-    setByUser(dialog.findChild<QComboBox *>(QStringLiteral("resolutionBox")), 100);
-    setByUser(paper, choice);
-    const char *boxes[4] = {"areaLeft", "areaTop", "areaWidth", "areaHeight"};
-    const double custom[4] = {10, 20, 50.4, 30};
-    for (int i = 0; choice == "Custom" && i < 4; ++i) {
+    // Each kind of option gets its control; what is set reaches the device
+    // and what the device took is shown; read-only ones are refused.
+    void options()
+    {
+        QFETCH(OptionRow, row);
+        SaneScannerLayer layer;
+        ScanDialog dialog(layer.session(), 0);
+        dialog.show();
         QTRY_VERIFY(idle(&dialog));
-        setByUser(dialog.findChild<QDoubleSpinBox *>(boxes[i]), custom[i]);
+        auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
+        panel->showMoreOptions(true);
+        QWidget *editor = panel->editor(row.name);
+        QVERIFY(editor && editor->isVisibleTo(&dialog));
+        QCOMPARE(editor->metaObject()->className(), row.widget);
+        const bool readOnly = !row.taken.isValid() && row.widget != "QPushButton";
+        QCOMPARE(editor->isEnabled(), !readOnly);
+        QCOMPARE(bool(panel->findChild<QSlider *>("slider-" + row.name)),
+                 optionOf(dialog, row.name)->constraint == ScanOption::Constraint::Range);
+        QVERIFY(row.appears.isEmpty() || !panel->editor(row.appears)->isVisibleTo(&dialog));
+        const QVariant before = optionOf(dialog, row.name)->value;
+        editor->setEnabled(true); // the device itself must refuse a read-only one
+        setByUser(editor, row.value);
+        QTRY_VERIFY(idle(&dialog));
+        const QString refusal = QStringLiteral("The scanner's setting “%1” cannot be changed now.");
+        QCOMPARE(dialog.property("message").toString(), readOnly ? refusal.arg(row.name) : "");
+        QVERIFY(same(optionOf(dialog, row.name)->value, readOnly ? before : row.taken));
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(panel->editor(row.name)))
+            QVERIFY2(same(spin->text().section(' ', 0, 0).toDouble(), row.taken),
+                     qPrintable(spin->text()));
+        QVERIFY(row.appears.isEmpty() || panel->editor(row.appears)->isVisibleTo(&dialog));
+        dialog.reject();
     }
-    QTRY_VERIFY(idle(&dialog));
-    if (choice == "Custom") // the device's steps are whole millimetres
-        QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaWidth")->value(), 50.0);
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(idle(&dialog) || !dialog.isVisible(), 60000);
-    QCOMPARE(dialog.page().size(), pixels);
-    if (pixels.isNull())
-        QVERIFY2(dialog.property("message").toString().contains("more than this computer's memory"),
-                 qPrintable(dialog.property("message").toString()));
-    QVERIFY(configure(200));
-}
+
+    // The feeder and an area chosen in the first dialog hold for every copy
+    // after, through the feeder running empty and a Retry, only on that device.
+    void feederAndChoicesRememberedPerDevice()
+    {
+        SaneScannerLayer layer;
+        QStringList shown;
+        for (int sheet = 1; sheet <= 12; ++sheet) {
+            layer.session().setCurrentDevice(sheet < 12 ? "test:0" : "test:1");
+            QGuiApplication::clipboard()->setImage(QImage(3, 3, QImage::Format_Mono));
+            bool nothingGiven = false;
+            ScanDialogDriver driver;
+            driver.until([&](QDialog *d) {
+                auto *panel = d->findChild<ScanOptionsPanel *>();
+                if (!idle(d))
+                    return false;
+                shown << panel->paperSize() + ' ' +
+                             panel->editor("source")->property("currentText").toString();
+                if (sheet == 1) {
+                    setByUser(d->findChild<QComboBox *>(QStringLiteral("resolutionBox")), 100);
+                    setByUser(panel->editor("source"), "Automatic Document Feeder");
+                    panel->setCustomArea(QRectF(0, 0, 30, 20)); // 118 x 78 pixels at 100 dpi
+                }
+                return true;
+            });
+            if (sheet == 11) // the feeder is empty; the user refills it and chooses Retry
+                driver.pressEnter().waitForMessage().then([&](QDialog *) {
+                    nothingGiven = QGuiApplication::clipboard()->image().size() == QSize(3, 3);
+                });
+            driver.pressEnter().start();
+            QVERIFY2(layer.TWAIN_AcquireToClipboard(nullptr, 0) == 1 && driver.succeeded(),
+                     qPrintable(QString::number(sheet) + driver.failure()));
+            QCOMPARE(QGuiApplication::clipboard()->image().size(),
+                     sheet < 12 ? QSize(118, 78) : QSize(787, 787));
+            QCOMPARE(driver.messages(),
+                     sheet == 11 ? QStringList{"The document feeder is empty."} : QStringList());
+            QCOMPARE(nothingGiven, sheet == 11);
+        }
+        QStringList expected(10, "Custom Automatic Document Feeder");
+        expected.prepend("Whole area Flatbed");
+        QCOMPARE(shown, expected << "Whole area Flatbed");
+    }
+
+    void paperSizes_data()
+    {
+        QTest::addColumn<PaperRow>("row");
+        const QStringList all{"Whole area", "A4", "A5", "Letter", "Legal", "Custom"};
+        const QStringList small{"Whole area", "Custom"},
+            a4{"Whole area", "A4", "A5", "Letter", "Custom"};
+        QTest::newRow("default bed") << PaperRow{200, small, "Whole area", 0, {787, 787}};
+        QTest::newRow("A4 bed") << PaperRow{300, a4, "A4", 0, {826, 1169}};
+        QTest::newRow("A5 in memory") << PaperRow{400, all, "A5", 1000000, {582, 826}};
+        QTest::newRow("whole too large") << PaperRow{400, all, "Whole area", 1000000, {0, 0}};
+        QTest::newRow("custom") << PaperRow{200, small, "Custom", 0, {196, 118}};
+    }
+
+    // Only sizes that fit are offered; the device scans the size chosen, and
+    // the memory limit holds for that size.
+    void paperSizes()
+    {
+        QFETCH(PaperRow, row);
+        QVERIFY(configure(row.bedMm));
+        SaneScannerLayer layer;
+        layer.setMemoryLimit(row.memoryLimit);
+        ScanDialog dialog(layer.session(), 2);
+        dialog.show();
+        QTRY_VERIFY(idle(&dialog));
+        auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSizeBox"));
+        QStringList names;
+        for (int i = 0; i < paper->count(); ++i)
+            names << paper->itemData(i).toString();
+        QCOMPARE(names, row.offered);
+        setByUser(dialog.findChild<QComboBox *>(QStringLiteral("resolutionBox")), 100);
+        setByUser(paper, row.choice);
+        for (auto [box, mm] : {std::pair{"areaLeft", 10.0},
+                               {"areaTop", 20.0},
+                               {"areaWidth", 50.4},
+                               {"areaHeight", 30.0}}) {
+            QTRY_VERIFY(idle(&dialog));
+            if (row.choice == "Custom")
+                setByUser(dialog.findChild<QDoubleSpinBox *>(box), mm);
+        }
+        QTRY_VERIFY(idle(&dialog));
+        if (row.choice == "Custom") // the device's steps are whole millimetres
+            QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaWidth")->value(), 50.0);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(&dialog) || !dialog.isVisible(), 60000);
+        QCOMPARE(dialog.page().size(), row.pixels);
+        if (row.pixels.isNull())
+            QVERIFY2(dialog.message().contains("more than this computer's memory"),
+                     qPrintable(dialog.message()));
+        QVERIFY(configure(200));
+    }
+};
 
 QTEST_MAIN(tst_ScanOptions)
 #include "tst_scanoptions.moc"
