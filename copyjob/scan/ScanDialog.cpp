@@ -210,6 +210,8 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     m_options->setResolution(m_resolutionBox->currentData().toDouble());
     m_options->setOptions(options);
     const bool firstOpen = !std::exchange(m_everOpened, true);
+    if (firstOpen)
+        m_options->fitWindow(); // the settings arrived after the dialog was shown
     m_next = Next::Scan;
     if (std::exchange(m_scanAfterOpen, false)) {
         onEnter(); // Retry: opened afresh, and on with the scan, which sets the choices
@@ -244,8 +246,9 @@ void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen
         m_options->setCustomArea(choices.customArea);
     else if (!choices.paperSize.isEmpty())
         m_options->choosePaperSize(choices.paperSize);
-    if (!choices.paperSize.isEmpty())
-        m_toSet += m_options->areaValues();
+    // Sent even for the whole area: the device starts at an area of its own,
+    // and what is shown must be what it will scan.
+    m_toSet += m_options->areaValues();
 }
 
 void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)

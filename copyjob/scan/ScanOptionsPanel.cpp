@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -97,7 +98,8 @@ QString arrayText(const QVariant &value)
 {
     QStringList parts;
     for (const QVariant &v : value.toList())
-        parts << QString::number(v.toDouble());
+        parts << (v.typeId() == QMetaType::Double ? QString::number(v.toDouble())
+                                                  : QString::number(v.toLongLong()));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -485,8 +487,36 @@ void ScanOptionsPanel::rebuild()
         oldMore->deleteLater();
     }
     m_moreLayout->addWidget(groups);
+    // Shown now rather than when the layout gets round to it, so the size
+    // the dialog takes counts them.
+    m_topExtra->show();
+    groups->show();
     m_moreButton->setVisible(groupsLayout->count() > 0);
     fillPaperSizes();
+    guardWheel();
+    updateGeometry();
+}
+
+void ScanOptionsPanel::guardWheel()
+{
+    // Scrolling down a long list of settings must not change the ones the
+    // pointer passes over: a control takes the wheel only once clicked into.
+    for (QWidget *w : m_content->findChildren<QWidget *>()) {
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+            qobject_cast<QAbstractSlider *>(w)) {
+            w->setFocusPolicy(Qt::StrongFocus);
+            w->installEventFilter(this);
+        }
+    }
+}
+
+bool ScanOptionsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+        QCoreApplication::sendEvent(m_scroll->verticalScrollBar(), event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScanOptionsPanel::refreshValues()
@@ -647,8 +677,20 @@ void ScanOptionsPanel::showMoreOptions(bool shown)
     m_moreButton->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
     m_more->setVisible(shown);
     updateGeometry();
-    if (QWidget *top = window(); top && top != this && top->isVisible())
-        top->adjustSize();
+    fitWindow();
+}
+
+void ScanOptionsPanel::fitWindow()
+{
+    // Not adjustSize(): it keeps a window within two thirds of the screen,
+    // which on a small or scaled screen leaves a few rows of settings.
+    QWidget *top = window();
+    if (top == this || !top->isVisible() || !screen())
+        return;
+    if (QLayout *layout = top->layout())
+        layout->activate();
+    const QSize frame = top->frameGeometry().size() - top->size();
+    top->resize(top->sizeHint().boundedTo(screen()->availableGeometry().size() - frame));
 }
 
 QWidget *ScanOptionsPanel::editor(const QString &name) const
@@ -667,8 +709,10 @@ QSize ScanOptionsPanel::sizeHint() const
     wanted.rwidth() += m_scroll->verticalScrollBar()->sizeHint().width() + 4;
     if (const QScreen *s = screen()) {
         const QRect avail = s->availableGeometry();
-        wanted.setWidth(std::min(wanted.width(), avail.width() - 80));
-        wanted.setHeight(std::min(wanted.height(), std::max(120, avail.height() - 260)));
+        // The rest of the dialog (scanner, resolution, colour, buttons, the
+        // frame) takes about 180 pixels in height and 40 in width.
+        wanted.setWidth(std::min(wanted.width(), avail.width() - 40));
+        wanted.setHeight(std::min(wanted.height(), std::max(120, avail.height() - 180)));
     }
     return wanted;
 }

@@ -68,6 +68,9 @@ public:
     // The corner options' values for area().
     ScanArea::Values areaValues() const;
 
+    // Sizes the dialog to what the settings need, within the screen.
+    void fitWindow();
+
     bool moreOptionsShown() const;
     void showMoreOptions(bool shown);
 
@@ -77,6 +80,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A value the user set; an invalid value presses a button option.
     void optionChanged(const QString &name, const QVariant &value);
@@ -84,6 +90,7 @@ signals:
 private:
     struct Editor;
     void rebuild();
+    void guardWheel();
     void refreshValues();
     void fillPaperSizes();
     void showArea(const QRectF &areaMm);
