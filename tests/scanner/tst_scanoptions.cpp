@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -230,6 +232,33 @@ private slots:
             QVERIFY2(dialog.message().contains("more than this computer's memory"),
                      qPrintable(dialog.message()));
         QVERIFY(configure(200));
+    }
+
+    // Scrolling down the settings must not change the ones the pointer passes.
+    void wheelScrollsPastSettings()
+    {
+        SaneScannerLayer layer;
+        ScanDialog dialog(layer.session(), 0);
+        dialog.show();
+        QTRY_VERIFY(idle(&dialog));
+        auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
+        panel->showMoreOptions(true);
+        QScrollBar *bar = panel->findChild<QScrollArea *>()->verticalScrollBar();
+        for (const QString name : {"read-return-value", "int", "int-constraint-range"}) {
+            QWidget *control = panel->editor(name);
+            const QVariant before = optionOf(dialog, name)->value;
+            const int scrolled = bar->value();
+            for (QWidget *w : {control, panel->findChild<QWidget *>("slider-" + name)}) {
+                if (!w)
+                    continue;
+                QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(w, &wheel);
+            }
+            QTRY_VERIFY(idle(&dialog));
+            QCOMPARE(optionOf(dialog, name)->value, before);
+            QVERIFY2(bar->value() > scrolled, qPrintable(name));
+        }
     }
 };
 
