@@ -478,7 +478,7 @@ void ScanOptionsPanel::rebuild()
     }
 
     auto *layout = static_cast<QVBoxLayout *>(m_content->layout());
-    layout->replaceWidget(oldTop, m_topExtra);
+    delete layout->replaceWidget(oldTop, m_topExtra); // the old item is ours to free
     oldTop->hide();
     oldTop->deleteLater();
     if (oldMore) {
