@@ -252,8 +252,10 @@ private slots:
                          QList<bool>({good && route != CopyRoute::PrintToDefault, good && !save,
                                       good && save}) == QList<bool>({answer->ran, printed, saved}),
                      qPrintable(file + driver.failure() + messages.texts.join(u'|')));
-            if (copy == 20)
-                settled = residentBytes(), windows = QApplication::topLevelWidgets().size();
+            if (copy == 20) {
+                settled = residentBytes();
+                windows = QApplication::topLevelWidgets().size();
+            }
         }
         const qint64 last = residentBytes();
         qInfo("resident after copy 20: %.1f MiB, after copy 300: %.1f MiB", settled / 1048576.0,
