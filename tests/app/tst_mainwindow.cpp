@@ -29,12 +29,14 @@ class tst_mainwindow : public QObject
 {
     Q_OBJECT
 
+    using Display = Counters::Display;
+
     FakeScannerLayer scanner;
     ApplicationPrinter printer;
     std::unique_ptr<frmMain> form;
 
     // The cells a display shows text in, with the blank cell after it.
-    static QRect cells(Counters::Display display, const QString &text)
+    static QRect cells(Display display, const QString &text)
     {
         return {Counters::origin(display), QSize((text.size() + 1) * kGlyphWidth, kGlyphHeight)};
     }
@@ -74,25 +76,23 @@ private slots:
         const QStringList part = row.split(QStringLiteral(" > "));
         for (const QString &step : part[0].split(u' ', Qt::SkipEmptyParts)) {
             const bool copies = step[0].toLower() == u'c';
+            QMenu *menu = copies ? form->mnuCopies : form->mnuScale;
+            const QPoint at = Counters::origin(copies ? Display::Copies : Display::Scale);
             if (step[0].isLower())
-                (copies ? form->mnuCopies : form->mnuScale)
-                    ->actions()[step.mid(1).toInt()]
-                    ->trigger();
+                menu->actions()[step.mid(1).toInt()]->trigger();
             else
                 QTest::mouseClick(form.get(), step[1] == u'+' ? Qt::LeftButton : Qt::RightButton,
-                                  {},
-                                  Counters::origin(copies ? Counters::Display::Copies
-                                                          : Counters::Display::Scale));
+                                  {}, at);
         }
         QImage expected(form->image().size(), QImage::Format_RGB32);
         expected.fill(Qt::black);
         QPainter painter(&expected);
-        const QList<std::pair<Counters::Display, QString>> shown{
-            {Counters::Display::Copies, part[1]}, {Counters::Display::Scale, part[2]}};
+        const QList<std::pair<Display, QString>> shown{{Display::Copies, part[1]},
+                                                       {Display::Scale, part[2]}};
         for (const auto &[display, text] : shown)
             for (int i = 0; i <= text.size(); ++i)
                 painter.drawImage(cells(display, text).topLeft() + QPoint(i * kGlyphWidth, 0),
-                                  LoadResPicture(GlyphId(i < text.size() ? text[i] : QChar(u' '))));
+                                  LoadResPicture(GlyphId((text + u' ')[i])));
         painter.end();
         // The screen shows the same cells: what uncovering the window repaints.
         const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -124,8 +124,7 @@ private slots:
                 continue;
             shown << label->objectName() + ": " + label->text() + ' ' + label->foreColor().name();
             QVERIFY(form->rect().contains(label->geometry()));
-            for (const QRect &other :
-                 {cells(Counters::Display::Copies, "99"), cells(Counters::Display::Scale, "200%")})
+            for (const QRect &other : {cells(Display::Copies, "99"), cells(Display::Scale, "200%")})
                 QVERIFY(!label->geometry().intersects(other));
             for (LabelButton *other : labels)
                 QVERIFY(other == label || !other->isVisible() ||
