@@ -210,9 +210,8 @@ private slots:
         frmMain soak(scanner, soakPrinter);
         soak.Form_Load();
         MessageWatcher messages;
-        const QStringList faults =
-            QString("JAMMED COVER_OPEN IO_ERROR NO_DOCS DEVICE_BUSY NO_MEM ACCESS_DENIED")
-                .split(' ');
+        const QStringList faults{"JAMMED",      "COVER_OPEN", "IO_ERROR",     "NO_DOCS",
+                                 "DEVICE_BUSY", "NO_MEM",     "ACCESS_DENIED"};
         qint64 settled = -1;
         qsizetype windows = -1;
         for (int copy = 1; copy <= 300; ++copy) {
@@ -230,13 +229,11 @@ private slots:
                              [&](QDialog &d) { save ? saveAs(d, file) : d.accept(); });
             ScanDialogDriver driver;
             driver.chooseResolution(75).chooseMode(grey ? "Gray" : "Color").pressEnter();
-            if (faulty) // retried once the fault has gone, or cancelled
-                good ? driver.waitForMessage()
-                           .then([&](QDialog *) {
-                               scanner.setOptionPreset("read-return-value", "Default");
-                           })
-                           .pressEnter()
-                     : driver.waitForMessage().pressEscape();
+            if (faulty) { // the fault goes while its message waits: retried, or cancelled
+                driver.waitForMessage().then(
+                    [&](QDialog *) { scanner.setOptionPreset("read-return-value", "Default"); });
+                good ? driver.pressEnter() : driver.pressEscape();
+            }
             driver.start();
             const auto jobs = cups.jobs("soak");
             QTest::mouseClick(soak.lblCopy, Qt::LeftButton);
@@ -255,8 +252,10 @@ private slots:
                          QList<bool>({good && route != CopyRoute::PrintToDefault, good && !save,
                                       good && save}) == QList<bool>({answer->ran, printed, saved}),
                      qPrintable(file + driver.failure() + messages.texts.join(u'|')));
-            if (copy == 20)
-                settled = residentBytes(), windows = QApplication::topLevelWidgets().size();
+            if (copy == 20) {
+                settled = residentBytes();
+                windows = QApplication::topLevelWidgets().size();
+            }
         }
         const qint64 last = residentBytes();
         qInfo("resident after copy 20: %.1f MiB, after copy 300: %.1f MiB", settled / 1048576.0,

@@ -10,10 +10,17 @@
 class FakeScannerLayer : public ScannerLayer
 {
 public:
-    int version = 110, deviceCalls = 0, versionCalls = 0;
+    int version = 0, deviceCalls = 0;
 
-    int TWAIN_IsAvailable() override { return ++deviceCalls, 1; }
-    int TWAIN_AcquireToClipboard(QWidget *, int) override { return ++deviceCalls, 0; }
-    int TWAIN_SelectImageSource(QWidget *) override { return ++deviceCalls, 0; }
-    int TWAIN_EasyVersion() override { return ++versionCalls, version; }
+    int TWAIN_IsAvailable() override { return deviceCall(1); }
+    int TWAIN_AcquireToClipboard(QWidget *, int) override { return deviceCall(0); }
+    int TWAIN_SelectImageSource(QWidget *) override { return deviceCall(0); }
+    int TWAIN_EasyVersion() override { return version; }
+
+private:
+    int deviceCall(int answer)
+    {
+        ++deviceCalls;
+        return answer;
+    }
 };
