@@ -55,7 +55,7 @@ bool SaneTestScanner::addFaultyBackend()
 }
 
 std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action, int timeoutMsecs)
+                                      std::function<void(QWidget *)> action)
 {
     auto done = std::make_shared<bool>(false);
     auto *timer = new QTimer(qApp);
@@ -65,7 +65,7 @@ std::shared_ptr<bool> whenModalActive(const QString &objectName,
         if (modal && (objectName.isEmpty() || modal->objectName() == objectName) &&
             !modal->property("looking").toBool())
             *done = true, action(modal);
-        if (*done || (clock.isValid() ? clock.elapsed() > timeoutMsecs : (clock.start(), false)))
+        if (*done || (clock.isValid() ? clock.elapsed() > 20000 : (clock.start(), false)))
             timer->stop(), timer->deleteLater();
     });
     timer->start(10);
@@ -98,8 +98,7 @@ static bool ready(QDialog *dialog)
     return button && button->isEnabled();
 }
 
-ScanDialogDriver::ScanDialogDriver(QObject *parent, int stepTimeoutMsecs)
-    : QObject(parent), m_stepTimeout(stepTimeoutMsecs)
+ScanDialogDriver::ScanDialogDriver(QObject *parent) : QObject(parent)
 {
     connect(&m_timer, &QTimer::timeout, this, &ScanDialogDriver::tick);
 }
@@ -157,9 +156,9 @@ void ScanDialogDriver::tick()
         if (!m_steps.empty() && !dialog->property("looking").toBool() && m_steps.front()(dialog))
             m_steps.erase(m_steps.begin()), m_clock.start();
     } else if (m_seen && m_steps.empty()) {
-        return m_timer.stop(), m_selfDeleting ? deleteLater() : void();
+        return m_timer.stop();
     }
-    if (m_clock.elapsed() > m_stepTimeout && !m_steps.empty() + !m_seen) {
+    if (m_clock.elapsed() > 30000 && !m_steps.empty() + !m_seen) {
         m_failure = QStringLiteral("step %1 not done; dialog message: %2")
                         .arg(m_messages.size())
                         .arg(dialog ? dialog->property("message").toString() : "no dialog");
@@ -167,15 +166,4 @@ void ScanDialogDriver::tick()
         if (dialog)
             pressKeyOn(dialog, Qt::Key_Escape);
     }
-}
-
-void ScanDialogDriver::acceptScanDialogSoon(int dpi, const QString &mode)
-{
-    auto *driver = new ScanDialogDriver(qApp);
-    driver->m_selfDeleting = true;
-    if (dpi > 0)
-        driver->chooseResolution(dpi);
-    if (!mode.isEmpty())
-        driver->chooseMode(mode);
-    driver->pressEnter().start();
 }

@@ -45,10 +45,10 @@ private:
 
 // Runs action on the active modal widget once it has this objectName (any,
 // when empty), polling from a timer so it can be armed before a call that
-// blocks in exec(). The flag turns true once the action ran.
+// blocks in exec(). The flag turns true once the action ran; it gives up
+// after 20 seconds.
 std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action,
-                                      int timeoutMsecs = 20000);
+                                      std::function<void(QWidget *)> action);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
 // Sets a control as a user would, so it emits what a user's change emits: a
@@ -62,13 +62,13 @@ void setByUser(QWidget *control, const QVariant &value);
 //   QCOMPARE(layer.TWAIN_AcquireToClipboard(nullptr, 0), 1);
 //   QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
 // Choices, Enter and waitForMessage wait until the dialog's default button
-// can be pressed. A step not done within stepTimeoutMsecs is the failure()
-// and the dialog gets Esc, so a test never hangs on it.
+// can be pressed. A step not done within 30 seconds is the failure() and
+// the dialog gets Esc, so a test never hangs on it.
 class ScanDialogDriver : public QObject
 {
 public:
     using Step = std::function<bool(QDialog *)>; // true when done
-    explicit ScanDialogDriver(QObject *parent = nullptr, int stepTimeoutMsecs = 30000);
+    explicit ScanDialogDriver(QObject *parent = nullptr);
     ScanDialogDriver &until(Step step);
     ScanDialogDriver &then(std::function<void(QDialog *)> step);
     ScanDialogDriver &chooseResolution(int dpi);
@@ -82,16 +82,13 @@ public:
     QString failure() const { return m_failure; }
     QStringList messages() const { return m_messages; }
     QString deviceText() const { return m_deviceText; }
-    // A driver that deletes itself: resolution and mode if given, then Enter.
-    static void acceptScanDialogSoon(int dpi = 0, const QString &mode = {});
 
 private:
     void tick();
     QTimer m_timer;
     QElapsedTimer m_clock;
     std::vector<Step> m_steps;
-    int m_stepTimeout;
-    bool m_seen = false, m_selfDeleting = false;
+    bool m_seen = false;
     QString m_failure, m_deviceText;
     QStringList m_messages;
 };
