@@ -143,7 +143,13 @@ ScanDialogDriver &ScanDialogDriver::waitForMessage()
 {
     return until([this](QDialog *d) {
         const QString text = d->property("message").toString();
-        return ready(d) && !text.isEmpty() && (m_messages << text, true);
+        if (!ready(d) || text.isEmpty())
+            return false;
+        const auto button = [d](const char *name) {
+            return d->findChild<QPushButton *>(name)->text();
+        };
+        m_messages << text + " | " + button("scanButton") + " | " + button("cancelButton");
+        return true;
     });
 }
 

@@ -75,7 +75,8 @@ public:
     ScanDialogDriver &chooseMode(const QString &mode);
     ScanDialogDriver &pressEnter();
     ScanDialogDriver &pressEscape();
-    // Records the message shown once the dialog waits for the user.
+    // Records "message | default button | cancel button" once the dialog
+    // waits for the user: what it says and what it offers.
     ScanDialogDriver &waitForMessage();
     void start() { m_clock.start(), m_timer.start(10); }
     bool succeeded() const { return m_failure.isEmpty() && m_steps.empty(); }

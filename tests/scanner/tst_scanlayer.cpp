@@ -57,9 +57,10 @@ class tst_ScanLayer : public QObject
         }
     }
 
-    // Presets, then the user's steps: Enter, Esc (X), wait for a Message, Fault
-    // cleared, Plugged back, Settings noted, and g: 150 dpi Gray. Says the
-    // result, the page and the device it came from, the messages and the notes.
+    // Presets, then the user's steps: Enter, Esc (X), wait for a Message (and
+    // what the buttons offer), Fault cleared, Plugged back, Settings noted, and
+    // g: 150 dpi Gray. Says the result, the page and the device it came from,
+    // the messages and the notes.
     QString scan(const QString &presets, const QString &steps)
     {
         preset(presets);
@@ -86,9 +87,8 @@ class tst_ScanLayer : public QObject
                     else if (step == u'S')
                         noted << box(d, "resolutionBox")->currentText() + ' ' +
                                      box(d, "modeBox")->currentText();
-                    else // the jam cleared, and the button offers another try
-                        noted << d->findChild<QPushButton *>("scanButton")->text(),
-                            m_layer->setOptionPreset("read-return-value", "Default");
+                    else // the jam cleared
+                        m_layer->setOptionPreset("read-return-value", "Default");
                     return true;
                 });
         }
@@ -194,7 +194,7 @@ private slots:
                                   << "EMX" << QStringLiteral("0|") + message;
         QTest::newRow("retried after a jam") << "read-return-value=SANE_STATUS_JAMMED"
                                              << "EMFE"
-                                             << "1|100x100 test:0|Document feeder jammed|&Retry";
+                                             << "1|100x100 test:0|Document feeder jammed";
         QTest::newRow("too large for memory")
             << "mode=Color memory=20000"
             << "EMX"
@@ -217,8 +217,8 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, outcome);
         preset(kTiny + presets);
-        QCOMPARE(m_layer->TWAIN_IsAvailable(), 1); // with no scanner too
-        QCOMPARE(scan("", steps), outcome);
+        QCOMPARE(m_layer->TWAIN_IsAvailable(), 1);                 // with no scanner too
+        QCOMPARE(scan("", steps), outcome + " | &Retry | Cancel"); // every fault offers both
     }
 
     void offersColourAt300WholeBedAndRemembers()

@@ -173,7 +173,8 @@ private slots:
             QCOMPARE(QGuiApplication::clipboard()->image().size(),
                      sheet < 12 ? QSize(118, 78) : QSize(787, 787));
             QCOMPARE(driver.messages(),
-                     sheet == 11 ? QStringList{"The document feeder is empty."} : QStringList());
+                     sheet == 11 ? QStringList{"The document feeder is empty. | &Retry | Cancel"}
+                                 : QStringList());
             QCOMPARE(nothingGiven, sheet == 11);
         }
         QStringList expected(10, "Custom Automatic Document Feeder");
