@@ -92,7 +92,7 @@ void setByUser(QWidget *w, const QVariant &value)
         w->metaObject()->userProperty().write(w, value);
 }
 
-static bool ready(QDialog *dialog)
+bool scanDialogReady(QDialog *dialog)
 {
     auto *button = dialog->findChild<QPushButton *>(QStringLiteral("scanButton"));
     return button && button->isEnabled();
@@ -117,7 +117,8 @@ ScanDialogDriver &ScanDialogDriver::chooseResolution(int dpi)
 {
     return until([dpi](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("resolutionBox"));
-        return ready(d) && box->findData(dpi) >= 0 && (box->setCurrentIndex(box->findData(dpi)), 1);
+        return scanDialogReady(d) && box->findData(dpi) >= 0 &&
+               (box->setCurrentIndex(box->findData(dpi)), 1);
     });
 }
 
@@ -125,13 +126,14 @@ ScanDialogDriver &ScanDialogDriver::chooseMode(const QString &mode)
 {
     return until([mode](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("modeBox"));
-        return ready(d) && box->findText(mode) >= 0 && (box->setCurrentText(mode), true);
+        return scanDialogReady(d) && box->findText(mode) >= 0 && (box->setCurrentText(mode), true);
     });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEnter()
 {
-    return until([](QDialog *d) { return ready(d) && (pressKeyOn(d, Qt::Key_Return), true); });
+    return until(
+        [](QDialog *d) { return scanDialogReady(d) && (pressKeyOn(d, Qt::Key_Return), true); });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEscape()
@@ -143,7 +145,7 @@ ScanDialogDriver &ScanDialogDriver::waitForMessage()
 {
     return until([this](QDialog *d) {
         const QString text = d->property("message").toString();
-        if (!ready(d) || text.isEmpty())
+        if (!scanDialogReady(d) || text.isEmpty())
             return false;
         const auto button = [d](const char *name) {
             return d->findChild<QPushButton *>(name)->text();

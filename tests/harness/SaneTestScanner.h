@@ -56,6 +56,9 @@ void pressKeyOn(QWidget *dialog, Qt::Key key);
 // else the control's own value (checked, value).
 void setByUser(QWidget *control, const QVariant &value);
 
+// The scan dialog waits on the user: its default button can be pressed.
+bool scanDialogReady(QDialog *dialog);
+
 // Drives the next scan dialog like a user, a step at a time from a timer:
 //   ScanDialogDriver driver;
 //   driver.chooseResolution(100).chooseMode("Color").pressEnter().start();

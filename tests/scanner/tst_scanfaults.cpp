@@ -63,16 +63,14 @@ private slots:
                              "to start it again. | &Retry | Cancel";
         const QString stalled = "The scanner has sent nothing for 2 seconds. | &Keep waiting | "
                                 "Cancel";
-        const auto fault = [](const char *name) { return QVariantMap{{"fault", name}}; };
-        QTest::newRow("segfault") << "faulty:0" << fault("segfault")
-                                  << died.arg("it was ended by signal 11, Segmentation fault")
-                                  << true;
-        QTest::newRow("abort") << "faulty:0" << fault("abort")
-                               << died.arg("it was ended by signal 6, Aborted") << false;
-        QTest::newRow("exit") << "faulty:0" << fault("exit")
-                              << died.arg("it ended with exit status 3") << true;
-        QTest::newRow("hang") << "faulty:0" << fault("hang") << stalled << false;
-        QTest::newRow("zero bytes") << "faulty:0" << fault("zero-bytes") << stalled << false;
+        const auto fault = [](const char *name, const QString &message, bool retry) {
+            QTest::newRow(name) << "faulty:0" << QVariantMap{{"fault", name}} << message << retry;
+        };
+        fault("segfault", died.arg("it was ended by signal 11, Segmentation fault"), true);
+        fault("abort", died.arg("it was ended by signal 6, Aborted"), false);
+        fault("exit", died.arg("it ended with exit status 3"), true);
+        fault("hang", stalled, false);
+        fault("zero-bytes", stalled, false);
         // A page that takes a while: a kilobyte every tenth of a second.
         const QVariantMap slow{{"read-limit", true},
                                {"read-limit-size", 1024},

@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -80,7 +79,7 @@ class tst_ScanLayer : public QObject
                 driver.chooseResolution(150).chooseMode("Gray");
             else
                 driver.until([=, this, &noted](QDialog *d) {
-                    if (!d->findChild<QPushButton *>("scanButton")->isEnabled())
+                    if (!scanDialogReady(d))
                         return false; // the device not open yet
                     if (step == u'P')
                         m_scanner.setDeviceCount(2);

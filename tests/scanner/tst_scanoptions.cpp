@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 
@@ -34,12 +33,6 @@ struct PaperRow
     qint64 memoryLimit;
     QSize pixels; // what the device gives at 100 dpi; 0 x 0: too large
 };
-
-bool idle(QDialog *d)
-{
-    return !d->property("scanning").toBool() &&
-           d->findChild<QPushButton *>(QStringLiteral("scanButton"))->isEnabled();
-}
 
 const ScanOption *optionOf(QDialog &d, const QString &name)
 {
@@ -114,7 +107,7 @@ private slots:
         SaneScannerLayer layer;
         ScanDialog dialog(layer.session(), 0);
         dialog.show();
-        QTRY_VERIFY(idle(&dialog));
+        QTRY_VERIFY(scanDialogReady(&dialog));
         auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
         panel->showMoreOptions(true);
         QWidget *editor = panel->editor(row.name);
@@ -128,7 +121,7 @@ private slots:
         const QVariant before = optionOf(dialog, row.name)->value;
         editor->setEnabled(true); // the device itself must refuse a read-only one
         setByUser(editor, row.value);
-        QTRY_VERIFY(idle(&dialog));
+        QTRY_VERIFY(scanDialogReady(&dialog));
         const QString refusal = QStringLiteral("The scanner's setting “%1” cannot be changed now.");
         QCOMPARE(dialog.property("message").toString(), readOnly ? refusal.arg(row.name) : "");
         QVERIFY(same(optionOf(dialog, row.name)->value, readOnly ? before : row.taken));
@@ -152,7 +145,7 @@ private slots:
             ScanDialogDriver driver;
             driver.until([&](QDialog *d) {
                 auto *panel = d->findChild<ScanOptionsPanel *>();
-                if (!idle(d))
+                if (!scanDialogReady(d))
                     return false;
                 shown << panel->paperSize() + ' ' +
                              panel->editor("source")->property("currentText").toString();
@@ -205,7 +198,7 @@ private slots:
         layer.setMemoryLimit(row.memoryLimit);
         ScanDialog dialog(layer.session(), 2);
         dialog.show();
-        QTRY_VERIFY(idle(&dialog));
+        QTRY_VERIFY(scanDialogReady(&dialog));
         auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSizeBox"));
         QStringList names;
         for (int i = 0; i < paper->count(); ++i)
@@ -217,15 +210,15 @@ private slots:
                                {"areaTop", 20.0},
                                {"areaWidth", 50.4},
                                {"areaHeight", 30.0}}) {
-            QTRY_VERIFY(idle(&dialog));
+            QTRY_VERIFY(scanDialogReady(&dialog));
             if (row.choice == "Custom")
                 setByUser(dialog.findChild<QDoubleSpinBox *>(box), mm);
         }
-        QTRY_VERIFY(idle(&dialog));
+        QTRY_VERIFY(scanDialogReady(&dialog));
         if (row.choice == "Custom") // the device's steps are whole millimetres
             QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaWidth")->value(), 50.0);
         QTest::keyClick(&dialog, Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(idle(&dialog) || !dialog.isVisible(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(scanDialogReady(&dialog) || !dialog.isVisible(), 60000);
         QCOMPARE(dialog.page().size(), row.pixels);
         if (row.pixels.isNull())
             QVERIFY2(dialog.message().contains("more than this computer's memory"),
