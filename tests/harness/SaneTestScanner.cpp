@@ -39,8 +39,7 @@ bool SaneTestScanner::setDeviceCount(int devices)
     // counting to zero, so no device means no backend.
     return (devices <= 0 || write(QStringLiteral("test.conf"),
                                   "number_of_devices " + QByteArray::number(devices))) &&
-           write(QStringLiteral("dll.conf"),
-                 QByteArray(devices > 0 ? "test\n" : "") + (m_faulty ? "faulty\n" : ""));
+           write(QStringLiteral("dll.conf"), devices > 0 ? "test\n" : "");
 }
 
 bool SaneTestScanner::addFaultyBackend()
@@ -49,7 +48,6 @@ bool SaneTestScanner::addFaultyBackend()
     if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); !old.isEmpty())
         path += ':' + old;
     qputenv("LD_LIBRARY_PATH", path);
-    m_faulty = true;
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
 }

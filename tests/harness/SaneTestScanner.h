@@ -32,14 +32,14 @@ public:
     bool write(const QString &file, const QByteArray &text);
 
     // Adds the tests' own faulty backend (device faulty:0, see
-    // tests/harness/faultysane/faulty.c) beside the test backend. Its folder
-    // goes first in LD_LIBRARY_PATH, where SANE's dll backend looks for it.
+    // tests/harness/faultysane/faulty.c) beside the test backend, until the
+    // device count is set again. Its folder goes first in LD_LIBRARY_PATH,
+    // where SANE's dll backend looks for it.
     bool addFaultyBackend();
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
-    bool m_faulty = false;
     QString m_error;
 };
 

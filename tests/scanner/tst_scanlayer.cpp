@@ -140,9 +140,6 @@ private slots:
         // A hand scanner does not tell the height; the backend's is 11 x 17 cm.
         row("hand scanner", "mode=Gray depth=8 hand-scanner=1", QImage::Format_Grayscale8,
             "1100x1700");
-        // Lines padded past their pixels: 7 pixels lost at the end of each, so
-        // the page crosses from the helper with the device's own line length.
-        row("padded lines", "mode=Color depth=8 ppl-loss=7", QImage::Format_RGB888, "293x200");
         // Sizes before sane_start are wrong; the ones after hold.
         row("fuzzy parameters", "mode=Gray depth=16 fuzzy-parameters=1",
             QImage::Format_Grayscale16);
