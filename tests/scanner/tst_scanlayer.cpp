@@ -40,15 +40,13 @@ class tst_ScanLayer : public QObject
     SaneTestScanner m_scanner;
     std::unique_ptr<SaneScannerLayer> m_layer;
 
-    // "option=value ...", or devices=, memory=, source=.
+    // "option=value ...", or devices=, source=.
     void preset(const QString &presets)
     {
         for (const QString &preset : presets.split(u' ', Qt::SkipEmptyParts)) {
             const QString key = preset.section(u'=', 0, 0), value = preset.section(u'=', 1);
             if (key == "devices")
                 m_scanner.setDeviceCount(value.toInt());
-            else if (key == "memory")
-                m_layer->setMemoryLimit(value.toInt());
             else if (key == "source")
                 m_layer->setCurrentDevice(value);
             else
@@ -191,11 +189,6 @@ private slots:
         QTest::newRow("retried after a jam") << "read-return-value=SANE_STATUS_JAMMED"
                                              << "EMFE"
                                              << "1|100x100 test:0|Document feeder jammed";
-        QTest::newRow("too large for memory")
-            << "mode=Color memory=20000"
-            << "EMX"
-            << "0|This scan would be 100 × 100 pixels (0 MiB), more than this computer's memory "
-               "can hold. Choose a lower resolution.";
         QTest::newRow("unplugged, plugged back")
             << "devices=1 source=test:1"
             << "MPE"

@@ -135,7 +135,7 @@ SANE_Status sane_faulty_get_parameters(SANE_Handle handle, SANE_Parameters *p)
 SANE_Status sane_faulty_start(SANE_Handle handle)
 {
     sane_faulty_get_parameters(handle, NULL);
-    if (scanning || params.lines == 0 || params.pixels_per_line == 0)
+    if (scanning)
         return SANE_STATUS_INVAL;
     position = 0;
     scanning = 1;
