@@ -62,9 +62,6 @@ class tst_ScanLayer : public QObject
     {
         preset(presets);
         QStringList noted;
-        const auto box = [](QDialog *d, const char *name) {
-            return d->findChild<QComboBox *>(name);
-        };
         ScanDialogDriver driver;
         for (const QChar step : steps) {
             if (step == u'E')
@@ -82,8 +79,8 @@ class tst_ScanLayer : public QObject
                     if (step == u'P')
                         m_scanner.setDeviceCount(2);
                     else if (step == u'S')
-                        noted << box(d, "resolutionBox")->currentText() + ' ' +
-                                     box(d, "modeBox")->currentText();
+                        noted << d->findChild<QComboBox *>("resolutionBox")->currentText() + ' ' +
+                                     d->findChild<QComboBox *>("modeBox")->currentText();
                     else // the jam cleared
                         m_layer->setOptionPreset("read-return-value", "Default");
                     return true;
