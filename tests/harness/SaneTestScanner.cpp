@@ -39,8 +39,7 @@ bool SaneTestScanner::setDeviceCount(int devices)
     // counting to zero, so no device means no backend.
     return (devices <= 0 || write(QStringLiteral("test.conf"),
                                   "number_of_devices " + QByteArray::number(devices))) &&
-           write(QStringLiteral("dll.conf"),
-                 QByteArray(devices > 0 ? "test\n" : "") + (m_faulty ? "faulty\n" : ""));
+           write(QStringLiteral("dll.conf"), devices > 0 ? "test\n" : "");
 }
 
 bool SaneTestScanner::addFaultyBackend()
@@ -49,13 +48,12 @@ bool SaneTestScanner::addFaultyBackend()
     if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); !old.isEmpty())
         path += ':' + old;
     qputenv("LD_LIBRARY_PATH", path);
-    m_faulty = true;
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
 }
 
 std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action, int timeoutMsecs)
+                                      std::function<void(QWidget *)> action)
 {
     auto done = std::make_shared<bool>(false);
     auto *timer = new QTimer(qApp);
@@ -65,7 +63,7 @@ std::shared_ptr<bool> whenModalActive(const QString &objectName,
         if (modal && (objectName.isEmpty() || modal->objectName() == objectName) &&
             !modal->property("looking").toBool())
             *done = true, action(modal);
-        if (*done || (clock.isValid() ? clock.elapsed() > timeoutMsecs : (clock.start(), false)))
+        if (*done || (clock.isValid() ? clock.elapsed() > 20000 : (clock.start(), false)))
             timer->stop(), timer->deleteLater();
     });
     timer->start(10);
@@ -92,14 +90,13 @@ void setByUser(QWidget *w, const QVariant &value)
         w->metaObject()->userProperty().write(w, value);
 }
 
-static bool ready(QDialog *dialog)
+bool scanDialogReady(QDialog *dialog)
 {
     auto *button = dialog->findChild<QPushButton *>(QStringLiteral("scanButton"));
     return button && button->isEnabled();
 }
 
-ScanDialogDriver::ScanDialogDriver(QObject *parent, int stepTimeoutMsecs)
-    : QObject(parent), m_stepTimeout(stepTimeoutMsecs)
+ScanDialogDriver::ScanDialogDriver(QObject *parent) : QObject(parent)
 {
     connect(&m_timer, &QTimer::timeout, this, &ScanDialogDriver::tick);
 }
@@ -118,7 +115,8 @@ ScanDialogDriver &ScanDialogDriver::chooseResolution(int dpi)
 {
     return until([dpi](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("resolutionBox"));
-        return ready(d) && box->findData(dpi) >= 0 && (box->setCurrentIndex(box->findData(dpi)), 1);
+        return scanDialogReady(d) && box->findData(dpi) >= 0 &&
+               (box->setCurrentIndex(box->findData(dpi)), 1);
     });
 }
 
@@ -126,13 +124,14 @@ ScanDialogDriver &ScanDialogDriver::chooseMode(const QString &mode)
 {
     return until([mode](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("modeBox"));
-        return ready(d) && box->findText(mode) >= 0 && (box->setCurrentText(mode), true);
+        return scanDialogReady(d) && box->findText(mode) >= 0 && (box->setCurrentText(mode), true);
     });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEnter()
 {
-    return until([](QDialog *d) { return ready(d) && (pressKeyOn(d, Qt::Key_Return), true); });
+    return until(
+        [](QDialog *d) { return scanDialogReady(d) && (pressKeyOn(d, Qt::Key_Return), true); });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEscape()
@@ -144,7 +143,13 @@ ScanDialogDriver &ScanDialogDriver::waitForMessage()
 {
     return until([this](QDialog *d) {
         const QString text = d->property("message").toString();
-        return ready(d) && !text.isEmpty() && (m_messages << text, true);
+        if (!scanDialogReady(d) || text.isEmpty())
+            return false;
+        const auto button = [d](const char *name) {
+            return d->findChild<QPushButton *>(name)->text();
+        };
+        m_messages << text + " | " + button("scanButton") + " | " + button("cancelButton");
+        return true;
     });
 }
 
@@ -157,9 +162,9 @@ void ScanDialogDriver::tick()
         if (!m_steps.empty() && !dialog->property("looking").toBool() && m_steps.front()(dialog))
             m_steps.erase(m_steps.begin()), m_clock.start();
     } else if (m_seen && m_steps.empty()) {
-        return m_timer.stop(), m_selfDeleting ? deleteLater() : void();
+        return m_timer.stop();
     }
-    if (m_clock.elapsed() > m_stepTimeout && !m_steps.empty() + !m_seen) {
+    if (m_clock.elapsed() > 30000 && !m_steps.empty() + !m_seen) {
         m_failure = QStringLiteral("step %1 not done; dialog message: %2")
                         .arg(m_messages.size())
                         .arg(dialog ? dialog->property("message").toString() : "no dialog");
@@ -167,15 +172,4 @@ void ScanDialogDriver::tick()
         if (dialog)
             pressKeyOn(dialog, Qt::Key_Escape);
     }
-}
-
-void ScanDialogDriver::acceptScanDialogSoon(int dpi, const QString &mode)
-{
-    auto *driver = new ScanDialogDriver(qApp);
-    driver->m_selfDeleting = true;
-    if (dpi > 0)
-        driver->chooseResolution(dpi);
-    if (!mode.isEmpty())
-        driver->chooseMode(mode);
-    driver->pressEnter().start();
 }

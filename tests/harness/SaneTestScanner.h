@@ -32,23 +32,23 @@ public:
     bool write(const QString &file, const QByteArray &text);
 
     // Adds the tests' own faulty backend (device faulty:0, see
-    // tests/harness/faultysane/faulty.c) beside the test backend. Its folder
-    // goes first in LD_LIBRARY_PATH, where SANE's dll backend looks for it.
+    // tests/harness/faultysane/faulty.c) beside the test backend, until the
+    // device count is set again. Its folder goes first in LD_LIBRARY_PATH,
+    // where SANE's dll backend looks for it.
     bool addFaultyBackend();
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
-    bool m_faulty = false;
     QString m_error;
 };
 
 // Runs action on the active modal widget once it has this objectName (any,
 // when empty), polling from a timer so it can be armed before a call that
-// blocks in exec(). The flag turns true once the action ran.
+// blocks in exec(). The flag turns true once the action ran; it gives up
+// after 20 seconds.
 std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action,
-                                      int timeoutMsecs = 20000);
+                                      std::function<void(QWidget *)> action);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
 // Sets a control as a user would, so it emits what a user's change emits: a
@@ -56,42 +56,43 @@ void pressKeyOn(QWidget *dialog, Qt::Key key);
 // else the control's own value (checked, value).
 void setByUser(QWidget *control, const QVariant &value);
 
+// The scan dialog waits on the user: its default button can be pressed.
+bool scanDialogReady(QDialog *dialog);
+
 // Drives the next scan dialog like a user, a step at a time from a timer:
 //   ScanDialogDriver driver;
 //   driver.chooseResolution(100).chooseMode("Color").pressEnter().start();
 //   QCOMPARE(layer.TWAIN_AcquireToClipboard(nullptr, 0), 1);
 //   QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
 // Choices, Enter and waitForMessage wait until the dialog's default button
-// can be pressed. A step not done within stepTimeoutMsecs is the failure()
-// and the dialog gets Esc, so a test never hangs on it.
+// can be pressed. A step not done within 30 seconds is the failure() and
+// the dialog gets Esc, so a test never hangs on it.
 class ScanDialogDriver : public QObject
 {
 public:
     using Step = std::function<bool(QDialog *)>; // true when done
-    explicit ScanDialogDriver(QObject *parent = nullptr, int stepTimeoutMsecs = 30000);
+    explicit ScanDialogDriver(QObject *parent = nullptr);
     ScanDialogDriver &until(Step step);
     ScanDialogDriver &then(std::function<void(QDialog *)> step);
     ScanDialogDriver &chooseResolution(int dpi);
     ScanDialogDriver &chooseMode(const QString &mode);
     ScanDialogDriver &pressEnter();
     ScanDialogDriver &pressEscape();
-    // Records the message shown once the dialog waits for the user.
+    // Records "message | default button | cancel button" once the dialog
+    // waits for the user: what it says and what it offers.
     ScanDialogDriver &waitForMessage();
     void start() { m_clock.start(), m_timer.start(10); }
     bool succeeded() const { return m_failure.isEmpty() && m_steps.empty(); }
     QString failure() const { return m_failure; }
     QStringList messages() const { return m_messages; }
     QString deviceText() const { return m_deviceText; }
-    // A driver that deletes itself: resolution and mode if given, then Enter.
-    static void acceptScanDialogSoon(int dpi = 0, const QString &mode = {});
 
 private:
     void tick();
     QTimer m_timer;
     QElapsedTimer m_clock;
     std::vector<Step> m_steps;
-    int m_stepTimeout;
-    bool m_seen = false, m_selfDeleting = false;
+    bool m_seen = false;
     QString m_failure, m_deviceText;
     QStringList m_messages;
 };

@@ -107,13 +107,11 @@ private slots:
                 hex.contains(u'*') ? QByteArray(hex.section(u'*', 1).toInt(),
                                                 char(hex.section(u'*', 0, 0).toInt(nullptr, 16)))
                                    : QByteArray::fromHex(hex.toLatin1());
-            const SANE_Parameters p{
-                SANE_Frame(QStringList({"GRAY", "RGB", "RED", "GREEN", "BLUE"}).indexOf(n[0])),
-                &part == &parts.last() ? SANE_TRUE : SANE_FALSE,
-                n[3].toInt(),
-                n[2].toInt(),
-                n[4].toInt(),
-                n[1].toInt()};
+            const auto kind =
+                SANE_Frame(QStringList({"GRAY", "RGB", "RED", "GREEN", "BLUE"}).indexOf(n[0]));
+            const SANE_Bool last = &part == &parts.last() ? SANE_TRUE : SANE_FALSE;
+            const SANE_Parameters p{kind,         last,         n[3].toInt(),
+                                    n[2].toInt(), n[4].toInt(), n[1].toInt()};
             o = assembler.beginFrame(p);
             for (qsizetype at = 0; o.ok && at < data.size(); at += piece)
                 o = assembler.addData(reinterpret_cast<const uchar *>(data.constData()) + at,

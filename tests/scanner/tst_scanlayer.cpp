@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -41,15 +40,13 @@ class tst_ScanLayer : public QObject
     SaneTestScanner m_scanner;
     std::unique_ptr<SaneScannerLayer> m_layer;
 
-    // "option=value ...", or devices=, memory=, source=.
+    // "option=value ...", or devices=, source=.
     void preset(const QString &presets)
     {
         for (const QString &preset : presets.split(u' ', Qt::SkipEmptyParts)) {
             const QString key = preset.section(u'=', 0, 0), value = preset.section(u'=', 1);
             if (key == "devices")
                 m_scanner.setDeviceCount(value.toInt());
-            else if (key == "memory")
-                m_layer->setMemoryLimit(value.toInt());
             else if (key == "source")
                 m_layer->setCurrentDevice(value);
             else
@@ -57,16 +54,14 @@ class tst_ScanLayer : public QObject
         }
     }
 
-    // Presets, then the user's steps: Enter, Esc (X), wait for a Message, Fault
-    // cleared, Plugged back, Settings noted, and g: 150 dpi Gray. Says the
-    // result, the page and the device it came from, the messages and the notes.
+    // Presets, then the user's steps: Enter, Esc (X), wait for a Message (and
+    // what the buttons offer), Fault cleared, Plugged back, Settings noted, and
+    // g: 150 dpi Gray. Says the result, the page and the device it came from,
+    // the messages and the notes.
     QString scan(const QString &presets, const QString &steps)
     {
         preset(presets);
         QStringList noted;
-        const auto box = [](QDialog *d, const char *name) {
-            return d->findChild<QComboBox *>(name);
-        };
         ScanDialogDriver driver;
         for (const QChar step : steps) {
             if (step == u'E')
@@ -79,16 +74,15 @@ class tst_ScanLayer : public QObject
                 driver.chooseResolution(150).chooseMode("Gray");
             else
                 driver.until([=, this, &noted](QDialog *d) {
-                    if (!d->findChild<QPushButton *>("scanButton")->isEnabled())
+                    if (!scanDialogReady(d))
                         return false; // the device not open yet
                     if (step == u'P')
                         m_scanner.setDeviceCount(2);
                     else if (step == u'S')
-                        noted << box(d, "resolutionBox")->currentText() + ' ' +
-                                     box(d, "modeBox")->currentText();
-                    else // the jam cleared, and the button offers another try
-                        noted << d->findChild<QPushButton *>("scanButton")->text(),
-                            m_layer->setOptionPreset("read-return-value", "Default");
+                        noted << d->findChild<QComboBox *>("resolutionBox")->currentText() + ' ' +
+                                     d->findChild<QComboBox *>("modeBox")->currentText();
+                    else // the jam cleared
+                        m_layer->setOptionPreset("read-return-value", "Default");
                     return true;
                 });
         }
@@ -135,18 +129,12 @@ private slots:
         row("line art", "mode=Gray depth=1", QImage::Format_Mono);
         row("grey 8", "mode=Gray depth=8", QImage::Format_Grayscale8);
         row("grey 16", "mode=Gray depth=16", QImage::Format_Grayscale16);
-        row("colour 1", "mode=Color depth=1", QImage::Format_RGB888);
         row("colour 8", "mode=Color depth=8", QImage::Format_RGB888);
         row("colour 16", "mode=Color depth=16", QImage::Format_RGBX64);
         row("three-pass 8", "mode=Color depth=8 three-pass=1", QImage::Format_RGB888);
-        row("three-pass 16", "mode=Color depth=16 three-pass=1", QImage::Format_RGBX64);
         // A hand scanner does not tell the height; the backend's is 11 x 17 cm.
         row("hand scanner", "mode=Gray depth=8 hand-scanner=1", QImage::Format_Grayscale8,
             "1100x1700");
-        row("hand scanner, three-pass", "mode=Color depth=8 three-pass=1 hand-scanner=1",
-            QImage::Format_RGB888, "1100x1700");
-        // Lines padded past their pixels: 7 pixels lost at the end of each.
-        row("padded lines", "mode=Color depth=8 ppl-loss=7", QImage::Format_RGB888, "293x200");
         // Sizes before sane_start are wrong; the ones after hold.
         row("fuzzy parameters", "mode=Gray depth=16 fuzzy-parameters=1",
             QImage::Format_Grayscale16);
@@ -185,10 +173,9 @@ private slots:
         QTest::addColumn<QString>("presets");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
-        // The rest of SANE's statuses read from the same table.
+        // The rest of SANE's statuses read from the same table; a jam is below,
+        // and the empty feeder is the options suite's.
         const std::pair<const char *, const char *> faults[] = {
-            {"JAMMED", "Document feeder jammed"},
-            {"NO_DOCS", "The document feeder is empty."},
             {"IO_ERROR",
              "The scanner could not be reached (input/output error). Check its cable and power."},
             {"CANCELLED", "The scan was stopped at the scanner."},
@@ -198,12 +185,7 @@ private slots:
                                   << "EMX" << QStringLiteral("0|") + message;
         QTest::newRow("retried after a jam") << "read-return-value=SANE_STATUS_JAMMED"
                                              << "EMFE"
-                                             << "1|100x100 test:0|Document feeder jammed|&Retry";
-        QTest::newRow("too large for memory")
-            << "mode=Color memory=20000"
-            << "EMX"
-            << "0|This scan would be 100 × 100 pixels (0 MiB), more than this computer's memory "
-               "can hold. Choose a lower resolution.";
+                                             << "1|100x100 test:0|Document feeder jammed";
         QTest::newRow("unplugged, plugged back")
             << "devices=1 source=test:1"
             << "MPE"
@@ -221,8 +203,8 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, outcome);
         preset(kTiny + presets);
-        QCOMPARE(m_layer->TWAIN_IsAvailable(), 1); // with no scanner too
-        QCOMPARE(scan("", steps), outcome);
+        QCOMPARE(m_layer->TWAIN_IsAvailable(), 1);                 // with no scanner too
+        QCOMPARE(scan("", steps), outcome + " | &Retry | Cancel"); // every fault offers both
     }
 
     void offersColourAt300WholeBedAndRemembers()
@@ -236,12 +218,9 @@ private slots:
     void cancelDuringSlowScan()
     {
         // The whole bed in grey at 254 dpi, 4 MB in blocks 200 ms apart: twelve
-        // seconds unless cancelled.
+        // seconds unless cancelled. The driver's own timer presses Esc, so the
+        // event loop must run meanwhile.
         preset("mode=Gray resolution=254 read-delay=1 read-delay-duration=200000");
-        int ticks = 0;
-        QTimer ui;
-        connect(&ui, &QTimer::timeout, this, [&ticks] { ++ticks; });
-        ui.start(20);
         ScanDialogDriver driver;
         QElapsedTimer scanning; // Esc 600 ms into the scan
         driver.pressEnter()
@@ -254,54 +233,38 @@ private slots:
             .start();
         QCOMPARE(m_layer->TWAIN_AcquireToClipboard(nullptr, 0), 0);
         QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
-        // Loose bounds: the point is that the scan did not run to its end, and
-        // that the event loop kept running meanwhile.
+        // A loose bound: the point is that the scan did not run to its end.
         QVERIFY2(scanning.elapsed() < 3600, qPrintable(QString::number(scanning.elapsed())));
-        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
         QCOMPARE(QGuiApplication::clipboard()->image(), sentinel());
         m_layer->clearOptionPresets(); // the device is free again for the next copy
         QCOMPARE(scan(kTiny, "E"), "1|100x100 test:0");
     }
 
-    // Each device by vendor, model and SANE name; Enter picks, Esc keeps the
-    // current one, and the dialog opens on it.
-    void sourceDialog_data()
-    {
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("Enter picks") << "test:0" << int(Qt::Key_Return) << "test:1";
-        QTest::newRow("Esc keeps") << "test:1" << int(Qt::Key_Escape) << "test:1";
-    }
-
+    // Each device by vendor, model and SANE name; the dialog opens on the
+    // current one, Enter picks another, Esc keeps it.
     void sourceDialog()
     {
-        QFETCH(QString, current);
-        QFETCH(int, key);
-        QFETCH(QString, chosen);
-        m_layer->setCurrentDevice(current);
+        m_layer->setCurrentDevice("test:0");
         QStringList shown;
         QWidget window;
         window.show();
-        for (const int moveTo : {int(current == "test:0"), -1}) {
+        for (const auto &[moveTo, key] : {std::pair{1, Qt::Key_Return}, {0, Qt::Key_Escape}}) {
             auto ran = whenModalActive("SourceDialog", [&](QWidget *dialog) {
                 auto *list = dialog->findChild<QListWidget *>("sourceList");
                 QTRY_VERIFY(list->count() > 0); // listed by the helper
                 shown << QString::number(list->currentRow());
-                for (int i = 0; moveTo >= 0 && i < list->count(); ++i)
+                for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
-                list->setCurrentRow(qMax(moveTo, 0));
-                pressKeyOn(dialog, moveTo < 0 ? Qt::Key_Escape : Qt::Key(key));
+                list->setCurrentRow(moveTo);
+                pressKeyOn(dialog, key);
             });
             SelectSourceClick(&window, *m_layer);
             QVERIFY(*ran);
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
-        QCOMPARE(
-            shown,
-            QStringList({QString::number(current == "test:1"), "Noname frontend-tester (test:0)",
-                         "Noname frontend-tester (test:1)", QString::number(chosen == "test:1")}));
-        QCOMPARE(scan(kTiny, "E"), "1|100x100 " + chosen);
+        const QString names = "Noname frontend-tester (test:0)|Noname frontend-tester (test:1)";
+        QCOMPARE(shown.join(u'|'), "0|" + names + "|1|" + names);
+        QCOMPARE(scan(kTiny, "E"), "1|100x100 test:1");
     }
 
     void versionFromSane()

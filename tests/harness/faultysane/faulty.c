@@ -6,8 +6,9 @@
  * has been read. No real backend crashes, aborts or hangs on demand, and a
  * front end has to survive all of them.
  *
- * The page is a pattern a test can check pixel by pixel: value(x, y) =
- * (x + y) & 0xff, counted from the top-left corner of the bed.
+ * The page is a Letter-wide, A4-long bed (216 x 297 mm) with no area
+ * options, in a pattern a test can check pixel by pixel: value(x, y) =
+ * (x + y) & 0xff, counted from the top-left corner.
  *
  *   none        behaves
  *   segfault    writes through a null pointer
@@ -27,12 +28,11 @@
 /* One device needs no handle, and SANE's other arguments are often moot here. */
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 
-enum { OPT_COUNT, OPT_RESOLUTION, OPT_BR_X, OPT_BR_Y, OPT_FAULT, OPT_N };
+enum { OPT_COUNT, OPT_RESOLUTION, OPT_FAULT, OPT_N };
 enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT };
 
 static SANE_String_Const faults[] = {"none", "segfault", "abort", "hang", "zero-bytes", "exit", 0};
 static const SANE_Word resolutions[] = {3, 50, 100, 300}; /* the length first */
-static const SANE_Range x_range = {0, SANE_FIX(216), 0}, y_range = {0, SANE_FIX(297), 0};
 #define OPT(NAME, TYPE, UNIT, SIZE, KIND)                                                          \
     NAME, NAME, "", SANE_TYPE_##TYPE, SANE_UNIT_##UNIT, SIZE,                                      \
         SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT, SANE_CONSTRAINT_##KIND
@@ -40,8 +40,6 @@ static const SANE_Option_Descriptor options[OPT_N] = {
     {OPT("", INT, NONE, sizeof(SANE_Word), NONE), {0}},
     {OPT(SANE_NAME_SCAN_RESOLUTION, INT, DPI, sizeof(SANE_Word), WORD_LIST),
      {.word_list = resolutions}},
-    {OPT(SANE_NAME_SCAN_BR_X, FIXED, MM, sizeof(SANE_Word), RANGE), {.range = &x_range}},
-    {OPT(SANE_NAME_SCAN_BR_Y, FIXED, MM, sizeof(SANE_Word), RANGE), {.range = &y_range}},
     {OPT("fault", STRING, NONE, 16, STRING_LIST), {faults}},
 };
 
@@ -58,8 +56,7 @@ SANE_Status sane_faulty_init(SANE_Int *version_code, SANE_Auth_Callback authoriz
 {
     if (version_code)
         *version_code = SANE_VERSION_CODE(1, 0, 0);
-    /* Like SANE's test backend: a small area at low resolution until told otherwise. */
-    const SANE_Word defaults[OPT_N] = {OPT_N, 50, SANE_FIX(80), SANE_FIX(100), NONE};
+    const SANE_Word defaults[OPT_N] = {OPT_N, 50, NONE};
     memcpy(values, defaults, sizeof values);
     is_open = scanning = 0;
     return SANE_STATUS_GOOD;
@@ -107,15 +104,14 @@ SANE_Status sane_faulty_control_option(SANE_Handle handle, SANE_Int n, SANE_Acti
         *(SANE_Word *)value = values[n];
     if (get)
         return SANE_STATUS_GOOD;
-    SANE_Word w = n == OPT_FAULT ? -1 : *(SANE_Word *)value;
-    int valid =
-        n != OPT_BR_X && n != OPT_BR_Y ? 0 : w >= 0 && w <= options[n].constraint.range->max;
+    SANE_Word w = -1;
     for (int i = 1; n == OPT_RESOLUTION && i <= resolutions[0]; ++i)
-        valid |= resolutions[i] == w;
+        if (resolutions[i] == *(SANE_Word *)value)
+            w = resolutions[i];
     for (int i = 0; n == OPT_FAULT && faults[i]; ++i)
         if (strcmp(faults[i], value) == 0)
-            valid = 1, w = i;
-    if (!valid)
+            w = i;
+    if (w < 0)
         return SANE_STATUS_INVAL;
     values[n] = w;
     if (info)
@@ -127,8 +123,8 @@ SANE_Status sane_faulty_get_parameters(SANE_Handle handle, SANE_Parameters *p)
 {
     if (!scanning) {
         const double dpmm = values[OPT_RESOLUTION] / 25.4;
-        const SANE_Int width = (SANE_Int)(SANE_UNFIX(values[OPT_BR_X]) * dpmm);
-        const SANE_Int lines = (SANE_Int)(SANE_UNFIX(values[OPT_BR_Y]) * dpmm);
+        const SANE_Int width = (SANE_Int)(216 * dpmm);
+        const SANE_Int lines = (SANE_Int)(297 * dpmm);
         params = (SANE_Parameters){SANE_FRAME_GRAY, SANE_TRUE, width, width, lines, 8};
     }
     if (p)
@@ -139,7 +135,7 @@ SANE_Status sane_faulty_get_parameters(SANE_Handle handle, SANE_Parameters *p)
 SANE_Status sane_faulty_start(SANE_Handle handle)
 {
     sane_faulty_get_parameters(handle, NULL);
-    if (scanning || params.lines == 0 || params.pixels_per_line == 0)
+    if (scanning)
         return SANE_STATUS_INVAL;
     position = 0;
     scanning = 1;
