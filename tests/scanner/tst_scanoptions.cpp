@@ -9,6 +9,8 @@
 #include "copyjob/scan/ScanOptionsPanel.h"
 #include "harness/SaneTestScanner.h"
 
+#include <sane/sane.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -227,6 +230,37 @@ private slots:
                                        "this computer's memory can hold. Choose a lower "
                                        "resolution.");
         QVERIFY(configure(200));
+    }
+
+    // SANE's test scanner has no picture settings: where a device has them,
+    // they stand at the top with their own ranges, an advanced one under
+    // More options.
+    void pictureSettingsAtTheTop()
+    {
+        QList<ScanOption> options;
+        for (auto [name, max, caps] : {std::tuple{"brightness", 100, 0},
+                                       {"threshold", 255, 0},
+                                       {"contrast", 50, SANE_CAP_ADVANCED}}) {
+            ScanOption o;
+            o.name = o.title = QString::fromLatin1(name);
+            o.capabilities = SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT | caps;
+            o.constraint = ScanOption::Constraint::Range;
+            o.minimum = -max;
+            o.maximum = max;
+            o.quant = 1;
+            o.value = 0;
+            options << o;
+        }
+        ScanOptionsPanel panel;
+        panel.setOptions(options);
+        const QWidget *more = panel.findChild<QWidget *>(QStringLiteral("moreOptions"));
+        for (const ScanOption &o : options) {
+            auto *box = qobject_cast<QSpinBox *>(panel.editor(o.name));
+            QVERIFY2(box, qPrintable(o.name));
+            QCOMPARE(more->isAncestorOf(box), o.name == "contrast");
+            QCOMPARE(box->minimum(), -box->maximum());
+            QCOMPARE(box->maximum(), int(o.maximum));
+        }
     }
 
     // Scrolling down the settings must not change the ones the pointer passes.
