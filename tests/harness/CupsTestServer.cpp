@@ -59,13 +59,6 @@ QString readLog(const QString &path)
 
 } // namespace
 
-CupsTestServer::CupsTestServer() = default;
-
-CupsTestServer::~CupsTestServer()
-{
-    stop();
-}
-
 bool CupsTestServer::fail(const QString &why)
 {
     m_lastError = why;
@@ -112,11 +105,6 @@ bool CupsTestServer::start()
     const QString output = readLog(dir + "/log/cupsd") + readLog(dir + "/log/error_log");
     stop();
     return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), output));
-}
-
-bool CupsTestServer::isRunning() const
-{
-    return !m_children.empty() && m_children.front()->state() != QProcess::NotRunning;
 }
 
 void CupsTestServer::stop()
@@ -242,9 +230,8 @@ QList<CupsTestServer::Job> CupsTestServer::jobsAt(const char *host, int port, co
             result.append(Job{});
         else if (numbers.contains(key))
             job.*numbers[key] = ippGetInteger(a, 0);
-        else if (key == "job-name" || key == "media")
-            (key == "media" ? job.media : job.name) =
-                QString::fromUtf8(ippGetString(a, 0, nullptr));
+        else if (key == "media")
+            job.media = QString::fromUtf8(ippGetString(a, 0, nullptr));
     }
     ippDelete(response);
     result.removeIf([](const Job &job) { return job.id == 0; });
@@ -252,10 +239,7 @@ QList<CupsTestServer::Job> CupsTestServer::jobsAt(const char *host, int port, co
     return result;
 }
 
-QString CupsTestServer::documentPath(int jobId, int document) const
+QString CupsTestServer::documentPath(int jobId) const
 {
-    return QString("%1/spool/d%2-%3")
-        .arg(root())
-        .arg(jobId, 5, 10, QLatin1Char('0'))
-        .arg(document, 3, 10, QLatin1Char('0'));
+    return root() + QString::asprintf("/spool/d%05d-001", jobId);
 }
