@@ -150,7 +150,7 @@ QProcess &CupsTestServer::child(const QString &program, const QStringList &argum
     return *process;
 }
 
-bool CupsTestServer::addEverywhereQueue(const QString &name, const QStringList &more)
+bool CupsTestServer::addEverywhereQueue(const QString &name)
 {
     // ippeveprinter will not start without a system bus, even when it
     // advertises nothing: a private one serves.
@@ -172,9 +172,7 @@ bool CupsTestServer::addEverywhereQueue(const QString &name, const QStringList &
     const QString uri = QString("ipp://localhost:%1/ipp/print").arg(port);
     for (; printer.state() != QProcess::NotRunning && !deadline.hasExpired(); QThread::msleep(50))
         if (answers("localhost", port))
-            // Options after the queue exists: lpadmin makes its PPD first.
-            return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"}) &&
-                   (more.isEmpty() || lpadmin(QStringList{"-p", name} + more));
+            return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
     return fail("ippeveprinter did not start: " + readLog(root() + "/log/ippeveprinter"));
 }
 

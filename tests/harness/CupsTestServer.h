@@ -57,8 +57,8 @@ public:
     bool addQueue(const QString &name, bool withMargins = true);
     // A driverless queue (`-m everywhere`) in front of a printer of its own:
     // CUPS's IPP Everywhere printer, ippeveprinter, taking PDF on a loopback
-    // port and keeping every document it receives; `more` are lpadmin options.
-    bool addEverywhereQueue(const QString &name, const QStringList &more = {});
+    // port and keeping every document it receives.
+    bool addEverywhereQueue(const QString &name);
     bool deleteQueue(const QString &name) { return lpadmin({QStringLiteral("-x"), name}); }
     bool setDefault(const QString &name) { return lpadmin({QStringLiteral("-d"), name}); }
     // Paused: the queue still takes jobs and holds them.
