@@ -157,7 +157,6 @@ private slots:
         const int before = m_cups.jobs(queue).size();
         const Outcome outcome = PrintCopies(greyPage(width, dpi), copies, scale, *m_printer);
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
-        QCOMPARE(outcome.message, QString());
         const auto jobs = m_cups.jobs(queue);
         QCOMPARE(jobs.size(), before + 1);
         QCOMPARE(QList<int>({jobs.last().copies, jobs.last().documents}), QList<int>({copies, 1}));
@@ -236,7 +235,6 @@ private slots:
         QFETCH(QString, words);
         QVERIFY(queue.isEmpty() || queue == "copier" || m_cups.addQueue(queue));
         m_printer->printer().setPrinterName(queue);
-        QCOMPARE(m_printer->printer().printerName(), queue);
         QVERIFY(queue != "rejecting" || m_cups.rejectJobs(queue));
         QVERIFY(queue != "removed" || m_cups.deleteQueue(queue));
         if (queue == "copier")
