@@ -40,18 +40,13 @@ public:
         int state = 0;   // ipp_jstate_t
         int copies = -1; // -1 when the job has none
         int documents = 0;
-        QString name;
         QString media;
     };
 
-    CupsTestServer();
-    ~CupsTestServer();
-    CupsTestServer(const CupsTestServer &) = delete;
-    CupsTestServer &operator=(const CupsTestServer &) = delete;
+    ~CupsTestServer() { stop(); }
 
     bool start();
     void stop();
-    bool isRunning() const;
     QString serverName() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
     QString root() const { return m_dir ? m_dir->path() : QString(); }
     QString lastError() const { return m_lastError; }
@@ -62,8 +57,8 @@ public:
     bool addQueue(const QString &name, bool withMargins = true);
     // A driverless queue (`-m everywhere`) in front of a printer of its own:
     // CUPS's IPP Everywhere printer, ippeveprinter, taking PDF on a loopback
-    // port and keeping every document it receives; `more` are lpadmin options.
-    bool addEverywhereQueue(const QString &name, const QStringList &more = {});
+    // port and keeping every document it receives.
+    bool addEverywhereQueue(const QString &name);
     bool deleteQueue(const QString &name) { return lpadmin({QStringLiteral("-x"), name}); }
     bool setDefault(const QString &name) { return lpadmin({QStringLiteral("-d"), name}); }
     // Paused: the queue still takes jobs and holds them.
@@ -73,8 +68,8 @@ public:
 
     // Every job of a queue, finished ones included, oldest first.
     QList<Job> jobs(const QString &queue) const;
-    // The spooled file of document `document` (from 1) of a job, as submitted.
-    QString documentPath(int jobId, int document = 1) const;
+    // The spooled file of a job's document, as submitted.
+    QString documentPath(int jobId) const;
 
     // What the printer behind an everywhere queue holds: its jobs, with the
     // copies it was asked for, once it holds `count` and has printed the last;
@@ -85,10 +80,7 @@ public:
 
 private:
     static QList<Job> jobsAt(const char *host, int port, const QString &uri);
-    bool lpadmin(const QStringList &arguments)
-    {
-        return tool(QStringLiteral("lpadmin"), arguments);
-    }
+    bool lpadmin(const QStringList &arguments) { return tool("lpadmin", arguments); }
     bool tool(const QString &program, const QStringList &arguments);
     bool fail(const QString &why);
     QProcess &child(const QString &program, const QStringList &arguments);

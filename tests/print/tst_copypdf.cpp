@@ -6,7 +6,6 @@
 // device that stops taking bytes is reported.
 #include "copyjob/print/PrintJob.h"
 
-#include <QBuffer>
 #include <QColorSpace>
 #include <QImage>
 #include <QPageLayout>
@@ -48,7 +47,7 @@ QPageLayout exactPage()
         QPageLayout::Portrait, QMarginsF());
 }
 
-// Takes `room` bytes, then refuses.
+// Takes `room` bytes, then refuses whatever does not fit in what is left.
 class ShortDevice : public QIODevice
 {
 public:
@@ -89,21 +88,18 @@ private slots:
     {
         QFETCH(QImage, picture);
         QTemporaryDir dir;
-        const QString pdfPath = dir.filePath(QStringLiteral("copy.pdf"));
-        {
-            QFile pdf(pdfPath);
-            QVERIFY(pdf.open(QIODevice::WriteOnly));
-            QVERIFY(WriteCopyPdf(pdf, exactPage(), picture, 72, kWidth, kHeight));
-        }
+        QFile pdf(dir.filePath("copy.pdf"));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        QVERIFY(WriteCopyPdf(pdf, exactPage(), picture, 72, kWidth, kHeight));
+        pdf.close();
         QProcess render;
-        render.start(QStringLiteral("pdftocairo"),
-                     {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
-                      QStringLiteral("-singlefile"), pdfPath,
-                      dir.filePath(QStringLiteral("page"))});
+        render.start("pdftocairo",
+                     {"-r", "72", "-png", "-singlefile", pdf.fileName(), dir.filePath("page")});
         QVERIFY(render.waitForFinished(30000));
-        QVERIFY2(render.exitCode() == 0, render.readAllStandardError().constData());
-        QVERIFY2(render.readAllStandardError().isEmpty(), "the reader complained");
-        QImage shown(dir.filePath(QStringLiteral("page.png")));
+        // A reader that complains may still draw something.
+        const QByteArray complaints = render.readAllStandardError();
+        QVERIFY2(render.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
+        QImage shown(dir.filePath("page.png"));
         shown.setColorSpace({}); // the reader tags its PNG sRGB
         QCOMPARE(shown.convertToFormat(QImage::Format_RGB888),
                  picture.convertToFormat(QImage::Format_RGB888));
@@ -112,32 +108,24 @@ private slots:
     void refusedBytesAreAFailure_data()
     {
         QTest::addColumn<qint64>("room");
-        QTest::newRow("nothing taken") << qint64(0);
-        QTest::newRow("stops in the header") << qint64(100);
-        QTest::newRow("stops in the picture") << qint64(2000);
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing taken") << qint64(0) << false;
+        QTest::newRow("stops in the header") << qint64(100) << false;
+        QTest::newRow("stops in the picture") << qint64(2000) << false;
+        QTest::newRow("room for all") << qint64(1 << 20) << true;
     }
 
     void refusedBytesAreAFailure()
     {
         QFETCH(qint64, room);
-        // Noise, so the picture's stream is longer than the room left.
+        QFETCH(bool, written);
+        // Noise, so that the picture alone takes more than the rows give it.
         QImage noise(300, 200, QImage::Format_RGB888);
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.bytesPerLine(); ++x)
                 noise.scanLine(y)[x] = uchar((x * 2654435761u + y * 40503u) >> 13);
         ShortDevice device(room);
-        QVERIFY(!WriteCopyPdf(device, exactPage(), noise, 300, 300, 200));
-        QBuffer whole;
-        whole.open(QIODevice::WriteOnly);
-        QVERIFY(WriteCopyPdf(whole, exactPage(), noise, 300, 300, 200));
-        QVERIFY(whole.size() > 4000);
-    }
-
-    void noPictureIsAFailure()
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(!WriteCopyPdf(buffer, exactPage(), QImage(), 72, 10, 10));
+        QCOMPARE(WriteCopyPdf(device, exactPage(), noise, 300, 300, 200), written);
     }
 };
 
