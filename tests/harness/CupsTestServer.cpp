@@ -3,6 +3,8 @@
 
 #include "harness/CupsTestServer.h"
 
+#include "harness/SaneTestScanner.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -49,12 +51,6 @@ bool answers(const char *host, int port)
     return http != nullptr;
 }
 
-QString readLog(const QString &path)
-{
-    QFile log(path);
-    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
-}
-
 } // namespace
 
 bool CupsTestServer::fail(const QString &why)
@@ -88,11 +84,8 @@ bool CupsTestServer::start()
                 "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
             .arg(dir)};
     const QString paths[] = {dir + "/cupsd.conf", dir + "/cups-files.conf"};
-    for (int i = 0; i < 2; ++i) {
-        QFile file(paths[i]);
-        if (!file.open(QIODevice::WriteOnly) || file.write(conf[i].toUtf8()) < 0)
-            return fail("cannot write " + paths[i]);
-    }
+    if (!writeFile(paths[0], conf[0].toUtf8()) || !writeFile(paths[1], conf[1].toUtf8()))
+        return fail("cannot write the configuration in " + dir);
     QProcess &cupsd = child("/usr/sbin/cupsd", {"-f", "-c", paths[0], "-s", paths[1]});
     qputenv("CUPS_SERVER", serverName().toUtf8());
     cupsSetServer(serverName().toUtf8().constData());
@@ -100,7 +93,7 @@ bool CupsTestServer::start()
          QThread::msleep(50))
         if (answers("127.0.0.1", m_port))
             return true;
-    const QString output = readLog(dir + "/log/cupsd") + readLog(dir + "/log/error_log");
+    const QString output = readFile(dir + "/log/cupsd") + readFile(dir + "/log/error_log");
     stop();
     return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), output));
 }
@@ -171,7 +164,7 @@ bool CupsTestServer::addEverywhereQueue(const QString &name)
     for (; printer.state() != QProcess::NotRunning && !deadline.hasExpired(); QThread::msleep(50))
         if (answers("localhost", port))
             return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
-    return fail("ippeveprinter did not start: " + readLog(root() + "/log/ippeveprinter"));
+    return fail("ippeveprinter did not start: " + readFile(root() + "/log/ippeveprinter"));
 }
 
 QList<CupsTestServer::Job> CupsTestServer::printerJobs(const QString &queue, int count) const

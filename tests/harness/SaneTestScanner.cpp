@@ -25,12 +25,23 @@ SaneTestScanner::~SaneTestScanner()
     m_previous.isNull() ? qunsetenv("SANE_CONFIG_DIR") : qputenv("SANE_CONFIG_DIR", m_previous);
 }
 
+bool writeFile(const QString &path, const QByteArray &text)
+{
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size();
+}
+
+QString readFile(const QString &path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
+}
+
 bool SaneTestScanner::write(const QString &file, const QByteArray &text)
 {
-    QFile out(m_dir.filePath(file));
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size())
+    if (writeFile(m_dir.filePath(file), text))
         return true;
-    return m_error = QStringLiteral("cannot write ") + out.fileName(), false;
+    return m_error = QStringLiteral("cannot write ") + m_dir.filePath(file), false;
 }
 
 bool SaneTestScanner::setDeviceCount(int devices)
@@ -52,22 +63,29 @@ bool SaneTestScanner::addFaultyBackend()
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
 }
 
-std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action)
+std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
+                                           std::function<void(QDialog &)> answer)
 {
-    auto done = std::make_shared<bool>(false);
+    auto state = std::make_shared<DialogAnswer>();
     auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, timer, [=, clock = QElapsedTimer()]() mutable {
-        QWidget *modal = QApplication::activeModalWidget();
+        auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         // A dialog still looking for scanners is not ready to be answered.
-        if (modal && (objectName.isEmpty() || modal->objectName() == objectName) &&
-            !modal->property("looking").toBool())
-            *done = true, action(modal);
-        if (*done || (clock.isValid() ? clock.elapsed() > 20000 : (clock.start(), false)))
-            timer->stop(), timer->deleteLater();
+        const bool found =
+            modal && modal->objectName() == objectName && !modal->property("looking").toBool();
+        if (found && state->armed) {
+            state->ran = true;
+            answer(*modal);
+        }
+        if (!clock.isValid())
+            clock.start();
+        if (found || clock.elapsed() > 20000) {
+            timer->stop();
+            timer->deleteLater();
+        }
     });
     timer->start(10);
-    return done;
+    return state;
 }
 
 void pressKeyOn(QWidget *dialog, Qt::Key key)

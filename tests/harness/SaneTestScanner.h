@@ -43,12 +43,24 @@ private:
     QString m_error;
 };
 
-// Runs action on the active modal widget once it has this objectName (any,
-// when empty), polling from a timer so it can be armed before a call that
-// blocks in exec(). The flag turns true once the action ran; it gives up
-// after 20 seconds.
-std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action);
+// Files the harnesses write and read back: true once all of text is written;
+// what a log holds, or nothing.
+bool writeFile(const QString &path, const QByteArray &text);
+QString readFile(const QString &path);
+
+// ran turns true once the answer ran; clearing armed keeps it from answering
+// a dialog that comes later, such as the next copy's.
+struct DialogAnswer
+{
+    bool ran = false, armed = true;
+};
+
+// Runs answer on the active modal dialog once it has this objectName
+// ("SaveDialog", "SourceDialog"...) while it is armed, polling from a timer so
+// it can be armed before a call that blocks in exec(). It gives up after 20
+// seconds.
+std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
+                                           std::function<void(QDialog &)> answer);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
 // Sets a control as a user would, so it emits what a user's change emits: a

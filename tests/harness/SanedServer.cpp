@@ -3,6 +3,8 @@
 
 #include "harness/SanedServer.h"
 
+#include "harness/SaneTestScanner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
@@ -13,23 +15,13 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
-namespace {
-
-bool write(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toLocal8Bit()) == text.size();
-}
-
-} // namespace
-
 SanedServer::SanedServer() : m_helper(QStringLiteral(MIREL_SCANNER_HELPER))
 {
     const QString dir = m_dir.path(), services = dir + "/services", wrapper = dir + "/helper";
     if (!QFile::copy("/etc/sane.d/test.conf", dir + "/test.conf") ||
-        !write(dir + "/dll.conf", "test\n") || !QDir(dir).mkdir("client") ||
-        !write(dir + "/client/dll.conf", "net\n") ||
-        !write(dir + "/client/net.conf", "127.0.0.1\nconnect_timeout = 5\n")) {
+        !writeFile(dir + "/dll.conf", "test\n") || !QDir(dir).mkdir("client") ||
+        !writeFile(dir + "/client/dll.conf", "net\n") ||
+        !writeFile(dir + "/client/net.conf", "127.0.0.1\nconnect_timeout = 5\n")) {
         m_error = "cannot set up the SANE configuration in " + dir;
         return;
     }
@@ -40,10 +32,11 @@ SanedServer::SanedServer() : m_helper(QStringLiteral(MIREL_SCANNER_HELPER))
     }
     probe.listen(QHostAddress::LocalHost);
     if (QProcess::execute("unshare", {"-rm", "mount", "--bind", "/dev/null", "/etc/services"}) ||
-        !write(services, QStringLiteral("sane-port %1/tcp\n").arg(probe.serverPort())) ||
-        !write(wrapper, QStringLiteral("#!/bin/sh\nexec unshare -rm sh -c 'mount --bind \"$0\" "
-                                       "/etc/services && exec \"$1\"' '%1' '%2'\n")
-                            .arg(services, m_helper)) ||
+        !writeFile(services, "sane-port " + QByteArray::number(probe.serverPort()) + "/tcp\n") ||
+        !writeFile(wrapper, QStringLiteral("#!/bin/sh\nexec unshare -rm sh -c 'mount --bind \"$0\" "
+                                           "/etc/services && exec \"$1\"' '%1' '%2'\n")
+                                .arg(services, m_helper)
+                                .toLocal8Bit()) ||
         !QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::ExeOwner)) {
         m_error = "port 6566 is taken, and this user may not give a process an /etc/services "
                   "of its own, which SANE's net backend would need to reach another port";
@@ -81,9 +74,9 @@ bool SanedServer::start()
     if (isUsable() && m_saned->waitForStarted(5000) && QTest::qWaitFor(answers, 10000) &&
         m_saned->state() == QProcess::Running)
         return true;
-    QFile log(m_dir.filePath("saned.log"));
-    log.open(QIODevice::ReadOnly);
-    m_error = QStringLiteral("saned did not answer on port %1: %2").arg(m_port).arg(log.readAll());
+    m_error = QStringLiteral("saned did not answer on port %1: %2")
+                  .arg(m_port)
+                  .arg(readFile(m_dir.filePath("saned.log")));
     stop();
     return false;
 }

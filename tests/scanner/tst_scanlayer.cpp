@@ -249,17 +249,17 @@ private slots:
         QWidget window;
         window.show();
         for (const auto &[moveTo, key] : {std::pair{1, Qt::Key_Return}, {0, Qt::Key_Escape}}) {
-            auto ran = whenModalActive("SourceDialog", [&](QWidget *dialog) {
-                auto *list = dialog->findChild<QListWidget *>("sourceList");
+            auto answer = answerDialog("SourceDialog", [&](QDialog &dialog) {
+                auto *list = dialog.findChild<QListWidget *>("sourceList");
                 QTRY_VERIFY(list->count() > 0); // listed by the helper
                 shown << QString::number(list->currentRow());
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
                 list->setCurrentRow(moveTo);
-                pressKeyOn(dialog, key);
+                pressKeyOn(&dialog, key);
             });
             SelectSourceClick(&window, *m_layer);
-            QVERIFY(*ran);
+            QVERIFY(answer->ran);
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
         const QString names = "Noname frontend-tester (test:0)|Noname frontend-tester (test:1)";
@@ -286,11 +286,11 @@ private slots:
             QList<int>({0, 0, 0, 0, 0}));
         MessageWatcher messages;
         const auto opened =
-            whenModalActive("SourceDialog", [](QWidget *d) { pressKeyOn(d, Qt::Key_Escape); });
+            answerDialog("SourceDialog", [](QDialog &d) { pressKeyOn(&d, Qt::Key_Escape); });
         QWidget window;
         SelectSourceClick(&window, missing);
         QCOMPARE(messages.texts, QStringList{"TWAIN was not found"});
-        QVERIFY(!*opened);
+        QVERIFY(!opened->ran);
         QCOMPARE(QGuiApplication::clipboard()->image(), sentinel());
     }
 };
