@@ -56,7 +56,9 @@ bool SaneTestScanner::setDeviceCount(int devices)
 bool SaneTestScanner::addFaultyBackend()
 {
     QByteArray path = MIREL_FAULTY_SANE_DIR;
-    if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); !old.isEmpty())
+    if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); old.startsWith(path))
+        path = old; // added before
+    else if (!old.isEmpty())
         path += ':' + old;
     qputenv("LD_LIBRARY_PATH", path);
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));

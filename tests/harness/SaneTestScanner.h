@@ -34,7 +34,7 @@ public:
     // Adds the tests' own faulty backend (device faulty:0, see
     // tests/harness/faultysane/faulty.c) beside the test backend, until the
     // device count is set again. Its folder goes first in LD_LIBRARY_PATH,
-    // where SANE's dll backend looks for it.
+    // once, where SANE's dll backend looks for it.
     bool addFaultyBackend();
 
 private:
