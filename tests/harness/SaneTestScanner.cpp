@@ -6,6 +6,7 @@
 #include "copyjob/scan/ScanSession.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -63,6 +64,11 @@ bool SaneTestScanner::addFaultyBackend()
     qputenv("LD_LIBRARY_PATH", path);
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
+}
+
+QImage clipboardImage()
+{
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
 }
 
 std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -47,6 +48,9 @@ private:
 // what a log holds, or nothing.
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
+
+// The image on the clipboard, in the one format tests compare pixels in.
+QImage clipboardImage();
 
 // ran turns true once the answer ran; clearing armed keeps it from answering
 // a dialog that comes later, such as the next copy's.

@@ -38,11 +38,6 @@ QImage sentinel()
     return image;
 }
 
-QImage clipboardImage()
-{
-    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-}
-
 QImage copy(SaneScannerLayer &layer, ScanDialogDriver &driver)
 {
     driver.start();
