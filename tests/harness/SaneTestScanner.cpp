@@ -12,7 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 SaneTestScanner::SaneTestScanner(int devices) : m_previous(qgetenv("SANE_CONFIG_DIR"))
 {
@@ -64,6 +69,25 @@ bool SaneTestScanner::addFaultyBackend()
     qputenv("LD_LIBRARY_PATH", path);
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
+}
+
+bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
+                 const QString &log, const QString &host, quint16 port)
+{
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(log, QIODevice::Append);
+    process.setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
+    process.start(program, arguments);
+    const auto answers = [&] {
+        QTcpSocket socket;
+        socket.connectToHost(host, port);
+        return socket.waitForConnected(250) || process.state() == QProcess::NotRunning;
+    };
+    return process.waitForStarted(5000) && (port == 0 || QTest::qWaitFor(answers, 15000)) &&
+           process.state() == QProcess::Running;
 }
 
 QImage clipboardImage()

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -48,6 +49,13 @@ private:
 // what a log holds, or nothing.
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
+
+// Starts a server for a test: its output into log (a pipe nobody reads stalls
+// it once it fills), in a process group of its own that a kill of the group
+// ends with all it forked, and ended with this process. True once it runs and,
+// for a port, answers on host:port within 15 seconds.
+bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
+                 const QString &log, const QString &host = {}, quint16 port = 0);
 
 // The image on the clipboard, in the one format tests compare pixels in.
 QImage clipboardImage();

@@ -8,11 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <QTest>
 
 #include <signal.h>
-#include <sys/prctl.h>
 #include <unistd.h>
 
 SanedServer::SanedServer() : m_helper(QStringLiteral(MIREL_SCANNER_HELPER))
@@ -58,21 +55,9 @@ bool SanedServer::start()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("SANE_CONFIG_DIR", m_dir.path());
     m_saned->setProcessEnvironment(env);
-    m_saned->setStandardOutputFile(m_dir.filePath("saned.log"), QIODevice::Append);
-    m_saned->setStandardErrorFile(m_dir.filePath("saned.log"), QIODevice::Append);
-    // Its own process group holds the children it forks, so stop() reaches them.
-    m_saned->setChildProcessModifier([] {
-        setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
-    m_saned->start("saned", {"-l", "-b", "127.0.0.1", "-p", QString::number(m_port), "-e"});
-    const auto answers = [this] {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, quint16(m_port));
-        return socket.waitForConnected(200) || m_saned->state() == QProcess::NotRunning;
-    };
-    if (isUsable() && m_saned->waitForStarted(5000) && QTest::qWaitFor(answers, 10000) &&
-        m_saned->state() == QProcess::Running)
+    if (isUsable() && startServer(*m_saned, "saned",
+                                  {"-l", "-b", "127.0.0.1", "-p", QString::number(m_port), "-e"},
+                                  m_dir.filePath("saned.log"), "127.0.0.1", quint16(m_port)))
         return true;
     m_error = QStringLiteral("saned did not answer on port %1: %2")
                   .arg(m_port)
