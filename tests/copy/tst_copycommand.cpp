@@ -29,11 +29,6 @@
 
 namespace {
 
-QImage clipboardImage()
-{
-    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-}
-
 // Another program copies an image or a text; true once this process sees it.
 bool anotherProgramCopies(const QString &what, const QString &png)
 {

@@ -4,7 +4,6 @@
 #include "harness/CopyDriving.h"
 
 #include "app/frmMain.h"
-#include "harness/SaneTestScanner.h"
 #include "panel/LabelButton.h"
 
 #include <QAbstractButton>
@@ -22,19 +21,6 @@ bool MessageWatcher::eventFilter(QObject *watched, QEvent *event)
         QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
     }
     return false;
-}
-
-std::shared_ptr<DialogAnswer> answerDialog(const QString &dialogName,
-                                           std::function<void(QDialog &)> answer)
-{
-    auto state = std::make_shared<DialogAnswer>();
-    whenModalActive(dialogName, [state, answer](QWidget *w) {
-        if (auto *dialog = qobject_cast<QDialog *>(w); dialog && state->armed) {
-            state->ran = true;
-            answer(*dialog);
-        }
-    });
-    return state;
 }
 
 void saveAs(QDialog &saveDialog, const QString &name)

@@ -4,14 +4,10 @@
 #pragma once
 
 #include "copyjob/CopyCommand.h"
+#include "harness/SaneTestScanner.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
-#include <functional>
-#include <memory>
-
-class QDialog;
 class frmMain;
 
 // Drives the panel's Copy command like a user, for suites and benchmarks that
@@ -29,17 +25,6 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-// ran turns true once the answer ran; clearing armed keeps it from answering
-// a dialog that comes later, such as the next copy's.
-struct DialogAnswer
-{
-    bool ran = false, armed = true;
-};
-
-// Runs answer on the next modal dialog named dialogName ("SaveDialog",
-// "PrinterDialog") while it is armed.
-std::shared_ptr<DialogAnswer> answerDialog(const QString &dialogName,
-                                           std::function<void(QDialog &)> answer);
 // In a save dialog: types name and presses Enter.
 void saveAs(QDialog &saveDialog, const QString &name);
 

@@ -3,6 +3,8 @@
 
 #include "harness/CupsTestServer.h"
 
+#include "harness/SaneTestScanner.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +15,6 @@
 #include <cups/cups.h>
 
 #include <grp.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,22 +37,6 @@ bool makeSpoolDir(const QString &path)
     return QDir().mkpath(path) &&
            (::geteuid() != 0 || (lp && ::chown(name.constData(), 0, lp->gr_gid) == 0 &&
                                  ::chmod(name.constData(), 0770) == 0));
-}
-
-// Whether a server listens there yet; a request sent from then on waits for
-// it rather than failing.
-bool answers(const char *host, int port)
-{
-    http_t *http =
-        httpConnect2(host, port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_NEVER, 1, 250, nullptr);
-    httpClose(http);
-    return http != nullptr;
-}
-
-QString readLog(const QString &path)
-{
-    QFile log(path);
-    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 
 } // namespace
@@ -88,19 +72,13 @@ bool CupsTestServer::start()
                 "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
             .arg(dir)};
     const QString paths[] = {dir + "/cupsd.conf", dir + "/cups-files.conf"};
-    for (int i = 0; i < 2; ++i) {
-        QFile file(paths[i]);
-        if (!file.open(QIODevice::WriteOnly) || file.write(conf[i].toUtf8()) < 0)
-            return fail("cannot write " + paths[i]);
-    }
-    QProcess &cupsd = child("/usr/sbin/cupsd", {"-f", "-c", paths[0], "-s", paths[1]});
+    if (!writeFile(paths[0], conf[0].toUtf8()) || !writeFile(paths[1], conf[1].toUtf8()))
+        return fail("cannot write the configuration in " + dir);
     qputenv("CUPS_SERVER", serverName().toUtf8());
     cupsSetServer(serverName().toUtf8().constData());
-    for (const QDeadlineTimer deadline(15000); cupsd.waitForStarted(5000) && !deadline.hasExpired();
-         QThread::msleep(50))
-        if (answers("127.0.0.1", m_port))
-            return true;
-    const QString output = readLog(dir + "/log/cupsd") + readLog(dir + "/log/error_log");
+    if (child("/usr/sbin/cupsd", {"-f", "-c", paths[0], "-s", paths[1]}, "127.0.0.1", m_port))
+        return true;
+    const QString output = readFile(dir + "/log/cupsd") + readFile(dir + "/log/error_log");
     stop();
     return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), output));
 }
@@ -136,16 +114,12 @@ bool CupsTestServer::addQueue(const QString &name, bool withMargins)
                     withMargins ? "drv:///sample.drv/generic.ppd" : "raw"});
 }
 
-QProcess &CupsTestServer::child(const QString &program, const QStringList &arguments)
+bool CupsTestServer::child(const QString &program, const QStringList &arguments,
+                           const QString &host, quint16 port)
 {
     auto &process = m_children.emplace_back(std::make_unique<QProcess>());
-    // Into a file: a pipe nobody reads stalls a printer once it fills.
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    process->setStandardOutputFile(root() + "/log/" + QFileInfo(program).fileName());
-    // A test that crashes or is killed takes what it started with it.
-    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    process->start(program, arguments);
-    return *process;
+    const QString log = root() + "/log/" + QFileInfo(program).fileName();
+    return startServer(*process, program, arguments, log, host, port);
 }
 
 bool CupsTestServer::addEverywhereQueue(const QString &name)
@@ -162,16 +136,16 @@ bool CupsTestServer::addEverywhereQueue(const QString &name)
     const quint16 port = freeLoopbackPort();
     QDir().mkpath(root() + "/received-" + name);
     // In colour, so with an inkjet's margins: 1.02 mm at the top, 11.68 at the bottom.
-    QProcess &printer =
+    const bool started =
         child("/usr/sbin/ippeveprinter",
               {"-k", "-d", root() + "/received-" + name, "-r", "off", "-n", "localhost", "-p",
-               QString::number(port), "-s", "10,10", "-f", "application/pdf", name});
+               QString::number(port), "-s", "10,10", "-f", "application/pdf", name},
+              "localhost", port);
     m_printers[name] = port;
     const QString uri = QString("ipp://localhost:%1/ipp/print").arg(port);
-    for (; printer.state() != QProcess::NotRunning && !deadline.hasExpired(); QThread::msleep(50))
-        if (answers("localhost", port))
-            return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
-    return fail("ippeveprinter did not start: " + readLog(root() + "/log/ippeveprinter"));
+    if (started)
+        return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
+    return fail("ippeveprinter did not start: " + readFile(root() + "/log/ippeveprinter"));
 }
 
 QList<CupsTestServer::Job> CupsTestServer::printerJobs(const QString &queue, int count) const

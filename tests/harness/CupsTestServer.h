@@ -83,7 +83,9 @@ private:
     bool lpadmin(const QStringList &arguments) { return tool("lpadmin", arguments); }
     bool tool(const QString &program, const QStringList &arguments);
     bool fail(const QString &why);
-    QProcess &child(const QString &program, const QStringList &arguments);
+    // Starts one of the processes stop() ends; see startServer().
+    bool child(const QString &program, const QStringList &arguments, const QString &host = {},
+               quint16 port = 0);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     quint16 m_port = 0;

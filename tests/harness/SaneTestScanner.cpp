@@ -6,12 +6,18 @@
 #include "copyjob/scan/ScanSession.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 SaneTestScanner::SaneTestScanner(int devices) : m_previous(qgetenv("SANE_CONFIG_DIR"))
 {
@@ -25,12 +31,23 @@ SaneTestScanner::~SaneTestScanner()
     m_previous.isNull() ? qunsetenv("SANE_CONFIG_DIR") : qputenv("SANE_CONFIG_DIR", m_previous);
 }
 
+bool writeFile(const QString &path, const QByteArray &text)
+{
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size();
+}
+
+QString readFile(const QString &path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
+}
+
 bool SaneTestScanner::write(const QString &file, const QByteArray &text)
 {
-    QFile out(m_dir.filePath(file));
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size())
+    if (writeFile(m_dir.filePath(file), text))
         return true;
-    return m_error = QStringLiteral("cannot write ") + out.fileName(), false;
+    return m_error = QStringLiteral("cannot write ") + m_dir.filePath(file), false;
 }
 
 bool SaneTestScanner::setDeviceCount(int devices)
@@ -45,29 +62,62 @@ bool SaneTestScanner::setDeviceCount(int devices)
 bool SaneTestScanner::addFaultyBackend()
 {
     QByteArray path = MIREL_FAULTY_SANE_DIR;
-    if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); !old.isEmpty())
+    if (const QByteArray old = qgetenv("LD_LIBRARY_PATH"); old.startsWith(path))
+        path = old; // added before
+    else if (!old.isEmpty())
         path += ':' + old;
     qputenv("LD_LIBRARY_PATH", path);
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
 }
 
-std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action)
+bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
+                 const QString &log, const QString &host, quint16 port)
 {
-    auto done = std::make_shared<bool>(false);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(log, QIODevice::Append);
+    process.setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
+    process.start(program, arguments);
+    const auto answers = [&] {
+        QTcpSocket socket;
+        socket.connectToHost(host, port);
+        return socket.waitForConnected(250) || process.state() == QProcess::NotRunning;
+    };
+    return process.waitForStarted(5000) && (port == 0 || QTest::qWaitFor(answers, 15000)) &&
+           process.state() == QProcess::Running;
+}
+
+QImage clipboardImage()
+{
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+}
+
+std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
+                                           std::function<void(QDialog &)> answer)
+{
+    auto state = std::make_shared<DialogAnswer>();
     auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, timer, [=, clock = QElapsedTimer()]() mutable {
-        QWidget *modal = QApplication::activeModalWidget();
+        auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         // A dialog still looking for scanners is not ready to be answered.
-        if (modal && (objectName.isEmpty() || modal->objectName() == objectName) &&
-            !modal->property("looking").toBool())
-            *done = true, action(modal);
-        if (*done || (clock.isValid() ? clock.elapsed() > 20000 : (clock.start(), false)))
-            timer->stop(), timer->deleteLater();
+        const bool found =
+            modal && modal->objectName() == objectName && !modal->property("looking").toBool();
+        if (found && state->armed) {
+            state->ran = true;
+            answer(*modal);
+        }
+        if (!clock.isValid())
+            clock.start();
+        if (found || clock.elapsed() > 20000) {
+            timer->stop();
+            timer->deleteLater();
+        }
     });
     timer->start(10);
-    return done;
+    return state;
 }
 
 void pressKeyOn(QWidget *dialog, Qt::Key key)

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -34,7 +36,7 @@ public:
     // Adds the tests' own faulty backend (device faulty:0, see
     // tests/harness/faultysane/faulty.c) beside the test backend, until the
     // device count is set again. Its folder goes first in LD_LIBRARY_PATH,
-    // where SANE's dll backend looks for it.
+    // once, where SANE's dll backend looks for it.
     bool addFaultyBackend();
 
 private:
@@ -43,12 +45,34 @@ private:
     QString m_error;
 };
 
-// Runs action on the active modal widget once it has this objectName (any,
-// when empty), polling from a timer so it can be armed before a call that
-// blocks in exec(). The flag turns true once the action ran; it gives up
-// after 20 seconds.
-std::shared_ptr<bool> whenModalActive(const QString &objectName,
-                                      std::function<void(QWidget *)> action);
+// Files the harnesses write and read back: true once all of text is written;
+// what a log holds, or nothing.
+bool writeFile(const QString &path, const QByteArray &text);
+QString readFile(const QString &path);
+
+// Starts a server for a test: its output into log (a pipe nobody reads stalls
+// it once it fills), in a process group of its own that a kill of the group
+// ends with all it forked, and ended with this process. True once it runs and,
+// for a port, answers on host:port within 15 seconds.
+bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
+                 const QString &log, const QString &host = {}, quint16 port = 0);
+
+// The image on the clipboard, in the one format tests compare pixels in.
+QImage clipboardImage();
+
+// ran turns true once the answer ran; clearing armed keeps it from answering
+// a dialog that comes later, such as the next copy's.
+struct DialogAnswer
+{
+    bool ran = false, armed = true;
+};
+
+// Runs answer on the active modal dialog once it has this objectName
+// ("SaveDialog", "SourceDialog"...) while it is armed, polling from a timer so
+// it can be armed before a call that blocks in exec(). It gives up after 20
+// seconds.
+std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
+                                           std::function<void(QDialog &)> answer);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
 // Sets a control as a user would, so it emits what a user's change emits: a

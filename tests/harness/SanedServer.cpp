@@ -3,33 +3,22 @@
 
 #include "harness/SanedServer.h"
 
+#include "harness/SaneTestScanner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <QTest>
 
 #include <signal.h>
-#include <sys/prctl.h>
 #include <unistd.h>
-
-namespace {
-
-bool write(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toLocal8Bit()) == text.size();
-}
-
-} // namespace
 
 SanedServer::SanedServer() : m_helper(QStringLiteral(MIREL_SCANNER_HELPER))
 {
     const QString dir = m_dir.path(), services = dir + "/services", wrapper = dir + "/helper";
     if (!QFile::copy("/etc/sane.d/test.conf", dir + "/test.conf") ||
-        !write(dir + "/dll.conf", "test\n") || !QDir(dir).mkdir("client") ||
-        !write(dir + "/client/dll.conf", "net\n") ||
-        !write(dir + "/client/net.conf", "127.0.0.1\nconnect_timeout = 5\n")) {
+        !writeFile(dir + "/dll.conf", "test\n") || !QDir(dir).mkdir("client") ||
+        !writeFile(dir + "/client/dll.conf", "net\n") ||
+        !writeFile(dir + "/client/net.conf", "127.0.0.1\nconnect_timeout = 5\n")) {
         m_error = "cannot set up the SANE configuration in " + dir;
         return;
     }
@@ -40,10 +29,11 @@ SanedServer::SanedServer() : m_helper(QStringLiteral(MIREL_SCANNER_HELPER))
     }
     probe.listen(QHostAddress::LocalHost);
     if (QProcess::execute("unshare", {"-rm", "mount", "--bind", "/dev/null", "/etc/services"}) ||
-        !write(services, QStringLiteral("sane-port %1/tcp\n").arg(probe.serverPort())) ||
-        !write(wrapper, QStringLiteral("#!/bin/sh\nexec unshare -rm sh -c 'mount --bind \"$0\" "
-                                       "/etc/services && exec \"$1\"' '%1' '%2'\n")
-                            .arg(services, m_helper)) ||
+        !writeFile(services, "sane-port " + QByteArray::number(probe.serverPort()) + "/tcp\n") ||
+        !writeFile(wrapper, QStringLiteral("#!/bin/sh\nexec unshare -rm sh -c 'mount --bind \"$0\" "
+                                           "/etc/services && exec \"$1\"' '%1' '%2'\n")
+                                .arg(services, m_helper)
+                                .toLocal8Bit()) ||
         !QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::ExeOwner)) {
         m_error = "port 6566 is taken, and this user may not give a process an /etc/services "
                   "of its own, which SANE's net backend would need to reach another port";
@@ -65,25 +55,13 @@ bool SanedServer::start()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("SANE_CONFIG_DIR", m_dir.path());
     m_saned->setProcessEnvironment(env);
-    m_saned->setStandardOutputFile(m_dir.filePath("saned.log"), QIODevice::Append);
-    m_saned->setStandardErrorFile(m_dir.filePath("saned.log"), QIODevice::Append);
-    // Its own process group holds the children it forks, so stop() reaches them.
-    m_saned->setChildProcessModifier([] {
-        setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
-    m_saned->start("saned", {"-l", "-b", "127.0.0.1", "-p", QString::number(m_port), "-e"});
-    const auto answers = [this] {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, quint16(m_port));
-        return socket.waitForConnected(200) || m_saned->state() == QProcess::NotRunning;
-    };
-    if (isUsable() && m_saned->waitForStarted(5000) && QTest::qWaitFor(answers, 10000) &&
-        m_saned->state() == QProcess::Running)
+    if (isUsable() && startServer(*m_saned, "saned",
+                                  {"-l", "-b", "127.0.0.1", "-p", QString::number(m_port), "-e"},
+                                  m_dir.filePath("saned.log"), "127.0.0.1", quint16(m_port)))
         return true;
-    QFile log(m_dir.filePath("saned.log"));
-    log.open(QIODevice::ReadOnly);
-    m_error = QStringLiteral("saned did not answer on port %1: %2").arg(m_port).arg(log.readAll());
+    m_error = QStringLiteral("saned did not answer on port %1: %2")
+                  .arg(m_port)
+                  .arg(readFile(m_dir.filePath("saned.log")));
     stop();
     return false;
 }

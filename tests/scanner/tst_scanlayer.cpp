@@ -4,17 +4,22 @@
 // The scanner layer against SANE's own test backend, through its real dialogs
 // as a user meets them: every kind of page SANE delivers, each fault in plain
 // words with the clipboard untouched, the choices the dialogs remember, and the
-// source dialog.
+// source dialog. And drivers that crash, abort, hang, give up or lose their
+// server: the dialog says so and offers Retry and Cancel, the clipboard keeps
+// what it had, and the next copy in the same process gets the whole page.
 #include "copyjob/SourceSelection.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "harness/CopyDriving.h"
 #include "harness/SaneTestScanner.h"
+#include "harness/SanedServer.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -24,11 +29,19 @@ namespace {
 const QString kSmall = "resolution=254 br-x=30 br-y=20 test-picture=Grid ",
               kTiny = "resolution=254 br-x=10 br-y=10 ";
 
+const QString kNet = "net:127.0.0.1:test:0";
+
 QImage sentinel()
 {
     QImage image(7, 5, QImage::Format_RGB32);
     image.fill(qRgb(12, 34, 56));
     return image;
+}
+
+QImage copy(SaneScannerLayer &layer, ScanDialogDriver &driver)
+{
+    driver.start();
+    return layer.TWAIN_AcquireToClipboard(nullptr, 0) ? layer.takeAcquiredPage() : QImage();
 }
 
 } // namespace
@@ -38,6 +51,7 @@ class tst_ScanLayer : public QObject
     Q_OBJECT
 
     SaneTestScanner m_scanner;
+    SanedServer m_saned;
     std::unique_ptr<SaneScannerLayer> m_layer;
 
     // "option=value ...", or devices=, source=.
@@ -102,10 +116,20 @@ class tst_ScanLayer : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(m_scanner.isValid(), qPrintable(m_scanner.errorString())); }
+    void initTestCase()
+    {
+        QVERIFY2(m_scanner.isValid(), qPrintable(m_scanner.errorString()));
+        const rlimit noCore{0, 0}; // an aborting driver leaves no core file behind
+        setrlimit(RLIMIT_CORE, &noCore);
+        // Under the address sanitizer the helper would catch its driver's crash
+        // and exit instead: let the signal reach Mirel as a user's system sends it.
+        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":handle_segv=0:handle_abort=0");
+    }
 
     void init()
     {
+        // The net rows point SANE at saned's client configuration.
+        qputenv("SANE_CONFIG_DIR", QFile::encodeName(m_scanner.configDir()));
         QVERIFY(m_scanner.setDeviceCount(2));
         m_layer = std::make_unique<SaneScannerLayer>();
         QGuiApplication::clipboard()->setImage(sentinel());
@@ -113,6 +137,7 @@ private slots:
 
     void cleanup()
     {
+        m_saned.stop();
         m_layer.reset();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
@@ -249,17 +274,17 @@ private slots:
         QWidget window;
         window.show();
         for (const auto &[moveTo, key] : {std::pair{1, Qt::Key_Return}, {0, Qt::Key_Escape}}) {
-            auto ran = whenModalActive("SourceDialog", [&](QWidget *dialog) {
-                auto *list = dialog->findChild<QListWidget *>("sourceList");
+            auto answer = answerDialog("SourceDialog", [&](QDialog &dialog) {
+                auto *list = dialog.findChild<QListWidget *>("sourceList");
                 QTRY_VERIFY(list->count() > 0); // listed by the helper
                 shown << QString::number(list->currentRow());
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
                 list->setCurrentRow(moveTo);
-                pressKeyOn(dialog, key);
+                pressKeyOn(&dialog, key);
             });
             SelectSourceClick(&window, *m_layer);
-            QVERIFY(*ran);
+            QVERIFY(answer->ran);
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
         const QString names = "Noname frontend-tester (test:0)|Noname frontend-tester (test:1)";
@@ -275,6 +300,114 @@ private slots:
                  qPrintable(QString::number(version)));
     }
 
+    void faults_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("presets"); // none: the server restarts between copies
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("retry"); // or Cancel, then another copy
+        const QString died = "The scanner driver stopped working for faulty:0 (%1). Choose Retry "
+                             "to start it again. | &Retry | Cancel";
+        const QString stalled = "The scanner has sent nothing for 2 seconds. | &Keep waiting | "
+                                "Cancel";
+        const auto fault = [](const char *name, const QString &message, bool retry) {
+            QTest::newRow(name) << "faulty:0" << QStringLiteral("fault=") + name << message
+                                << retry;
+        };
+        fault("segfault", died.arg("it was ended by signal 11, Segmentation fault"), true);
+        fault("abort", died.arg("it was ended by signal 6, Aborted"), false);
+        fault("exit", died.arg("it ended with exit status 3"), true);
+        fault("hang", stalled, false);
+        fault("zero-bytes", stalled, false);
+        // A page that takes a while: a kilobyte every tenth of a second.
+        const QString slow =
+            "read-limit=1 read-limit-size=1024 read-delay=1 read-delay-duration=100000";
+        QTest::newRow("net server killed mid-scan")
+            << kNet << slow
+            << "The scanner " + kNet +
+                   " can no longer be reached: it has sent nothing for 2 seconds. | &Keep "
+                   "waiting | Cancel"
+            << false;
+        QTest::newRow("net server restarted between copies")
+            << kNet << QString() << QString() << false;
+    }
+
+    void faults()
+    {
+        QFETCH(QString, device);
+        QFETCH(QString, presets);
+        QFETCH(QString, message);
+        QFETCH(bool, retry);
+        const bool net = device == kNet;
+        if (net && !m_saned.isUsable())
+            QSKIP(qPrintable(m_saned.errorString()));
+        QVERIFY2(!net || m_saned.start(), qPrintable(m_saned.errorString()));
+        if (net)
+            qputenv("SANE_CONFIG_DIR", m_saned.clientConfigDir());
+        else
+            QVERIFY2(m_scanner.addFaultyBackend(), qPrintable(m_scanner.errorString()));
+        SaneScannerLayer &layer = *m_layer;
+        if (net)
+            layer.session().setHelperPath(m_saned.helperPath());
+        layer.session().setStallSeconds(2);
+        layer.setCurrentDevice(device);
+        const int dpi = net ? 75 : 50;
+        // The whole bed: 200 x 200 mm at 75 dpi, or 216 x 297 mm at 50 dpi in a
+        // pattern to check every pixel by.
+        QImage drawn(net ? 590 : 425, net ? 590 : 584, QImage::Format_Grayscale8);
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                drawn.scanLine(y)[x] = uchar(x + y);
+        if (presets.isEmpty()) {
+            ScanDialogDriver first;
+            QCOMPARE(copy(layer, first.chooseResolution(dpi).pressEnter()).size(), drawn.size());
+            m_saned.stop();
+            QVERIFY2(m_saned.start(), qPrintable(m_saned.errorString()));
+        } else {
+            preset(presets);
+            qint64 helper = 0;
+            ScanDialogDriver driver;
+            driver.chooseResolution(dpi).pressEnter();
+            if (net) // the server dies mid-scan, its connections with it
+                driver
+                    .until([&, since = std::make_shared<QElapsedTimer>()](QDialog *) {
+                        return since->isValid() ? since->elapsed() > 1000 : (since->start(), false);
+                    })
+                    .then([&](QDialog *) {
+                        helper = layer.session().helperProcessId();
+                        m_saned.stop();
+                    });
+            driver.waitForMessage().then([&](QDialog *) {
+                QCOMPARE(clipboardImage(), sentinel());
+                layer.clearOptionPresets(); // the driver behaves from now on
+            });
+            QElapsedTimer sinceEscape;
+            retry ? driver.pressEnter() : driver.then([&](QDialog *d) {
+                sinceEscape.start(), pressKeyOn(d, Qt::Key_Escape);
+            });
+            QImage page = copy(layer, driver);
+            QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
+            QCOMPARE(driver.messages(), QStringList{message});
+            if (retry) {
+                QCOMPARE(page, drawn);
+                return;
+            }
+            QVERIFY(page.isNull());
+            // A helper stuck in its driver is ended, not waited for.
+            QCOMPARE_LT(sinceEscape.elapsed(), 5000);
+            QCOMPARE(clipboardImage(), sentinel());
+            // Writing to the dead server on Cancel did not end the helper.
+            QVERIFY(!net || layer.session().helperProcessId() == helper);
+            QVERIFY2(!net || m_saned.start(), qPrintable(m_saned.errorString()));
+        }
+        ScanDialogDriver next;
+        const QImage page = copy(layer, next.chooseResolution(dpi).pressEnter());
+        QVERIFY2(next.succeeded(), qPrintable(next.failure()));
+        QCOMPARE(page.size(), drawn.size());
+        QVERIFY(net || page == drawn);
+        QCOMPARE(clipboardImage(), page.convertToFormat(QImage::Format_RGB32));
+    }
+
     // Last: a source dialog that wrongly opened would be answered by then.
     void missingLibrary()
     {
@@ -286,11 +419,11 @@ private slots:
             QList<int>({0, 0, 0, 0, 0}));
         MessageWatcher messages;
         const auto opened =
-            whenModalActive("SourceDialog", [](QWidget *d) { pressKeyOn(d, Qt::Key_Escape); });
+            answerDialog("SourceDialog", [](QDialog &d) { pressKeyOn(&d, Qt::Key_Escape); });
         QWidget window;
         SelectSourceClick(&window, missing);
         QCOMPARE(messages.texts, QStringList{"TWAIN was not found"});
-        QVERIFY(!*opened);
+        QVERIFY(!opened->ran);
         QCOMPARE(QGuiApplication::clipboard()->image(), sentinel());
     }
 };
