@@ -132,12 +132,15 @@ void setByUser(QWidget *w, const QVariant &value)
         const int i = combo->findData(value);
         combo->setCurrentIndex(i < 0 ? combo->findText(value.toString()) : i);
         emit combo->activated(combo->currentIndex());
-    } else if (auto *line = qobject_cast<QLineEdit *>(w))
-        line->setText(value.toString()), line->setModified(true), emit line->editingFinished();
-    else if (auto *button = qobject_cast<QPushButton *>(w))
+    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
+        line->setText(value.toString());
+        line->setModified(true);
+        emit line->editingFinished();
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
         button->click();
-    else
+    } else {
         w->metaObject()->userProperty().write(w, value);
+    }
 }
 
 bool scanDialogReady(QDialog *dialog)
@@ -153,20 +156,26 @@ ScanDialogDriver::ScanDialogDriver(QObject *parent) : QObject(parent)
 
 ScanDialogDriver &ScanDialogDriver::until(Step step)
 {
-    return m_steps.push_back(std::move(step)), *this;
+    m_steps.push_back(std::move(step));
+    return *this;
 }
 
 ScanDialogDriver &ScanDialogDriver::then(std::function<void(QDialog *)> step)
 {
-    return until([step](QDialog *d) { return step(d), true; });
+    return until([step](QDialog *d) {
+        step(d);
+        return true;
+    });
 }
 
 ScanDialogDriver &ScanDialogDriver::chooseResolution(int dpi)
 {
     return until([dpi](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("resolutionBox"));
-        return scanDialogReady(d) && box->findData(dpi) >= 0 &&
-               (box->setCurrentIndex(box->findData(dpi)), 1);
+        if (!scanDialogReady(d) || box->findData(dpi) < 0)
+            return false;
+        box->setCurrentIndex(box->findData(dpi));
+        return true;
     });
 }
 
@@ -174,14 +183,21 @@ ScanDialogDriver &ScanDialogDriver::chooseMode(const QString &mode)
 {
     return until([mode](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("modeBox"));
-        return scanDialogReady(d) && box->findText(mode) >= 0 && (box->setCurrentText(mode), true);
+        if (!scanDialogReady(d) || box->findText(mode) < 0)
+            return false;
+        box->setCurrentText(mode);
+        return true;
     });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEnter()
 {
-    return until(
-        [](QDialog *d) { return scanDialogReady(d) && (pressKeyOn(d, Qt::Key_Return), true); });
+    return until([](QDialog *d) {
+        if (!scanDialogReady(d))
+            return false;
+        pressKeyOn(d, Qt::Key_Return);
+        return true;
+    });
 }
 
 ScanDialogDriver &ScanDialogDriver::pressEscape()
@@ -208,17 +224,22 @@ void ScanDialogDriver::tick()
     auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
     if (dialog && dialog->objectName() == QLatin1String("ScanDialog")) {
         // The scanner is named once it has opened, which may be after the dialog shows.
-        m_seen = true, m_deviceText = dialog->findChild<QLabel *>("deviceLabel")->text();
-        if (!m_steps.empty() && !dialog->property("looking").toBool() && m_steps.front()(dialog))
-            m_steps.erase(m_steps.begin()), m_clock.start();
+        m_seen = true;
+        m_deviceText = dialog->findChild<QLabel *>("deviceLabel")->text();
+        if (!m_steps.empty() && !dialog->property("looking").toBool() && m_steps.front()(dialog)) {
+            m_steps.erase(m_steps.begin());
+            m_clock.start();
+        }
     } else if (m_seen && m_steps.empty()) {
-        return m_timer.stop();
+        m_timer.stop();
+        return;
     }
-    if (m_clock.elapsed() > 30000 && !m_steps.empty() + !m_seen) {
+    if (m_clock.elapsed() > 30000 && (!m_steps.empty() || !m_seen)) {
         m_failure = QStringLiteral("step %1 not done; dialog message: %2")
                         .arg(m_messages.size())
                         .arg(dialog ? dialog->property("message").toString() : "no dialog");
-        m_steps.clear(), m_seen = true;
+        m_steps.clear();
+        m_seen = true;
         if (dialog)
             pressKeyOn(dialog, Qt::Key_Escape);
     }

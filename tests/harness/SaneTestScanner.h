@@ -105,7 +105,11 @@ public:
     // Records "message | default button | cancel button" once the dialog
     // waits for the user: what it says and what it offers.
     ScanDialogDriver &waitForMessage();
-    void start() { m_clock.start(), m_timer.start(10); }
+    void start()
+    {
+        m_clock.start();
+        m_timer.start(10);
+    }
     bool succeeded() const { return m_failure.isEmpty() && m_steps.empty(); }
     QString failure() const { return m_failure; }
     QStringList messages() const { return m_messages; }
