@@ -124,6 +124,18 @@ private slots:
                  optionOf(dialog, row.name)->constraint == ScanOption::Constraint::Range);
         QVERIFY(row.appears.isEmpty() || !panel->editor(row.appears)->isVisibleTo(&dialog));
         const QVariant before = optionOf(dialog, row.name)->value;
+        // The wheel over a setting scrolls the list and changes nothing.
+        for (QWidget *w : {editor, panel->findChild<QWidget *>("slider-" + row.name)}) {
+            QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            if (w)
+                QApplication::sendEvent(w, &wheel);
+        }
+        const bool takesWheel =
+            qobject_cast<QComboBox *>(editor) || qobject_cast<QAbstractSpinBox *>(editor);
+        QVERIFY(!takesWheel || panel->findChild<QScrollArea *>()->verticalScrollBar()->value() > 0);
+        QTRY_VERIFY(scanDialogReady(&dialog));
+        QCOMPARE(optionOf(dialog, row.name)->value, before);
         editor->setEnabled(true); // the device itself must refuse a read-only one
         setByUser(editor, row.value);
         QTRY_VERIFY(scanDialogReady(&dialog));
@@ -209,6 +221,9 @@ private slots:
         for (int i = 0; i < paper->count(); ++i)
             names << paper->itemData(i).toString();
         QCOMPARE(names, row.offered);
+        // What the device scans from the start, not an area of its own.
+        QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaWidth")->value(), double(row.bedMm));
+        QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaHeight")->value(), double(row.bedMm));
         setByUser(dialog.findChild<QComboBox *>(QStringLiteral("resolutionBox")), 100);
         setByUser(paper, row.choice);
         for (auto [box, mm] : {std::pair{"areaLeft", 10.0},
@@ -260,33 +275,6 @@ private slots:
             QCOMPARE(more->isAncestorOf(box), o.name == "contrast");
             QCOMPARE(box->minimum(), -box->maximum());
             QCOMPARE(box->maximum(), int(o.maximum));
-        }
-    }
-
-    // Scrolling down the settings must not change the ones the pointer passes.
-    void wheelScrollsPastSettings()
-    {
-        SaneScannerLayer layer;
-        ScanDialog dialog(layer.session(), 0);
-        dialog.show();
-        QTRY_VERIFY(scanDialogReady(&dialog));
-        auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
-        panel->showMoreOptions(true);
-        QScrollBar *bar = panel->findChild<QScrollArea *>()->verticalScrollBar();
-        for (const QString name : {"read-return-value", "int", "int-constraint-range"}) {
-            QWidget *control = panel->editor(name);
-            const QVariant before = optionOf(dialog, name)->value;
-            const int scrolled = bar->value();
-            for (QWidget *w : {control, panel->findChild<QWidget *>("slider-" + name)}) {
-                if (!w)
-                    continue;
-                QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
-                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-                QApplication::sendEvent(w, &wheel);
-            }
-            QTRY_VERIFY(scanDialogReady(&dialog));
-            QCOMPARE(optionOf(dialog, name)->value, before);
-            QVERIFY2(bar->value() > scrolled, qPrintable(name));
         }
     }
 };
