@@ -4,7 +4,7 @@
 #pragma once
 
 #include "copyjob/CopyCommand.h"
-#include "harness/SaneTestScanner.h"
+#include "harness/TestSupport.h"
 
 #include <QCoreApplication>
 

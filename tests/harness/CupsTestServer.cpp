@@ -3,7 +3,7 @@
 
 #include "harness/CupsTestServer.h"
 
-#include "harness/SaneTestScanner.h"
+#include "harness/TestSupport.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -6,18 +6,12 @@
 #include "copyjob/scan/ScanSession.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpSocket>
 #include <QTest>
-
-#include <signal.h>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 SaneTestScanner::SaneTestScanner(int devices) : m_previous(qgetenv("SANE_CONFIG_DIR"))
 {
@@ -31,23 +25,12 @@ SaneTestScanner::~SaneTestScanner()
     m_previous.isNull() ? qunsetenv("SANE_CONFIG_DIR") : qputenv("SANE_CONFIG_DIR", m_previous);
 }
 
-bool writeFile(const QString &path, const QByteArray &text)
-{
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(text) == text.size();
-}
-
-QString readFile(const QString &path)
-{
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
-}
-
 bool SaneTestScanner::write(const QString &file, const QByteArray &text)
 {
     if (writeFile(m_dir.filePath(file), text))
         return true;
-    return m_error = QStringLiteral("cannot write ") + m_dir.filePath(file), false;
+    m_error = QStringLiteral("cannot write ") + m_dir.filePath(file);
+    return false;
 }
 
 bool SaneTestScanner::setDeviceCount(int devices)
@@ -69,61 +52,6 @@ bool SaneTestScanner::addFaultyBackend()
     qputenv("LD_LIBRARY_PATH", path);
     QFile dll(m_dir.filePath(QStringLiteral("dll.conf")));
     return dll.open(QIODevice::Append) && dll.write("faulty\n") > 0;
-}
-
-bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
-                 const QString &log, const QString &host, quint16 port)
-{
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(log, QIODevice::Append);
-    process.setChildProcessModifier([] {
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
-    process.start(program, arguments);
-    const auto answers = [&] {
-        QTcpSocket socket;
-        socket.connectToHost(host, port);
-        return socket.waitForConnected(250) || process.state() == QProcess::NotRunning;
-    };
-    return process.waitForStarted(5000) && (port == 0 || QTest::qWaitFor(answers, 15000)) &&
-           process.state() == QProcess::Running;
-}
-
-QImage clipboardImage()
-{
-    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-}
-
-std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
-                                           std::function<void(QDialog &)> answer)
-{
-    auto state = std::make_shared<DialogAnswer>();
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [=, clock = QElapsedTimer()]() mutable {
-        auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        // A dialog still looking for scanners is not ready to be answered.
-        const bool found =
-            modal && modal->objectName() == objectName && !modal->property("looking").toBool();
-        if (found && state->armed) {
-            state->ran = true;
-            answer(*modal);
-        }
-        if (!clock.isValid())
-            clock.start();
-        if (found || clock.elapsed() > 20000) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-    return state;
-}
-
-void pressKeyOn(QWidget *dialog, Qt::Key key)
-{
-    QWidget *target = QApplication::focusWidget();
-    QTest::keyClick(target && target->window() == dialog ? target : dialog, key);
 }
 
 void setByUser(QWidget *w, const QVariant &value)

@@ -3,7 +3,7 @@
 
 #include "harness/SanedServer.h"
 
-#include "harness/SaneTestScanner.h"
+#include "harness/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
