@@ -3,9 +3,9 @@
 
 #include "copyjob/scan/SaneScannerLayer.h"
 
-#include "copyjob/scan/SaneApi.h"
-#include "copyjob/scan/ScanDialog.h"
-#include "copyjob/scan/SourceDialog.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/ui/ScanDialog.h"
+#include "copyjob/scan/ui/SourceDialog.h"
 
 int SaneScannerLayer::TWAIN_IsAvailable()
 {

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "copyjob/scan/ScanSession.h"
 #include "copyjob/scan/ScannerLayer.h"
+#include "copyjob/scan/session/ScanSession.h"
 
 #include <QString>
 #include <QVariant>

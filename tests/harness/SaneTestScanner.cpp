@@ -3,7 +3,7 @@
 
 #include "harness/SaneTestScanner.h"
 
-#include "copyjob/scan/ScanSession.h"
+#include "copyjob/scan/session/ScanSession.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 // The frame assembler against hand-made scanner bytes: each kind of frame SANE
 // sends becomes the right picture whatever the size of the reads, and frames
 // that cannot make a page, or would not fit in memory, are refused in words.
-#include "copyjob/scan/SaneApi.h"
-#include "copyjob/scan/ScanImageAssembler.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/sane/ScanImageAssembler.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 // with its test options on: one option of every kind and constraint.
 
 #include "copyjob/scan/SaneScannerLayer.h"
-#include "copyjob/scan/ScanDialog.h"
-#include "copyjob/scan/ScanOptionsPanel.h"
+#include "copyjob/scan/ui/ScanDialog.h"
+#include "copyjob/scan/ui/ScanOptionsPanel.h"
 #include "harness/SaneTestScanner.h"
 
 #include <sane/sane.h>

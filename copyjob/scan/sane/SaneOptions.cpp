@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/SaneOptions.h"
+#include "copyjob/scan/sane/SaneOptions.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanDialog.h"
+#include "copyjob/scan/ui/ScanDialog.h"
 
-#include "copyjob/scan/ScanChoices.h"
-#include "copyjob/scan/ScanOptionsPanel.h"
-#include "copyjob/scan/ScanSession.h"
+#include "copyjob/scan/session/ScanSession.h"
+#include "copyjob/scan/ui/ScanChoices.h"
+#include "copyjob/scan/ui/ScanOptionsPanel.h"
 
 #include <sane/saneopts.h>
 

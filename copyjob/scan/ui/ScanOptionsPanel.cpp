@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanOptionsPanel.h"
+#include "copyjob/scan/ui/ScanOptionsPanel.h"
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/sane/SaneDevice.h"
 
-#include "copyjob/scan/SaneOptions.h"
+#include "copyjob/scan/sane/SaneOptions.h"
 
 #include <sane/saneopts.h>
 

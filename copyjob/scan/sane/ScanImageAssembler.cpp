@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanImageAssembler.h"
+#include "copyjob/scan/sane/ScanImageAssembler.h"
 
-#include "copyjob/scan/SaneApi.h"
+#include "copyjob/scan/sane/SaneApi.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/Outcome.h"
-#include "copyjob/scan/SaneApi.h"
-#include "copyjob/scan/ScanOption.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QList>
 #include <QString>

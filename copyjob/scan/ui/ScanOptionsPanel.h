@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "copyjob/scan/ScanArea.h"
-#include "copyjob/scan/ScanOption.h"
+#include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/ui/ScanArea.h"
 
 #include <QList>
 #include <QRectF>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanArea.h"
+#include "copyjob/scan/ui/ScanArea.h"
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>

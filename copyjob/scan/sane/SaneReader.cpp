@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanJob.h"
+#include "copyjob/scan/sane/SaneReader.h"
 
-#include "copyjob/scan/ScanImageAssembler.h"
+#include "copyjob/scan/sane/ScanImageAssembler.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -25,13 +25,13 @@ constexpr unsigned long kEmptyReadPauseMsecs = 5;
 
 } // namespace
 
-ScanJob::ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit,
-                 ScanImageAssembler::Allocator allocator)
+SaneReader::SaneReader(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit,
+                       ScanImageAssembler::Allocator allocator)
     : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit),
       m_allocator(std::move(allocator))
 {}
 
-ScanJob::~ScanJob()
+SaneReader::~SaneReader()
 {
     if (m_thread) {
         m_thread->wait();
@@ -39,31 +39,31 @@ ScanJob::~ScanJob()
     }
 }
 
-void ScanJob::start()
+void SaneReader::start()
 {
     m_thread = QThread::create([this] { run(); });
-    connect(m_thread, &QThread::finished, this, &ScanJob::finished);
+    connect(m_thread, &QThread::finished, this, &SaneReader::finished);
     m_thread->start();
 }
 
-bool ScanJob::isRunning() const
+bool SaneReader::isRunning() const
 {
     return m_thread && !m_thread->isFinished();
 }
 
-bool ScanJob::wait(int msecs)
+bool SaneReader::wait(int msecs)
 {
     return !m_thread || m_thread->wait(QDeadlineTimer(msecs));
 }
 
-void ScanJob::cancelNow()
+void SaneReader::cancelNow()
 {
     m_cancelRequested = true;
     if (!m_cancelCalled.exchange(true))
         m_api.cancel(m_handle);
 }
 
-void ScanJob::run()
+void SaneReader::run()
 {
     ScanImageAssembler assembler(m_memoryLimit);
     assembler.setResolution(m_dpi);

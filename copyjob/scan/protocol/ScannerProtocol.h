@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "copyjob/scan/SaneDevice.h"
-#include "copyjob/scan/ScanOption.h"
+#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QByteArray>
 #include <QDataStream>

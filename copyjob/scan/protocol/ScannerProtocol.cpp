@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScannerProtocol.h"
+#include "copyjob/scan/protocol/ScannerProtocol.h"
 
 #include <poll.h>
 #include <sys/socket.h>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/SaneDevice.h"
+#include "copyjob/scan/sane/SaneDevice.h"
 
 #include <QDialog>
 #include <QList>

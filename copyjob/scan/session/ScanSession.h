@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "copyjob/scan/SaneDevice.h"
-#include "copyjob/scan/ScanOption.h"
-#include "copyjob/scan/ScannerProtocol.h"
+#include "copyjob/scan/protocol/ScannerProtocol.h"
+#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QElapsedTimer>
 #include <QHash>

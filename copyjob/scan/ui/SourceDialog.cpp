@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/SourceDialog.h"
+#include "copyjob/scan/ui/SourceDialog.h"
 
-#include "copyjob/scan/ScanSession.h"
+#include "copyjob/scan/session/ScanSession.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

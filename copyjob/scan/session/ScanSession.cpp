@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "copyjob/scan/ScanSession.h"
+#include "copyjob/scan/session/ScanSession.h"
 
 #include <sane/saneopts.h>
 

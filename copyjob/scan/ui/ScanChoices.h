@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/ScanOption.h"
+#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QList>
 #include <QString>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/Outcome.h"
-#include "copyjob/scan/SaneApi.h"
-#include "copyjob/scan/ScanImageAssembler.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/sane/ScanImageAssembler.h"
 
 #include <QImage>
 #include <QObject>
@@ -18,14 +18,14 @@ class QThread;
 // window keeps repainting and Cancel stays live while the scanner works.
 // Everything but requestCancel() and cancelNow() is for the thread that made
 // the job; the results are read after finished().
-class ScanJob : public QObject
+class SaneReader : public QObject
 {
     Q_OBJECT
 public:
     // memoryLimit as for ScanImageAssembler (0: the machine's memory).
-    ScanJob(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0,
-            ScanImageAssembler::Allocator allocator = {});
-    ~ScanJob() override; // waits for the thread
+    SaneReader(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0,
+               ScanImageAssembler::Allocator allocator = {});
+    ~SaneReader() override; // waits for the thread
 
     void start();
     bool isRunning() const;

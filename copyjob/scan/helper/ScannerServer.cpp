@@ -1,0 +1,342 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "copyjob/scan/helper/ScannerServer.h"
+
+#include <sane/saneopts.h>
+
+#include <QCoreApplication>
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+using namespace ScannerProtocol;
+
+namespace {
+
+constexpr int kProgressMsecs = 100;
+// Cancel asks the reading thread to stop at its next block; a device that
+// sends nothing by then gets sane_cancel. One that still hangs is Mirel's to
+// end.
+constexpr int kForceCancelMsecs = 400;
+
+QString say(const char *text)
+{
+    return QCoreApplication::translate("Scanner", text);
+}
+
+// True when a TCP connection this process holds has been closed by its peer,
+// as a network backend's is once its scan server stopped or restarted.
+bool lostConnection()
+{
+    DIR *fds = opendir("/proc/self/fd");
+    bool lost = false;
+    while (const dirent *entry = fds && !lost ? readdir(fds) : nullptr) {
+        const int fd = atoi(entry->d_name);
+        int domain = 0, type = 0;
+        socklen_t size = sizeof domain;
+        pollfd peer{fd, POLLRDHUP, 0};
+        lost = getsockopt(fd, SOL_SOCKET, SO_DOMAIN, &domain, &size) == 0 &&
+               (domain == AF_INET || domain == AF_INET6) &&
+               getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &size) == 0 && type == SOCK_STREAM &&
+               poll(&peer, 1, 0) > 0 && (peer.revents & (POLLRDHUP | POLLHUP | POLLERR));
+    }
+    if (fds)
+        closedir(fds);
+    return lost;
+}
+
+} // namespace
+
+ScannerServer::ScannerServer(int channelFd)
+    : m_channel(channelFd), m_notifier(channelFd, QSocketNotifier::Read)
+{
+    connect(&m_notifier, &QSocketNotifier::activated, this, &ScannerServer::onReadable);
+    m_progress.setInterval(kProgressMsecs);
+    connect(&m_progress, &QTimer::timeout, this, &ScannerServer::sendProgress);
+}
+
+void ScannerServer::onReadable()
+{
+    const bool open = m_channel.receive();
+    while (auto message = m_channel.next())
+        handle(*message);
+    if (!open)
+        quit();
+}
+
+void ScannerServer::quit()
+{
+    m_notifier.setEnabled(false);
+    // A device stuck in a read cannot be closed under its thread: leave
+    // at once, the system takes back what SANE held.
+    if (m_reader && m_reader->isRunning())
+        ::_exit(0);
+    m_reader.reset();
+    m_device.reset();
+    if (m_initialised)
+        m_api.exit();
+    QCoreApplication::exit(0);
+}
+
+void ScannerServer::handle(const Message &message)
+{
+    switch (message.type) {
+    case Type::Hello: {
+        unpack(message.payload, m_libraryFile);
+        const bool ok = load();
+        const int version = m_versionCode;
+        m_channel.send(Type::HelloReply, pack(ok, version));
+        break;
+    }
+    case Type::List:
+        m_channel.send(Type::Devices, pack(listDevices()));
+        break;
+    case Type::Open: {
+        QString name;
+        unpack(message.payload, name);
+        openDevice(name);
+        sendOpened({});
+        break;
+    }
+    case Type::SetOption: {
+        QString name;
+        QVariant value;
+        unpack(message.payload, name, value);
+        Outcome set = m_device ? m_device->setOption(name, value)
+                               : Outcome::failure(say("No scanner is open."));
+        sendOpened(set.ok ? QString() : set.message);
+        break;
+    }
+    case Type::Scan: {
+        Settings settings;
+        qint64 memoryLimit = 0;
+        unpack(message.payload, settings, memoryLimit);
+        startScan(settings, memoryLimit);
+        break;
+    }
+    case Type::Cancel:
+        if (m_reader) {
+            m_reader->requestCancel();
+            QTimer::singleShot(kForceCancelMsecs, m_reader.get(), [this, job = m_reader.get()] {
+                if (m_reader.get() == job && job->isRunning())
+                    m_reader->cancelNow();
+            });
+        }
+        break;
+    case Type::Quit:
+        quit();
+        break;
+    default:
+        break;
+    }
+}
+
+void ScannerServer::sendOpened(const QString &error)
+{
+    const QString why = !error.isEmpty() ? error : m_openError;
+    const SaneDeviceInfo info = m_device ? m_device->info() : SaneDeviceInfo{};
+    const QList<ScanOption> options = m_device ? m_device->options() : QList<ScanOption>{};
+    m_channel.send(Type::Opened, pack(why, info, options));
+}
+
+bool ScannerServer::load()
+{
+    // Over a connection its server has closed, SANE's net backend cannot
+    // even list its devices (it crashes freeing the reply it never got):
+    // SANE starts afresh and connects anew.
+    if (m_initialised && !m_reader && lostConnection())
+        restartSane();
+    if (m_initialised)
+        return true;
+    if (!m_library) {
+        m_library = dlopen(m_libraryFile.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!m_library)
+            return false;
+        if (!m_api.resolve(m_library)) {
+            dlclose(m_library);
+            m_library = nullptr;
+            return false;
+        }
+    }
+    SANE_Int code = 0;
+    if (m_api.init(&code, nullptr) != SANE_STATUS_GOOD)
+        return false;
+    m_versionCode = code;
+    m_initialised = true;
+    return true;
+}
+
+bool ScannerServer::restartSane()
+{
+    if (!m_initialised || m_reader)
+        return false;
+    m_device.reset();
+    m_api.exit();
+    m_initialised = false;
+    m_known.clear();
+    return load();
+}
+
+QList<SaneDeviceInfo> ScannerServer::listDevices()
+{
+    m_known.clear();
+    const SANE_Device **list = nullptr;
+    if (!load() || m_api.get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list)
+        return {};
+    for (const SANE_Device **d = list; *d; ++d)
+        m_known.append({QString::fromUtf8((*d)->name), QString::fromUtf8((*d)->vendor),
+                        QString::fromUtf8((*d)->model), QString::fromUtf8((*d)->type)});
+    return m_known;
+}
+
+// Opens the device by name, or the first one found when name is empty. A
+// device that does not answer to its name is looked up again, with SANE
+// restarted if need be (some backends look only when SANE starts, and a
+// network backend keeps a connection that may have died), before this
+// gives up with a message.
+void ScannerServer::openDevice(const QString &name)
+{
+    // The device stays open from one scan to the next, as a feeder
+    // needs: some drivers count the sheets only while their handle is
+    // open. A scan that failed closed it, so one that went away is
+    // looked for afresh.
+    if (m_device && (name.isEmpty() || name == m_device->info().name) && stillAnswers()) {
+        m_openError.clear();
+        return;
+    }
+    m_device.reset();
+    m_openError.clear();
+    if (!load()) {
+        m_openError = say("SANE, the scanning library, could not be started.");
+        return;
+    }
+    QString target = name;
+    if (target.isEmpty()) {
+        QList<SaneDeviceInfo> found = listDevices();
+        if (found.isEmpty() && restartSane())
+            found = listDevices();
+        if (found.isEmpty()) {
+            m_openError = say("No scanner was found. Connect a scanner and switch it on, "
+                              "then choose Retry.");
+            return;
+        }
+        target = found.first().name;
+    }
+    const QByteArray saneName = target.toUtf8();
+    SANE_Handle handle = nullptr;
+    SANE_Status status = m_api.open(saneName.constData(), &handle);
+    const auto mayHaveMoved = [&status] {
+        return status != SANE_STATUS_GOOD && status != SANE_STATUS_DEVICE_BUSY &&
+               status != SANE_STATUS_ACCESS_DENIED;
+    };
+    if (mayHaveMoved()) {
+        listDevices();
+        status = m_api.open(saneName.constData(), &handle);
+        if (mayHaveMoved() && restartSane()) {
+            listDevices();
+            status = m_api.open(saneName.constData(), &handle);
+        }
+    }
+    if (status != SANE_STATUS_GOOD) {
+        const bool present = std::any_of(m_known.cbegin(), m_known.cend(),
+                                         [&](const SaneDeviceInfo &d) { return d.name == target; });
+        if (present || status == SANE_STATUS_DEVICE_BUSY || status == SANE_STATUS_ACCESS_DENIED)
+            m_openError = statusMessage(status, target);
+        else
+            m_openError = say("The scanner %1 is not connected. Connect it and switch it on, "
+                              "then choose Retry.")
+                              .arg(target);
+        return;
+    }
+    SaneDeviceInfo info{target, {}, {}, {}};
+    for (const SaneDeviceInfo &known : m_known)
+        if (known.name == target)
+            info = known;
+    m_device = std::make_unique<SaneDevice>(m_api, handle, info);
+}
+
+// A network scanner whose server went away since the last scan no
+// longer answers even the count of its options.
+bool ScannerServer::stillAnswers() const
+{
+    SANE_Word count = 0;
+    return m_api.control_option(m_device->handle(), 0, SANE_ACTION_GET_VALUE, &count, nullptr) ==
+           SANE_STATUS_GOOD;
+}
+
+QString ScannerServer::statusMessage(SANE_Status status, const QString &device)
+{
+    // A scanner on the network that stopped answering is not a cable to check.
+    if (status == SANE_STATUS_IO_ERROR && device.startsWith(QLatin1String("net:")))
+        return say("The scanner %1 can no longer be reached. Check the network and the "
+                   "scan server, then choose Retry.")
+            .arg(device);
+    return saneStatusMessage(status);
+}
+
+void ScannerServer::startScan(const Settings &settings, qint64 memoryLimit)
+{
+    if (m_reader)
+        return;
+    Outcome set = m_device ? Outcome::success() : Outcome::failure(say("No scanner is open."));
+    for (qsizetype i = 0; set.ok && i < settings.size(); ++i) {
+        // An empty name stands for the whole bed, where the dialog's
+        // settings end and the presets begin.
+        if (settings[i].first.isEmpty())
+            set = m_device->coverWholeBed();
+        else
+            set = m_device->setOption(settings[i].first, settings[i].second);
+    }
+    if (!set.ok) {
+        m_device.reset(); // may have gone; opened afresh on Retry
+        m_channel.send(Type::Failed, pack(set.message, false));
+        return;
+    }
+    m_reader =
+        std::make_unique<SaneReader>(m_api, m_device->handle(), m_device->resolution(), memoryLimit,
+                                     [this](int w, int h, QImage::Format f, qint64 bpl) {
+                                         return m_page.allocate(w, h, f, bpl);
+                                     });
+    connect(m_reader.get(), &SaneReader::finished, this, &ScannerServer::onScanFinished);
+    m_progress.start();
+    m_reader->start();
+}
+
+void ScannerServer::sendProgress()
+{
+    if (m_reader)
+        m_channel.send(Type::Progress, pack(m_reader->receivedBytes(), m_reader->expectedBytes()));
+}
+
+void ScannerServer::onScanFinished()
+{
+    m_progress.stop();
+    std::unique_ptr<SaneReader> job(m_reader.release());
+    const bool cancelled = job->wasCancelled();
+    QImage page = job->outcome().ok && !cancelled ? job->takeImage() : QImage();
+    const int fd = m_page.take();
+    const QString deviceName = m_device ? m_device->info().name : QString();
+    QString message = job->outcome().message;
+    if (message == saneStatusMessage(SANE_STATUS_IO_ERROR))
+        message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
+    job.release()->deleteLater(); // called from its own signal
+    if (page.isNull() || fd < 0) {
+        m_device.reset(); // opened afresh on Retry
+        if (fd >= 0)
+            ::close(fd);
+        const QString why = message.isEmpty() ? say("The scanner sent no picture.") : message;
+        m_channel.send(Type::Failed, pack(why, cancelled));
+        return;
+    }
+    m_channel.send(Type::Page,
+                   pack(page.width(), page.height(), int(page.format()),
+                        qint64(page.bytesPerLine()), page.dotsPerMeterX(), page.dotsPerMeterY()),
+                   fd);
+    ::close(fd);
+}

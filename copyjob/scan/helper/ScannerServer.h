@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "copyjob/scan/protocol/ScannerProtocol.h"
+#include "copyjob/scan/protocol/SharedPage.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/sane/SaneReader.h"
+
+#include <QList>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+// The helper's side of the channel: loads libsane when Mirel says hello,
+// lists and opens devices, sets their options, and reads a page on a thread
+// of its own while it reports progress and listens for Cancel. One request at
+// a time, answered in the order asked.
+class ScannerServer : public QObject
+{
+public:
+    // Serves the channel on descriptor channelFd until Mirel says Quit or
+    // closes its end.
+    explicit ScannerServer(int channelFd);
+
+private:
+    void onReadable();
+    void quit();
+    void handle(const ScannerProtocol::Message &message);
+    void sendOpened(const QString &error);
+    bool load();
+    bool restartSane();
+    QList<SaneDeviceInfo> listDevices();
+    void openDevice(const QString &name);
+    bool stillAnswers() const;
+    static QString statusMessage(SANE_Status status, const QString &device);
+    void startScan(const ScannerProtocol::Settings &settings, qint64 memoryLimit);
+    void sendProgress();
+    void onScanFinished();
+
+    ScannerProtocol::Channel m_channel;
+    QSocketNotifier m_notifier;
+    QTimer m_progress;
+    QString m_libraryFile = QStringLiteral("libsane.so.1");
+    void *m_library = nullptr;
+    SaneApi m_api;
+    bool m_initialised = false;
+    int m_versionCode = 0;
+    QList<SaneDeviceInfo> m_known;
+    QString m_openError;
+    std::unique_ptr<SaneDevice> m_device;
+    std::unique_ptr<SaneReader> m_reader;
+    SharedPage m_page;
+};
