@@ -3,6 +3,7 @@
 
 #include "copyjob/scan/SaneScannerLayer.h"
 
+#include "common/PageClipboard.h"
 #include "copyjob/scan/sane/SaneApi.h"
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/SourceDialog.h"
@@ -20,7 +21,9 @@ int SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes)
     ScanDialog dialog(m_session, pixelTypes, owner);
     if (dialog.exec() != QDialog::Accepted)
         return 0;
+    // Only a whole page ever reaches the clipboard.
     m_acquiredPage = dialog.page();
+    PutPageOnClipboard(m_acquiredPage);
     return 1;
 }
 

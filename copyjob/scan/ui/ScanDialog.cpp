@@ -9,10 +9,8 @@
 
 #include <sane/saneopts.h>
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -40,7 +38,6 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
 
     m_deviceLabel = new QLabel(this);
     m_deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
-    m_deviceLabel->setAccessibleName(tr("Scanner"));
     m_deviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_resolutionBox = new QComboBox(this);
     m_resolutionBox->setObjectName(QStringLiteral("resolutionBox"));
@@ -59,7 +56,6 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
     m_progressBar->hide();
     m_messageLabel = new QLabel(this);
     m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
-    m_messageLabel->setAccessibleName(tr("Message"));
     m_messageLabel->setWordWrap(true);
     m_messageLabel->hide();
     m_scanButton = makeButton(tr("&Scan"), "scanButton", this);
@@ -335,9 +331,7 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
         offer(tr("&Retry"));
         return;
     }
-    // Only a whole page ever reaches the clipboard.
     m_page = page;
-    QGuiApplication::clipboard()->setImage(page);
     accept();
 }
 

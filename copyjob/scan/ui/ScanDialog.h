@@ -20,7 +20,7 @@ class ScanSession;
 // colour mode, Scan (Enter) and Cancel (Esc). While scanning it shows
 // progress and Cancel still works; scanner errors, a driver that stopped
 // working and a scanner that sends nothing appear in it, with Retry (or
-// Keep waiting). Accepted means the page is on the clipboard.
+// Keep waiting). Accepted means a whole page arrived: page().
 //
 // For tests that drive it: objectName "ScanDialog"; children "deviceLabel",
 // "resolutionBox", "modeBox", "optionsPanel" (the device's own settings, see
@@ -39,7 +39,7 @@ public:
 
     bool isScanning() const;
     QString message() const;
-    // The page put on the clipboard, once accepted.
+    // The page scanned, once accepted.
     QImage page() const { return m_page; }
 
 public slots:
