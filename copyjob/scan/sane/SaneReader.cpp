@@ -73,58 +73,19 @@ void SaneReader::run()
     SANE_Status failure = SANE_STATUS_GOOD;
 
     while (!lastFrame && m_outcome.ok && failure == SANE_STATUS_GOOD && !m_cancelRequested) {
-        SANE_Status status = m_api.start(m_handle);
         SANE_Parameters params{};
-        if (status == SANE_STATUS_GOOD)
-            status = m_api.get_parameters(m_handle, &params);
-        if (status != SANE_STATUS_GOOD) {
-            failure = status;
+        failure = m_api.start(m_handle);
+        if (failure == SANE_STATUS_GOOD)
+            failure = m_api.get_parameters(m_handle, &params);
+        if (failure != SANE_STATUS_GOOD)
             break;
-        }
         // The parameters read after sane_start are the ones that hold.
         m_outcome = assembler.beginFrame(params);
         if (!m_outcome.ok)
             break;
         m_expected = assembler.expectedBytes();
         lastFrame = params.last_frame;
-        const qint64 frameBytes =
-            params.lines > 0 ? qint64(params.bytes_per_line) * params.lines : -1;
-        qint64 frameReceived = 0;
-        bool tailWaited = false;
-        int emptyReads = 0;
-        for (;;) {
-            if (m_cancelRequested)
-                break;
-            // Backends built on sanei_thread stop their reader thread with an
-            // asynchronous pthread_cancel as soon as the last byte is read.
-            // If that lands while the thread is still freeing its buffers, it
-            // dies holding a libc lock and the program hangs later. Once the
-            // rest of the frame fits in the pipe, a short pause lets the
-            // reader write it and end before that read.
-            if (!tailWaited && frameBytes > 0 && frameBytes - frameReceived <= kFrameTailBytes) {
-                tailWaited = true;
-                QThread::msleep(kLetReaderEndMsecs);
-            }
-            SANE_Int length = 0;
-            status = m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
-            if (status == SANE_STATUS_GOOD && length == 0) {
-                if (++emptyReads > 1)
-                    QThread::msleep(kEmptyReadPauseMsecs);
-            } else if (status == SANE_STATUS_GOOD) {
-                emptyReads = 0;
-                frameReceived += length;
-                m_outcome = assembler.addData(buffer.data(), length);
-                m_received = assembler.receivedBytes();
-                if (!m_outcome.ok)
-                    break;
-            } else if (status == SANE_STATUS_EOF) {
-                m_outcome = assembler.endFrame();
-                break;
-            } else {
-                failure = status;
-                break;
-            }
-        }
+        failure = readFrame(assembler, params, buffer);
     }
 
     if (m_cancelRequested) {
@@ -147,4 +108,46 @@ void SaneReader::run()
     // Ends the scan in every case, a finished one included, as SANE asks.
     if (!m_cancelCalled.exchange(true))
         m_api.cancel(m_handle);
+}
+
+SANE_Status SaneReader::readFrame(ScanImageAssembler &assembler, const SANE_Parameters &params,
+                                  std::vector<SANE_Byte> &buffer)
+{
+    const qint64 frameBytes = params.lines > 0 ? qint64(params.bytes_per_line) * params.lines : -1;
+    qint64 frameReceived = 0;
+    bool tailWaited = false;
+    int emptyReads = 0;
+    while (!m_cancelRequested) {
+        // Backends built on sanei_thread stop their reader thread with an
+        // asynchronous pthread_cancel as soon as the last byte is read. If
+        // that lands while the thread is still freeing its buffers, it dies
+        // holding a libc lock and the program hangs later. Once the rest of
+        // the frame fits in the pipe, a short pause lets the reader write it
+        // and end before that read.
+        if (!tailWaited && frameBytes > 0 && frameBytes - frameReceived <= kFrameTailBytes) {
+            tailWaited = true;
+            QThread::msleep(kLetReaderEndMsecs);
+        }
+        SANE_Int length = 0;
+        const SANE_Status status =
+            m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
+        if (status == SANE_STATUS_EOF) {
+            m_outcome = assembler.endFrame();
+            return SANE_STATUS_GOOD;
+        }
+        if (status != SANE_STATUS_GOOD)
+            return status;
+        if (length == 0) {
+            if (++emptyReads > 1)
+                QThread::msleep(kEmptyReadPauseMsecs);
+            continue;
+        }
+        emptyReads = 0;
+        frameReceived += length;
+        m_outcome = assembler.addData(buffer.data(), length);
+        m_received = assembler.receivedBytes();
+        if (!m_outcome.ok)
+            break;
+    }
+    return SANE_STATUS_GOOD;
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <vector>
 
 class QThread;
 
@@ -50,6 +51,11 @@ signals:
 
 private:
     void run();
+    // Reads one frame into the assembler: the device's failure, or GOOD when
+    // the frame ended, the user cancelled or the assembler refused the data
+    // (its outcome says which).
+    SANE_Status readFrame(ScanImageAssembler &assembler, const SANE_Parameters &params,
+                          std::vector<SANE_Byte> &buffer);
 
     const SaneApi &m_api;
     SANE_Handle m_handle;
