@@ -93,7 +93,8 @@ protected:
             return false;
         for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
             if (auto *list = qobject_cast<QAbstractScrollArea *>(p)) {
-                QCoreApplication::sendEvent(list->verticalScrollBar(), event);
+                if (list->verticalScrollBar() != w)
+                    QCoreApplication::sendEvent(list->verticalScrollBar(), event);
                 break;
             }
         return true;
@@ -354,6 +355,9 @@ void guardWheel(QWidget *root)
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
     for (QWidget *w : widgets) {
+        // A combo box's list is a popup of its own, scrolled as any list is.
+        if (w->window() != root->window())
+            continue;
         if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
             qobject_cast<QAbstractSlider *>(w)) {
             w->setFocusPolicy(Qt::StrongFocus);
