@@ -3,78 +3,24 @@
 
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
 
+#include "copyjob/scan/ui/OptionEditors.h"
+
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSlider>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <climits>
-#include <cmath>
-
 namespace {
-
-// Sliders get at most this many steps; a finer range is still reached
-// through the spin box beside it.
-constexpr int kMaxSliderSteps = 100000;
-// Arrays longer than this (gamma tables) are shown, not edited, here.
-constexpr int kMaxEditableArray = 64;
-
-QString unitSuffix(int unit)
-{
-    switch (unit) {
-    case SANE_UNIT_PIXEL:
-        return QObject::tr(" px");
-    case SANE_UNIT_BIT:
-        return QObject::tr(" bit");
-    case SANE_UNIT_MM:
-        return QObject::tr(" mm");
-    case SANE_UNIT_DPI:
-        return QObject::tr(" dpi");
-    case SANE_UNIT_PERCENT:
-        return QObject::tr(" %");
-    case SANE_UNIT_MICROSECOND:
-        return QObject::tr(" µs");
-    default:
-        return {};
-    }
-}
-
-bool isWhole(double v)
-{
-    return std::abs(v - std::round(v)) < 1e-9;
-}
-
-int decimalsFor(const ScanOption &o)
-{
-    if (o.type != ScanOption::Type::Fixed)
-        return 0;
-    if (o.constraint == ScanOption::Constraint::Range && isWhole(o.minimum) && isWhole(o.maximum) &&
-        isWhole(o.quant))
-        return 0;
-    return 2;
-}
-
-QString numberText(const ScanOption &o, double v)
-{
-    return QString::number(v, 'f', decimalsFor(o) ? 2 : 0) + unitSuffix(o.unit);
-}
 
 // Two descriptions of one option have the same shape when the same control
 // can show both; only the value and whether it is active may differ.
@@ -86,34 +32,7 @@ bool sameShape(ScanOption a, ScanOption b)
     return a == b;
 }
 
-void prepareCombo(QComboBox *box)
-{
-    // A driver's long entries must not widen the dialog past the screen.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(16);
-    box->setMaxVisibleItems(15);
-}
-
-QString arrayText(const QVariant &value)
-{
-    QStringList parts;
-    for (const QVariant &v : value.toList())
-        parts << (v.typeId() == QMetaType::Double ? QString::number(v.toDouble())
-                                                  : QString::number(v.toLongLong()));
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace
-
-struct ScanOptionsPanel::Editor
-{
-    ScanOption option;
-    QFormLayout *form = nullptr;
-    QWidget *field = nullptr;   // the field of the form row
-    QWidget *control = nullptr; // named option-NAME
-    QGroupBox *group = nullptr; // under "More options"; nullptr at the top
-    std::function<void(const QVariant &)> show;
-};
 
 ScanOptionsPanel::ScanOptionsPanel(QWidget *parent) : QWidget(parent)
 {
@@ -153,6 +72,9 @@ ScanOptionsPanel::ScanOptionsPanel(QWidget *parent) : QWidget(parent)
         m_areaBoxes[i] = box;
         connect(box, &QDoubleSpinBox::valueChanged, this, &ScanOptionsPanel::onCustomAreaEdited);
     }
+
+    guardWheel(m_paperBox);
+    guardWheel(m_areaRow);
 
     m_moreButton = new QToolButton(m_content);
     m_moreButton->setObjectName(QStringLiteral("moreOptionsButton"));
@@ -233,187 +155,6 @@ void ScanOptionsPanel::setResolution(double dpi)
     refreshValues();
 }
 
-std::unique_ptr<ScanOptionsPanel::Editor> ScanOptionsPanel::makeEditor(const ScanOption &o,
-                                                                       QWidget *parent)
-{
-    auto editor = std::make_unique<Editor>();
-    editor->option = o;
-    const QString name = o.name;
-    const bool readOnly = !(o.capabilities & SANE_CAP_SOFT_SELECT);
-    const bool isInt = o.type == ScanOption::Type::Int;
-    auto emitValue = [this, name](const QVariant &v) { emit optionChanged(name, v); };
-
-    QWidget *control = nullptr;
-    QWidget *field = nullptr;
-    if (o.type == ScanOption::Type::Bool) {
-        auto *box = new QCheckBox(o.title, parent);
-        connect(box, &QCheckBox::toggled, this, [emitValue](bool on) { emitValue(on); });
-        editor->show = [box](const QVariant &v) {
-            QSignalBlocker block(box);
-            box->setChecked(v.toBool());
-        };
-        control = box;
-    } else if (o.type == ScanOption::Type::Button) {
-        auto *button = new QPushButton(o.title, parent);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [emitValue] { emitValue(QVariant()); });
-        editor->show = [](const QVariant &) {};
-        control = button;
-    } else if (o.count > 1) {
-        if (o.count > kMaxEditableArray) {
-            auto *label = new QLabel(tr("A table of %1 values").arg(o.count), parent);
-            editor->show = [](const QVariant &) {};
-            control = label;
-        } else {
-            auto *line = new QLineEdit(parent);
-            connect(line, &QLineEdit::editingFinished, this, [line, emitValue, isInt] {
-                QVariantList list;
-                for (const QString &part : line->text().split(QLatin1Char(','), Qt::SkipEmptyParts))
-                    list << (isInt ? QVariant(part.trimmed().toInt())
-                                   : QVariant(part.trimmed().toDouble()));
-                if (!list.isEmpty() && line->isModified())
-                    emitValue(list);
-                line->setModified(false);
-            });
-            editor->show = [line](const QVariant &v) { line->setText(arrayText(v)); };
-            control = line;
-        }
-    } else if (o.constraint == ScanOption::Constraint::StringList ||
-               o.constraint == ScanOption::Constraint::WordList) {
-        auto *box = new QComboBox(parent);
-        prepareCombo(box);
-        if (o.constraint == ScanOption::Constraint::StringList) {
-            box->addItems(o.strings);
-            connect(box, &QComboBox::activated, this,
-                    [box, emitValue](int) { emitValue(box->currentText()); });
-            editor->show = [box](const QVariant &v) {
-                QSignalBlocker block(box);
-                box->setCurrentIndex(box->findText(v.toString()));
-            };
-        } else {
-            for (double w : o.words)
-                box->addItem(numberText(o, w), w);
-            connect(box, &QComboBox::activated, this, [box, emitValue, isInt](int) {
-                const double v = box->currentData().toDouble();
-                emitValue(isInt ? QVariant(int(std::lround(v))) : QVariant(v));
-            });
-            editor->show = [box, words = o.words](const QVariant &v) {
-                QSignalBlocker block(box);
-                int best = -1;
-                for (int i = 0; i < words.size(); ++i)
-                    if (best < 0 ||
-                        std::abs(words[i] - v.toDouble()) < std::abs(words[best] - v.toDouble()))
-                        best = i;
-                box->setCurrentIndex(v.isValid() ? best : -1);
-            };
-        }
-        control = box;
-    } else if (o.type == ScanOption::Type::String) {
-        auto *line = new QLineEdit(parent);
-        connect(line, &QLineEdit::editingFinished, this, [line, emitValue] {
-            if (line->isModified())
-                emitValue(line->text());
-            line->setModified(false);
-        });
-        editor->show = [line](const QVariant &v) { line->setText(v.toString()); };
-        control = line;
-    } else {
-        // An int or a fixed: a spin box, with a slider when it has a range.
-        const bool ranged = o.constraint == ScanOption::Constraint::Range && o.maximum > o.minimum;
-        QAbstractSpinBox *spin = nullptr;
-        std::function<void(double)> setSpin;
-        double step = o.quant > 0 ? o.quant : 1.0;
-        if (ranged && (o.maximum - o.minimum) / step > kMaxSliderSteps)
-            step = (o.maximum - o.minimum) / kMaxSliderSteps;
-        QSlider *slider = nullptr;
-        if (ranged) {
-            slider = new QSlider(Qt::Horizontal, parent);
-            slider->setObjectName(QStringLiteral("slider-") + name);
-            slider->setAccessibleName(o.title);
-            slider->setRange(0, int(std::lround((o.maximum - o.minimum) / step)));
-            slider->setTracking(false);
-            slider->setMinimumWidth(80);
-        }
-        const auto toSlider = [min = o.minimum, step](double v) {
-            return int(std::lround((v - min) / step));
-        };
-        if (isInt) {
-            auto *box = new QSpinBox(parent);
-            box->setRange(ranged ? int(o.minimum) : INT_MIN, ranged ? int(o.maximum) : INT_MAX);
-            box->setSingleStep(std::max(1, int(std::lround(o.quant))));
-            box->setSuffix(unitSuffix(o.unit));
-            connect(box, &QSpinBox::valueChanged, this, [emitValue, slider, toSlider](int v) {
-                if (slider) {
-                    QSignalBlocker block(slider);
-                    slider->setValue(toSlider(v));
-                }
-                emitValue(v);
-            });
-            setSpin = [box](double v) { box->setValue(int(std::lround(v))); };
-            editor->show = [box, slider, toSlider](const QVariant &v) {
-                QSignalBlocker block(box);
-                box->setValue(v.toInt());
-                if (slider) {
-                    QSignalBlocker blockSlider(slider);
-                    slider->setValue(toSlider(v.toInt()));
-                }
-            };
-            spin = box;
-        } else {
-            auto *box = new QDoubleSpinBox(parent);
-            box->setDecimals(decimalsFor(o));
-            box->setRange(ranged ? o.minimum : -32768.0, ranged ? o.maximum : 32767.99);
-            box->setSingleStep(o.quant > 0 ? o.quant : 1.0);
-            box->setSuffix(unitSuffix(o.unit));
-            connect(box, &QDoubleSpinBox::valueChanged, this,
-                    [emitValue, slider, toSlider](double v) {
-                        if (slider) {
-                            QSignalBlocker block(slider);
-                            slider->setValue(toSlider(v));
-                        }
-                        emitValue(v);
-                    });
-            setSpin = [box](double v) { box->setValue(v); };
-            editor->show = [box, slider, toSlider](const QVariant &v) {
-                QSignalBlocker block(box);
-                box->setValue(v.toDouble());
-                if (slider) {
-                    QSignalBlocker blockSlider(slider);
-                    slider->setValue(toSlider(v.toDouble()));
-                }
-            };
-            spin = box;
-        }
-        spin->setKeyboardTracking(false);
-        control = spin;
-        if (slider) {
-            connect(slider, &QSlider::valueChanged, this,
-                    [setSpin, min = o.minimum, step](int i) { setSpin(min + i * step); });
-            field = new QWidget(parent);
-            auto *row = new QHBoxLayout(field);
-            row->setContentsMargins(0, 0, 0, 0);
-            row->addWidget(slider, 1);
-            row->addWidget(spin);
-            slider->setParent(field);
-            spin->setParent(field);
-            slider->setEnabled(!readOnly);
-        }
-    }
-
-    control->setObjectName(QStringLiteral("option-") + name);
-    control->setAccessibleName(o.title);
-    QString tip = o.description;
-    if (o.capabilities & SANE_CAP_HARD_SELECT)
-        tip += QLatin1Char('\n') + tr("Set on the scanner itself.");
-    else if (readOnly)
-        tip += QLatin1Char('\n') + tr("The scanner reports this; it cannot be changed here.");
-    control->setToolTip(tip.trimmed());
-    control->setEnabled(!readOnly);
-    editor->control = control;
-    editor->field = field ? field : control;
-    return editor;
-}
-
 void ScanOptionsPanel::rebuild()
 {
     m_editors.clear();
@@ -426,56 +167,10 @@ void ScanOptionsPanel::rebuild()
     m_areaRow->setParent(m_content);
 
     m_topExtra = new QWidget(m_content);
-    m_topForm = new QFormLayout(m_topExtra);
-    m_topForm->setContentsMargins(0, 0, 0, 0);
+    buildTop();
     auto *groups = new QWidget(m_more);
     groups->setObjectName(QStringLiteral("moreGroups"));
-    auto *groupsLayout = new QVBoxLayout(groups);
-    groupsLayout->setContentsMargins(0, 0, 0, 0);
-
-    const auto addRow = [](QFormLayout *form, Editor &e) {
-        e.form = form;
-        if (qobject_cast<QCheckBox *>(e.control) || qobject_cast<QPushButton *>(e.control))
-            form->addRow(e.field);
-        else
-            form->addRow(e.option.title + QLatin1Char(':'), e.field);
-        if (auto *label = qobject_cast<QLabel *>(form->labelForField(e.field))) {
-            label->setBuddy(e.control);
-            label->setToolTip(e.control->toolTip());
-        }
-    };
-
-    // The source first, then the paper, then the picture's own settings.
-    for (const ScanOption &o : m_options)
-        if (isShown(o) && o.name == QLatin1String(SANE_NAME_SCAN_SOURCE)) {
-            m_editors.push_back(makeEditor(o, m_topExtra));
-            addRow(m_topForm, *m_editors.back());
-        }
-    m_topForm->addRow(tr("&Paper size:"), m_paperBox);
-    m_topForm->addRow(tr("Area:"), m_areaRow);
-    for (const ScanOption &o : m_options)
-        if (isShown(o) && isTopOption(o) && o.name != QLatin1String(SANE_NAME_SCAN_SOURCE)) {
-            m_editors.push_back(makeEditor(o, m_topExtra));
-            addRow(m_topForm, *m_editors.back());
-        }
-
-    QGroupBox *group = nullptr;
-    QFormLayout *groupForm = nullptr;
-    QString groupTitle;
-    for (const ScanOption &o : m_options) {
-        if (!isShown(o) || isTopOption(o))
-            continue;
-        if (!group || o.group != groupTitle) {
-            groupTitle = o.group;
-            group = new QGroupBox(groupTitle.isEmpty() ? tr("Other settings") : groupTitle, groups);
-            groupForm = new QFormLayout(group);
-            groupForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-            groupsLayout->addWidget(group);
-        }
-        m_editors.push_back(makeEditor(o, group));
-        m_editors.back()->group = group;
-        addRow(groupForm, *m_editors.back());
-    }
+    const bool anyMore = buildGroups(groups);
 
     auto *layout = static_cast<QVBoxLayout *>(m_content->layout());
     delete layout->replaceWidget(oldTop, m_topExtra); // the old item is ours to free
@@ -491,53 +186,73 @@ void ScanOptionsPanel::rebuild()
     // the dialog takes counts them.
     m_topExtra->show();
     groups->show();
-    m_moreButton->setVisible(groupsLayout->count() > 0);
+    m_moreButton->setVisible(anyMore);
     fillPaperSizes();
-    guardWheel();
     updateGeometry();
 }
 
-void ScanOptionsPanel::guardWheel()
+void ScanOptionsPanel::buildTop()
 {
-    // Scrolling down a long list of settings must not change the ones the
-    // pointer passes over: a control takes the wheel only once clicked into.
-    for (QWidget *w : m_content->findChildren<QWidget *>()) {
-        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
-            qobject_cast<QAbstractSlider *>(w)) {
-            w->setFocusPolicy(Qt::StrongFocus);
-            w->installEventFilter(this);
-        }
-    }
+    m_topForm = new QFormLayout(m_topExtra);
+    m_topForm->setContentsMargins(0, 0, 0, 0);
+    // The source first, then the paper, then the picture's own settings.
+    for (const ScanOption &o : m_options)
+        if (isShown(o) && o.name == QLatin1String(SANE_NAME_SCAN_SOURCE))
+            addEditor(o, m_topForm, nullptr);
+    m_topForm->addRow(tr("&Paper size:"), m_paperBox);
+    m_topForm->addRow(tr("Area:"), m_areaRow);
+    for (const ScanOption &o : m_options)
+        if (isShown(o) && isTopOption(o) && o.name != QLatin1String(SANE_NAME_SCAN_SOURCE))
+            addEditor(o, m_topForm, nullptr);
 }
 
-bool ScanOptionsPanel::eventFilter(QObject *watched, QEvent *event)
+bool ScanOptionsPanel::buildGroups(QWidget *groups)
 {
-    if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
-        QCoreApplication::sendEvent(m_scroll->verticalScrollBar(), event);
-        return true;
+    auto *groupsLayout = new QVBoxLayout(groups);
+    groupsLayout->setContentsMargins(0, 0, 0, 0);
+    QGroupBox *group = nullptr;
+    QFormLayout *groupForm = nullptr;
+    QString groupTitle;
+    for (const ScanOption &o : m_options) {
+        if (!isShown(o) || isTopOption(o))
+            continue;
+        if (!group || o.group != groupTitle) {
+            groupTitle = o.group;
+            group = new QGroupBox(groupTitle.isEmpty() ? tr("Other settings") : groupTitle, groups);
+            groupForm = new QFormLayout(group);
+            groupForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+            groupsLayout->addWidget(group);
+        }
+        addEditor(o, groupForm, group);
     }
-    return QWidget::eventFilter(watched, event);
+    return groupsLayout->count() > 0;
+}
+
+void ScanOptionsPanel::addEditor(const ScanOption &o, QFormLayout *form, QGroupBox *group)
+{
+    OptionEditor *editor = OptionEditor::create(o, form->parentWidget());
+    editor->addTo(form);
+    connect(editor, &OptionEditor::changed, this,
+            [this, name = o.name](const QVariant &value) { emit optionChanged(name, value); });
+    m_editors.push_back({editor, group});
 }
 
 void ScanOptionsPanel::refreshValues()
 {
     QList<QGroupBox *> groupsInUse;
-    for (const auto &e : m_editors) {
+    for (const Shown &e : m_editors) {
         for (const ScanOption &o : m_options) {
-            if (o.name != e->option.name)
+            if (o.name != e.editor->option().name)
                 continue;
-            e->option = o;
-            e->show(o.value);
-            const bool active = !(o.capabilities & SANE_CAP_INACTIVE);
-            e->form->setRowVisible(e->field, active);
-            if (active && e->group && !groupsInUse.contains(e->group))
-                groupsInUse << e->group;
+            e.editor->show(o);
+            if (!(o.capabilities & SANE_CAP_INACTIVE) && e.group && !groupsInUse.contains(e.group))
+                groupsInUse << e.group;
             break;
         }
     }
-    for (const auto &e : m_editors)
-        if (e->group)
-            e->group->setVisible(groupsInUse.contains(e->group));
+    for (const Shown &e : m_editors)
+        if (e.group)
+            e.group->setVisible(groupsInUse.contains(e.group));
 
     // The numbers show the area the device took, rounded to its steps.
     const QRectF taken = ScanArea::areaOf(m_options, m_dpi);
@@ -695,9 +410,9 @@ void ScanOptionsPanel::fitWindow()
 
 QWidget *ScanOptionsPanel::editor(const QString &name) const
 {
-    for (const auto &e : m_editors)
-        if (e->option.name == name)
-            return e->control;
+    for (const Shown &e : m_editors)
+        if (e.editor->option().name == name)
+            return e.editor->control();
     return nullptr;
 }
 

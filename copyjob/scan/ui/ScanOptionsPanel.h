@@ -11,13 +11,13 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
-#include <memory>
 #include <vector>
 
+class OptionEditor;
 class QComboBox;
 class QDoubleSpinBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QScrollArea;
 class QToolButton;
@@ -80,24 +80,27 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 signals:
     // A value the user set; an invalid value presses a button option.
     void optionChanged(const QString &name, const QVariant &value);
 
 private:
-    struct Editor;
+    // An option's editor and the group it stands in (nullptr at the top).
+    struct Shown
+    {
+        OptionEditor *editor; // belongs to its widgets
+        QGroupBox *group;
+    };
     void rebuild();
-    void guardWheel();
+    void buildTop();
+    bool buildGroups(QWidget *groups);
+    void addEditor(const ScanOption &option, QFormLayout *form, QGroupBox *group);
     void refreshValues();
     void fillPaperSizes();
     void showArea(const QRectF &areaMm);
     void emitArea();
     void onPaperSizeChosen();
     void onCustomAreaEdited();
-    std::unique_ptr<Editor> makeEditor(const ScanOption &option, QWidget *parent);
     bool isTopOption(const ScanOption &option) const;
     bool isShown(const ScanOption &option) const;
 
@@ -117,5 +120,5 @@ private:
     QWidget *m_more = nullptr; // rebuilt with the options
     QVBoxLayout *m_moreLayout = nullptr;
     QWidget *m_topExtra = nullptr; // source and picture settings, rebuilt too
-    std::vector<std::unique_ptr<Editor>> m_editors;
+    std::vector<Shown> m_editors;
 };
