@@ -105,7 +105,10 @@ void frmMain::addDisplays()
     dspScale = add(Counters::Display::Scale, "dspScale", mnuScale);
     lblCopies->setStepMenu(mnuCopies);
     lblScale->setStepMenu(mnuScale);
-    // Reading order: the copies column, the scale column, then the commands.
+    // Reading order, for Tab and for a screen reader walking the window's
+    // children: the copies column, the scale column, then the commands.
+    dspCopies->stackUnder(lblScale);
+    dspScale->stackUnder(lblDarkness);
     const QList<QWidget *> order{lblCopies, dspCopies,         lblScale, dspScale, lblSelectSource,
                                  lblSave,   lblPrintToDefault, lblCopy,  lblExit};
     for (qsizetype i = 1; i < order.size(); ++i)
