@@ -46,7 +46,11 @@ QImage LoadResPicture(int id)
 
 QIcon LoadAppIcon()
 {
-    return QIcon(QStringLiteral(":/icons/mirel.ico"));
+    // The images of mirel.ico as PNG, which Qt reads without an image plugin.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/mirel-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/mirel-32.png"), QSize(32, 32));
+    return icon;
 }
 
 QFont DesignFont(int pointSize)
