@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -36,7 +37,6 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(mirel::kApplicationTitle));
-    setWindowIcon(LoadAppIcon());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(DesignFont(8));
     setFocusPolicy(Qt::NoFocus);
@@ -192,6 +192,10 @@ void frmMain::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(event->rect(), m_image, event->rect());
+    // Reading the icon loads Qt's image plugins, which the first paint does
+    // not need: the title bar gets it right after.
+    if (windowIcon().isNull())
+        QTimer::singleShot(0, this, [this] { setWindowIcon(LoadAppIcon()); });
 }
 
 void frmMain::mousePressEvent(QMouseEvent *event)
