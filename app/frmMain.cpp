@@ -9,7 +9,9 @@
 #include "copyjob/CopyCommand.h"
 #include "copyjob/SourceSelection.h"
 #include "copyjob/scan/ScannerLayer.h"
+#include "panel/CounterDisplay.h"
 #include "panel/GlyphDisplay.h"
+#include "panel/KeyboardFocus.h"
 #include "panel/LabelButton.h"
 #include "panel/Toggles.h"
 
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -34,7 +37,6 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(mirel::kApplicationTitle));
-    setWindowIcon(LoadAppIcon());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(DesignFont(8));
     setFocusPolicy(Qt::NoFocus);
@@ -56,9 +58,12 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
     lblDarkness->hide();
     lblSave->setTag(QStringLiteral("False"));
     lblPrintToDefault->setTag(QStringLiteral("False"));
+    lblSave->setCheckable(true);
+    lblPrintToDefault->setCheckable(true);
 
     mnuCopies = makeStepMenu(QStringLiteral("Copies"), "mnuCopies", &frmMain::stepCopies);
     mnuScale = makeStepMenu(QStringLiteral("Scale"), "mnuScale", &frmMain::stepScale);
+    addDisplays();
 
     connect(lblCopies, &LabelButton::pressed, this,
             [this](Qt::MouseButtons buttons, const QPointF &globalPos) {
@@ -86,6 +91,29 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::addDisplays()
+{
+    const auto add = [this](Counters::Display display, const char *name, QMenu *menu) {
+        auto *widget = new CounterDisplay(m_counters, display, this);
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setStepMenu(menu);
+        connect(widget, &CounterDisplay::changed, this, &frmMain::repaintDisplay);
+        return widget;
+    };
+    dspCopies = add(Counters::Display::Copies, "dspCopies", mnuCopies);
+    dspScale = add(Counters::Display::Scale, "dspScale", mnuScale);
+    lblCopies->setStepMenu(mnuCopies);
+    lblScale->setStepMenu(mnuScale);
+    // Reading order, for Tab and for a screen reader walking the window's
+    // children: the copies column, the scale column, then the commands.
+    dspCopies->stackUnder(lblScale);
+    dspScale->stackUnder(lblDarkness);
+    const QList<QWidget *> order{lblCopies, dspCopies,         lblScale, dspScale, lblSelectSource,
+                                 lblSave,   lblPrintToDefault, lblCopy,  lblExit};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
 
 LabelButton *frmMain::addLabel(const char *name, int left, int top, int pointSize,
                                const QColor &color)
@@ -138,6 +166,8 @@ void frmMain::repaintDisplay(Counters::Display display)
         DrawDisplay(m_counters.copiesText(), at.x(), at.y());
     else if (display == Counters::Display::Scale)
         DrawDisplay(m_counters.scaleText(), at.x(), at.y());
+    if (display != Counters::Display::None)
+        (display == Counters::Display::Copies ? dspCopies : dspScale)->announceValue();
 }
 
 void frmMain::stepCopies(int index)
@@ -162,10 +192,15 @@ void frmMain::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(event->rect(), m_image, event->rect());
+    // Reading the icon loads Qt's image plugins, which the first paint does
+    // not need: the title bar gets it right after.
+    if (windowIcon().isNull())
+        QTimer::singleShot(0, this, [this] { setWindowIcon(LoadAppIcon()); });
 }
 
 void frmMain::mousePressEvent(QMouseEvent *event)
 {
+    SetKeyboardInUse(*this, false);
     repaintDisplay(m_counters.pressOnPanel(event->buttons(), event->position()));
     event->accept();
 }
@@ -181,6 +216,8 @@ void InitMainWindow(frmMain &form)
     form.lblSave->setCaption(LoadResString(StringId::Save));
     form.lblSelectSource->setCaption(LoadResString(StringId::SelectSource));
     form.lblExit->setCaption(LoadResString(StringId::Exit));
+    form.dspCopies->setAccessibleName(form.lblCopies->text());
+    form.dspScale->setAccessibleName(form.lblScale->text());
     form.m_counters.reset();
     form.repaintDisplay(Counters::Display::Copies);
     form.repaintDisplay(Counters::Display::Scale);

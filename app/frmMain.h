@@ -12,6 +12,7 @@
 
 class ApplicationPrinter;
 class CopyCommand;
+class CounterDisplay;
 class LabelButton;
 class QMenu;
 class ScannerLayer;
@@ -47,6 +48,9 @@ public:
     LabelButton *lblPrintToDefault = nullptr;
     LabelButton *lblCopy = nullptr;
     LabelButton *lblExit = nullptr;
+    // The displays as the keyboard and assistive technology reach them.
+    CounterDisplay *dspCopies = nullptr;
+    CounterDisplay *dspScale = nullptr;
     QMenu *mnuCopies = nullptr;
     QMenu *mnuScale = nullptr;
 
@@ -58,6 +62,7 @@ private:
     friend void InitMainWindow(frmMain &form);
 
     LabelButton *addLabel(const char *name, int left, int top, int pointSize, const QColor &color);
+    void addDisplays();
     QMenu *makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int));
     void stepCopies(int index);
     void stepScale(int index);

@@ -3,11 +3,62 @@
 
 #include "common/PageClipboard.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
+#include <QImageWriter>
+
+namespace {
+
+const QString kQtImage = QStringLiteral("application/x-qt-image");
+
+// Each standard type with the writer that encodes it; both keep every pixel.
+struct Encoding
+{
+    QString mimeType;
+    const char *format;
+};
+const Encoding kEncodings[] = {{QStringLiteral("image/png"), "png"},
+                               {QStringLiteral("image/bmp"), "bmp"}};
+
+} // namespace
+
+PageMimeData::PageMimeData(const QImage &page) : m_page(page) {}
+
+QStringList PageMimeData::formats() const
+{
+    QStringList types{kQtImage};
+    for (const Encoding &encoding : kEncodings)
+        types << encoding.mimeType;
+    return types;
+}
+
+bool PageMimeData::hasFormat(const QString &mimeType) const
+{
+    return formats().contains(mimeType);
+}
+
+QVariant PageMimeData::retrieveData(const QString &mimeType, QMetaType type) const
+{
+    if (mimeType == kQtImage)
+        return m_page;
+    for (const Encoding &encoding : kEncodings) {
+        if (mimeType != encoding.mimeType)
+            continue;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, encoding.format);
+        // A paste is waited for: the fastest deflate keeps it short.
+        if (QByteArrayView(encoding.format) == "png")
+            writer.setCompression(1);
+        if (!writer.write(m_page))
+            return {};
+        return buffer.data();
+    }
+    return QMimeData::retrieveData(mimeType, type);
+}
 
 void PutPageOnClipboard(const QImage &page)
 {
-    QGuiApplication::clipboard()->setImage(page);
+    QGuiApplication::clipboard()->setMimeData(new PageMimeData(page));
 }

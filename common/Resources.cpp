@@ -31,6 +31,36 @@ QHash<int, QString> readStringTable()
     return table;
 }
 
+// The glyphs are plain 24-bit bottom-up bitmaps. Read here, they need no image
+// reader, which would load every image plugin to find out who reads the type.
+QImage readPlainBitmap(const QByteArray &file)
+{
+    const auto word = [&file](int at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(file[at + i]);
+        return value;
+    };
+    if (file.size() < 54 || !file.startsWith("BM") || word(14, 4) < 40 || word(28, 2) != 24 ||
+        word(30, 4) != 0)
+        return {};
+    const quint32 offset = word(10, 4), width = word(18, 4), height = word(22, 4);
+    const qint64 stride = (qint64(width) * 3 + 3) / 4 * 4;
+    if (width == 0 || width > 4096 || height == 0 || height > 4096 ||
+        qint64(offset) + stride * height > file.size())
+        return {};
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    for (int y = 0; y < int(height); ++y) {
+        const char *row = file.constData() + offset + stride * (int(height) - 1 - y);
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < int(width); ++x)
+            out[x] = qRgb(quint8(row[3 * x + 2]), quint8(row[3 * x + 1]), quint8(row[3 * x]));
+    }
+    image.setDotsPerMeterX(int(word(38, 4)));
+    image.setDotsPerMeterY(int(word(42, 4)));
+    return image;
+}
+
 } // namespace
 
 QString LoadResString(int id)
@@ -41,12 +71,19 @@ QString LoadResString(int id)
 
 QImage LoadResPicture(int id)
 {
-    return QImage(QStringLiteral(":/glyphs/%1.bmp").arg(id));
+    QFile file(QStringLiteral(":/glyphs/%1.bmp").arg(id));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readPlainBitmap(file.readAll());
 }
 
 QIcon LoadAppIcon()
 {
-    return QIcon(QStringLiteral(":/icons/mirel.ico"));
+    // The images of mirel.ico as PNG, which Qt reads without an image plugin.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/mirel-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/mirel-32.png"), QSize(32, 32));
+    return icon;
 }
 
 QFont DesignFont(int pointSize)

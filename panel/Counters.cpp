@@ -55,17 +55,33 @@ Counters::Display Counters::pressOnPanel(Qt::MouseButtons buttons, const QPointF
     const Display zone = zoneAt(pos);
     if (zone == Display::None)
         return Display::None;
-    qint16 &value = zone == Display::Copies ? intCopies : intScale;
-    const qint16 max = zone == Display::Copies ? kCopiesMax : kScaleMax;
-    if (buttons == Qt::LeftButton && value < max) {
-        ++value;
+    if (buttons == Qt::LeftButton && raise(zone))
         return zone;
-    }
-    if (buttons == Qt::RightButton && value > 1) {
-        --value;
+    if (buttons == Qt::RightButton && lower(zone))
         return zone;
-    }
     return Display::None;
+}
+
+bool Counters::raise(Display display)
+{
+    if (display == Display::None)
+        return false;
+    qint16 &value = display == Display::Copies ? intCopies : intScale;
+    if (value >= maximum(display))
+        return false;
+    ++value;
+    return true;
+}
+
+bool Counters::lower(Display display)
+{
+    if (display == Display::None)
+        return false;
+    qint16 &value = display == Display::Copies ? intCopies : intScale;
+    if (value <= 1)
+        return false;
+    --value;
+    return true;
 }
 
 void Counters::stepCopies(int index)

@@ -42,6 +42,16 @@ public:
     // Returns the display whose value changed, None when nothing changed.
     Display pressOnPanel(Qt::MouseButtons buttons, const QPointF &pos);
 
+    // One up or down on a display, as a left or right press on it makes.
+    // Returns false at the limit, where nothing changes.
+    bool raise(Display display);
+    bool lower(Display display);
+    qint16 value(Display display) const { return display == Display::Scale ? intScale : intCopies; }
+    static qint16 maximum(Display display)
+    {
+        return display == Display::Scale ? kScaleMax : kCopiesMax;
+    }
+
     // A step menu entry was chosen. The value is clamped at the limits.
     void stepCopies(int index);
     void stepScale(int index);

@@ -3,11 +3,19 @@
 
 #include "panel/LabelButton.h"
 
+#include "panel/KeyboardFocus.h"
+#include "panel/PanelAccessibility.h"
+
+#include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 LabelButton::LabelButton(QWidget *parent) : QLabel(parent)
 {
+    InstallPanelAccessibility();
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     setMargin(0);
@@ -15,9 +23,21 @@ LabelButton::LabelButton(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::ArrowCursor);
     setForeColor(m_foreColor);
+}
+
+void LabelButton::setTag(const QString &tag)
+{
+    const bool wasChecked = isChecked();
+    m_tag = tag;
+    if (wasChecked != isChecked() && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LabelButton::setForeColor(const QColor &color)
@@ -35,6 +55,20 @@ void LabelButton::setCaption(const QString &caption)
     adjustSize();
 }
 
+void LabelButton::openStepMenu()
+{
+    if (m_menu)
+        m_menu->popup(mapToGlobal(rect().bottomLeft()));
+}
+
+void LabelButton::press()
+{
+    if (m_menu)
+        openStepMenu();
+    else
+        emit clicked();
+}
+
 QSize LabelButton::sizeHint() const
 {
     const QFontMetrics fm(font());
@@ -43,6 +77,7 @@ QSize LabelButton::sizeHint() const
 
 void LabelButton::mousePressEvent(QMouseEvent *event)
 {
+    SetKeyboardInUse(*this, false);
     if (event->button() == Qt::LeftButton)
         m_leftDown = event->buttons() == Qt::LeftButton;
     else
@@ -61,9 +96,50 @@ void LabelButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void LabelButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool pressKey = event->modifiers() == Qt::NoModifier &&
+                          (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+    if (!pressKey && !(m_menu && IsMenuKey(*event))) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    SetKeyboardInUse(*this, true);
+    event->accept();
+    press();
+}
+
+void LabelButton::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    NoteFocusIn(*this, *event);
+}
+
+void LabelButton::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void LabelButton::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!ShowsFocusMark(*this))
+        return;
+    QPainter painter(this);
+    DrawFocusMark(painter, rect(), m_foreColor);
+}
+
 void LabelButton::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         adjustSize();
+}
+
+bool IsMenuKey(const QKeyEvent &event)
+{
+    return (event.key() == Qt::Key_Menu && event.modifiers() == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
 }

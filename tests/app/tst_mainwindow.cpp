@@ -15,6 +15,7 @@
 #include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -105,8 +107,9 @@ private slots:
         // At start-up nothing but the two displays is lit, and no device is touched.
         QCOMPARE(form->image(), expected);
         QVERIFY(!scanner.deviceCalls && !printer.created() && !form->mnuCopies->isVisible());
-        const QList<QSize> icons = form->windowIcon().availableSizes();
-        QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
+        // The icon comes right after the first paint.
+        QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(16, 16)) &&
+                    form->windowIcon().availableSizes().contains(QSize(32, 32)));
     }
 
     // Every caption is sized to its text and named for a screen reader; the
@@ -153,6 +156,152 @@ private slots:
             QVERIFY(menu->isVisible());
             menu->hide();
         }
+    }
+
+    // Keys from the focus the window starts with, and what they leave:
+    // "keys > focused control > copies > scale > print|save tags > menu open".
+    // T Tab, B Shift+Tab, U Up, D Down, + and -, S Space, R Return, M the Menu
+    // key, F Shift+F10, E Esc.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("start") << " > lblCopies > 1 > 100% > False|False > -";
+        QTest::newRow("reading order") << "TTTT > lblSelectSource > 1 > 100% > False|False > -";
+        QTest::newRow("back from the first") << "B > lblExit > 1 > 100% > False|False > -";
+        QTest::newRow("copies up") << "TUU+ > dspCopies > 4 > 100% > False|False > -";
+        QTest::newRow("copies not below 1") << "TD- > dspCopies > 1 > 100% > False|False > -";
+        QTest::newRow("scale down") << "TTTD-U > dspScale > 1 > 99% > False|False > -";
+        QTest::newRow("save on") << "TTTTTS > lblSave > 1 > 100% > False|True > -";
+        QTest::newRow("print on, save off")
+            << "TTTTTSTR > lblPrintToDefault > 1 > 100% > True|False > -";
+        QTest::newRow("menu key") << "TM > dspCopies > 1 > 100% > False|False > mnuCopies";
+        QTest::newRow("shift F10") << "TTTF > dspScale > 1 > 100% > False|False > mnuScale";
+        QTest::newRow("caption opens its menu")
+            << "S > lblCopies > 1 > 100% > False|False > mnuCopies";
+        QTest::newRow("Esc closes it") << "TTTME > dspScale > 1 > 100% > False|False > -";
+    }
+
+    void keyboard()
+    {
+        QFETCH(QString, row);
+        const QStringList part = row.split(QStringLiteral(" > "));
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QImage clicked = form->grab().toImage();
+        const std::map<QChar, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+            {u'T', {Qt::Key_Tab, {}}},   {u'B', {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {u'U', {Qt::Key_Up, {}}},    {u'D', {Qt::Key_Down, {}}},
+            {u'+', {Qt::Key_Plus, {}}},  {u'-', {Qt::Key_Minus, {}}},
+            {u'S', {Qt::Key_Space, {}}}, {u'R', {Qt::Key_Return, {}}},
+            {u'M', {Qt::Key_Menu, {}}},  {u'F', {Qt::Key_F10, Qt::ShiftModifier}},
+            {u'E', {Qt::Key_Escape, {}}}};
+        for (const QChar key : part[0]) {
+            QWidget *target = QApplication::activePopupWidget();
+            QTest::keyClick(target ? target : QApplication::focusWidget(), keys.at(key).first,
+                            keys.at(key).second);
+        }
+        QWidget *popup = QApplication::activePopupWidget();
+        QCOMPARE(QStringList({QApplication::focusWidget()->objectName(),
+                              form->counters().copiesText(), form->counters().scaleText(),
+                              form->lblPrintToDefault->tag() + u'|' + form->lblSave->tag(),
+                              popup ? popup->objectName() : QStringLiteral("-")}),
+                 part.mid(1));
+        if (popup)
+            popup->hide();
+        // The mark shows after keys and goes with the next mouse press: a user
+        // who only clicks never sees it.
+        QWidget *focused = QApplication::focusWidget();
+        const QImage shown = form->grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+        const QRect mark(focused->mapTo(form.get(), QPoint(0, 0)) * ratio, focused->size() * ratio);
+        QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(350, 5));
+        const QImage after = form->grab().toImage();
+        QCOMPARE(shown.copy(mark) != after.copy(mark), !part[0].isEmpty());
+        if (part[0].isEmpty())
+            QCOMPARE(after, clicked);
+    }
+
+    // What a screen reader finds on the panel, in reading order, after the
+    // given presses through the bus: "role name [states] actions = value".
+    void accessible_data()
+    {
+        QTest::addColumn<QString>("presses"); // control:action ..., or control=value
+        QTest::addColumn<QStringList>("tree");
+        const QStringList start{
+            "Button Copies [focusable hasPopup] ShowMenu,SetFocus",
+            "SpinBox Copies [focusable hasPopup] Increase,Decrease,ShowMenu,SetFocus = 1 1",
+            "Button Scale [focusable hasPopup] ShowMenu,SetFocus",
+            "SpinBox Scale [focusable hasPopup] Increase,Decrease,ShowMenu,SetFocus = 100 100 %",
+            "Button Select Source [focusable] Press,SetFocus",
+            "Button Save [focusable checkable] Press,Toggle,SetFocus",
+            "Button Print to default [focusable checkable] Press,Toggle,SetFocus",
+            "Button Copy [focusable] Press,SetFocus",
+            "Button Exit [focusable] Press,SetFocus"};
+        QTest::newRow("start") << "" << start;
+        QStringList changed = start;
+        changed[1].replace(" = 1 1", " = 3 3");
+        changed[3].replace(" = 100 100 %", " = 200 200 %");
+        changed[5].replace("checkable]", "checkable checked]");
+        QTest::newRow("pressed")
+            << "dspCopies:Increase dspCopies:Increase dspCopies:Increase dspCopies:Decrease "
+               "dspScale=250 lblPrintToDefault:Press lblSave:Toggle"
+            << changed;
+        changed[1].replace(" = 3 3", " = 1 1");
+        changed[3].replace(" = 200 200 %", " = 1 1 %");
+        changed[5] = start[5];
+        changed[6].replace("checkable]", "checkable checked]");
+        QTest::newRow("clamped") << "dspCopies:Decrease dspCopies:Decrease dspCopies=0 "
+                                    "dspScale=-5 lblPrintToDefault:Press lblSave:Toggle "
+                                    "lblSave:Toggle lblPrintToDefault:Press"
+                                 << changed;
+    }
+
+    void accessible()
+    {
+        QFETCH(QString, presses);
+        QFETCH(QStringList, tree);
+        const auto find = [this](const QString &name) {
+            return QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(name));
+        };
+        for (const QString &press : presses.split(u' ', Qt::SkipEmptyParts)) {
+            QAccessibleInterface *control = find(press.section(QRegularExpression("[:=]"), 0, 0));
+            if (press.contains(u'='))
+                control->valueInterface()->setCurrentValue(press.section(u'=', 1).toInt());
+            else
+                control->actionInterface()->doAction(press.section(u':', 1));
+        }
+        QStringList shown;
+        for (QWidget *w = form->lblCopies; shown.size() < 9; w = w->nextInFocusChain()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible())
+                continue;
+            QAccessibleInterface *control = QAccessible::queryAccessibleInterface(w);
+            const QAccessible::State state = control->state();
+            QStringList states;
+            for (auto [on, name] : {std::pair{state.focusable, "focusable"},
+                                    {state.hasPopup, "hasPopup"},
+                                    {state.checkable, "checkable"},
+                                    {state.checked, "checked"}})
+                if (on)
+                    states << name;
+            QString line =
+                QStringLiteral("%1 %2 [%3] %4")
+                    .arg(QString::fromLatin1(
+                             QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())),
+                         control->text(QAccessible::Name), states.join(u' '),
+                         control->actionInterface()->actionNames().join(u','));
+            if (QAccessibleValueInterface *value = control->valueInterface())
+                line += QStringLiteral(" = %1 %2")
+                            .arg(value->currentValue().toInt())
+                            .arg(control->text(QAccessible::Value));
+            shown << line;
+        }
+        QCOMPARE(shown, tree);
+        // The displays show what the bus reads.
+        QCOMPARE(form->counters().copiesText() + u' ' + form->counters().scaleText(),
+                 tree[1].section(u' ', -1) + u' ' + tree[3].section(u' ', -2, -2) + u'%');
+        // The parent of every control is the window, and the bus finds each by its place.
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+        const QPoint copy = form->lblCopy->mapToGlobal(QPoint(2, 2));
+        QCOMPARE(window->childAt(copy.x(), copy.y())->text(QAccessible::Name), "Copy");
     }
 
     // Hundredths as the user reads them, in English and in German, never

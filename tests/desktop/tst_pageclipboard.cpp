@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page on the clipboard as another program pastes it: read back by a
+// separate process (xclip on X11, wl-paste under a Wayland compositor) under
+// each standard type it is offered as, it is the scanned page, pixel for pixel.
+#include "common/PageClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+
+class tst_pageclipboard : public QObject
+{
+    Q_OBJECT
+
+    static bool wayland() { return QGuiApplication::platformName().startsWith("wayland"); }
+
+    // What another program reads: the list of types, or the bytes of one.
+    static QByteArray paste(const QString &type)
+    {
+        QProcess reader;
+        if (wayland())
+            reader.start("wl-paste", type.isEmpty() ? QStringList{"--list-types"}
+                                                    : QStringList{"--no-newline", "-t", type});
+        else
+            reader.start("xclip", {"-o", "-selection", "clipboard", "-t",
+                                   type.isEmpty() ? QStringLiteral("TARGETS") : type});
+        // This process serves the data while the reader waits for it.
+        if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 20000))
+            reader.kill();
+        return reader.exitCode() == 0 ? reader.readAllStandardOutput() : QByteArray();
+    }
+
+    // A page with every pixel different from its neighbours.
+    static QImage page(QImage::Format format)
+    {
+        QImage image(257, 130, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x, (x * 7 + y * 3) & 255, y * 2));
+        image.setDotsPerMeterX(11811);
+        image.setDotsPerMeterY(11811);
+        return image.convertToFormat(format);
+    }
+
+private slots:
+    void paste_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("PNG colour") << "image/png" << QImage::Format_RGB32;
+        QTest::newRow("BMP colour") << "image/bmp" << QImage::Format_RGB32;
+        QTest::newRow("PNG grey") << "image/png" << QImage::Format_Grayscale8;
+        QTest::newRow("BMP grey") << "image/bmp" << QImage::Format_Grayscale8;
+        QTest::newRow("PNG line art") << "image/png" << QImage::Format_Mono;
+        QTest::newRow("BMP line art") << "image/bmp" << QImage::Format_Mono;
+    }
+
+    void paste()
+    {
+        QFETCH(QString, type);
+        QFETCH(QImage::Format, format);
+        const QImage scanned = page(format);
+        // A Wayland client learns of its seat only after its first round trips,
+        // as a program has by the time its window is shown.
+        QWindow window;
+        window.resize(50, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PutPageOnClipboard(scanned);
+        // The compositor hands the new selection to other clients a moment later.
+        QString offered;
+        const auto offers = [&] {
+            offered = QString::fromLatin1(paste({}));
+            return offered.contains("image/png") && offered.contains("image/bmp");
+        };
+        QVERIFY2(QTest::qWaitFor(offers, 5000), qPrintable(offered));
+        const QImage pasted = QImage::fromData(paste(type));
+        QVERIFY(!pasted.isNull());
+        QCOMPARE(pasted.convertToFormat(QImage::Format_RGB32),
+                 scanned.convertToFormat(QImage::Format_RGB32));
+        // Inside the program the page is still the one put there.
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 scanned.convertToFormat(QImage::Format_RGB32));
+    }
+};
+
+QTEST_MAIN(tst_pageclipboard)
+#include "tst_pageclipboard.moc"
