@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/CopyCommand.h"
+#include "common/CopyRoute.h"
 #include "harness/TestSupport.h"
 
 #include <QCoreApplication>
