@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTcpSocket>
+#include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 
@@ -27,23 +31,121 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
-bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
-                 const QString &log, const QString &host, quint16 port)
+QString installedProgram(const QString &name)
 {
+    if (QFileInfo(name).isAbsolute())
+        return QFileInfo(name).isExecutable() ? name : QString();
+    const QString found =
+        QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"});
+    return found.isEmpty() ? QStandardPaths::findExecutable(name) : found;
+}
+
+namespace {
+
+// Whether the process itself holds a socket listening on the port, so a
+// server that came too late is not taken for the one that answers there.
+bool listensOn(qint64 pid, quint16 port)
+{
+    QSet<QByteArray> listening; // socket inodes
+    for (const char *table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        QFile file(QString::fromLatin1(table));
+        file.open(QIODevice::ReadOnly);
+        // "sl local_address rem_address st ... inode": the port in hex, 0A listening.
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QList<QByteArray> field = line.simplified().split(' ');
+            if (field.size() > 9 && field[3] == "0A" &&
+                field[1].mid(field[1].lastIndexOf(':') + 1).toUShort(nullptr, 16) == port)
+                listening.insert("socket:[" + field[9] + ']');
+        }
+    }
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64] = {};
+        const QByteArray path = QFile::encodeName(fds.filePath(fd));
+        if (::readlink(path.constData(), target, sizeof target - 1) > 0 &&
+            listening.contains(target))
+            return true;
+    }
+    return false;
+}
+
+QString allLogs(const ServerStart &server)
+{
+    QString text = readFile(server.log);
+    for (const QString &log : server.ownLogs)
+        text += readFile(log);
+    return text;
+}
+
+} // namespace
+
+bool portTaken(const ServerStart &server)
+{
+    return allLogs(server).contains(QLatin1String("Address already in use"));
+}
+
+quint16 freeLoopbackPort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+}
+
+QString startServer(QProcess &process, const ServerStart &server)
+{
+    const QString program = installedProgram(server.program);
+    const QString name = QFileInfo(server.program).fileName();
+    if (program.isEmpty())
+        return name + " is not installed: not in /usr/sbin, /usr/bin, /sbin, /bin or PATH";
+    // Only this run's words count.
+    QFile::remove(server.log);
+    for (const QString &log : server.ownLogs)
+        QFile::remove(log);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(log, QIODevice::Append);
+    process.setStandardOutputFile(server.log);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : server.environment)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(environment);
     process.setChildProcessModifier([] {
         ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     });
-    process.start(program, arguments);
-    const auto answers = [&] {
-        QTcpSocket socket;
-        socket.connectToHost(host, port);
-        return socket.waitForConnected(250) || process.state() == QProcess::NotRunning;
+    process.start(program, server.arguments);
+    if (!process.waitForStarted(5000))
+        return QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
+    const auto settled = [&] {
+        return process.state() != QProcess::Running || portTaken(server) ||
+               listensOn(process.processId(), server.port);
     };
-    return process.waitForStarted(5000) && (port == 0 || QTest::qWaitFor(answers, 15000)) &&
-           process.state() == QProcess::Running;
+    if (server.port != 0 && !QTest::qWaitFor(settled, 15000))
+        return QStringLiteral("%1 did not listen on port %2 within 15 seconds: %3")
+            .arg(program)
+            .arg(server.port)
+            .arg(allLogs(server));
+    if (process.state() != QProcess::Running || portTaken(server))
+        return QStringLiteral("%1 did not keep running: %2").arg(program, allLogs(server));
+    return {};
+}
+
+QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
+                        const std::function<QStringList(quint16)> &arguments, quint16 &port)
+{
+    QString why;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        // A QProcess that was killed does not start again.
+        process = std::make_unique<QProcess>();
+        server.port = port = freeLoopbackPort();
+        server.arguments = arguments(port);
+        if (port == 0 || server.arguments.isEmpty())
+            return "no free loopback port, or no configuration for it, for " + server.program;
+        why = startServer(*process, server);
+        if (why.isEmpty() || !portTaken(server))
+            return why;
+        if (const qint64 pid = process->processId(); pid > 0)
+            ::kill(-pid_t(pid), SIGKILL);
+        process->waitForFinished(5000);
+    }
+    return why;
 }
 
 QImage clipboardImage()
