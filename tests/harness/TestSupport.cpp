@@ -3,12 +3,15 @@
 
 #include "harness/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -182,4 +185,22 @@ void pressKeyOn(QWidget *dialog, Qt::Key key)
 {
     QWidget *target = QApplication::focusWidget();
     QTest::keyClick(target && target->window() == dialog ? target : dialog, key);
+}
+
+bool MessageWatcher::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QMessageBox *>(watched);
+    if (event->type() == QEvent::Show && box) {
+        const bool plain = box->windowTitle() == QLatin1String("Mirel") &&
+                           box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+        texts << (plain ? box->text() : QStringLiteral("NOT PLAIN: ") + box->text());
+        QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void saveAs(QDialog &saveDialog, const QString &name)
+{
+    saveDialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+    QMetaObject::invokeMethod(&saveDialog, "accept");
 }

@@ -6,6 +6,7 @@
 // What every harness and suite uses, whatever part it drives: files, the
 // servers a test starts, the clipboard, and answering a modal dialog.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QProcess>
@@ -71,3 +72,18 @@ std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
                                            std::function<void(QDialog &)> answer);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
+
+// Records the text of every message box the program shows and closes it with
+// OK. A box that is not the program's one kind (title "Mirel", no icon, one
+// button) is recorded with the prefix "NOT PLAIN: ".
+class MessageWatcher : public QObject
+{
+public:
+    QStringList texts;
+    MessageWatcher() { qApp->installEventFilter(this); }
+    ~MessageWatcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// In a save dialog: types name and presses Enter.
+void saveAs(QDialog &saveDialog, const QString &name);
