@@ -224,8 +224,7 @@ private slots:
                 });
             });
             QTimer guard; // stops with the row: a program that never ends fails it alone
-            guard.setSingleShot(true);
-            connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+            guard.callOnTimeout([] { QCoreApplication::exit(99); });
             guard.start(20000);
             QCOMPARE(QApplication::exec(), 0);
             QCOMPARE(running, close == -2);

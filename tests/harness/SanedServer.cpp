@@ -74,12 +74,8 @@ QString SanedServer::startInNamespace()
                    ? QStringList{"-l", "-b", "127.0.0.1", "-p", QString::number(port), "-e"}
                    : QStringList();
     };
-    quint16 port = 0;
-    const QString why = startOnFreePort(m_saned, server(), arguments, port);
-    if (why.isEmpty()) {
-        m_port = port;
-        m_helper = wrapper;
-    }
+    const QString why = startOnFreePort(m_saned, server(), arguments, m_port);
+    why.isEmpty() ? void(m_helper = wrapper) : void(m_port = 0);
     return why;
 }
 

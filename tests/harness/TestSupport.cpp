@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
@@ -36,8 +35,6 @@ QString readFile(const QString &path)
 
 QString installedProgram(const QString &name)
 {
-    if (QFileInfo(name).isAbsolute())
-        return QFileInfo(name).isExecutable() ? name : QString();
     const QString found =
         QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"});
     return found.isEmpty() ? QStandardPaths::findExecutable(name) : found;
@@ -49,34 +46,25 @@ namespace {
 // server that came too late is not taken for the one that answers there.
 bool listensOn(qint64 pid, quint16 port)
 {
-    QSet<QByteArray> listening; // socket inodes
-    for (const char *table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
-        QFile file(QString::fromLatin1(table));
-        file.open(QIODevice::ReadOnly);
-        // "sl local_address rem_address st ... inode": the port in hex, 0A listening.
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> field = line.simplified().split(' ');
-            if (field.size() > 9 && field[3] == "0A" &&
-                field[1].mid(field[1].lastIndexOf(':') + 1).toUShort(nullptr, 16) == port)
-                listening.insert("socket:[" + field[9] + ']');
-        }
-    }
-    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-    for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
-        char target[64] = {};
-        const QByteArray path = QFile::encodeName(fds.filePath(fd));
-        if (::readlink(path.constData(), target, sizeof target - 1) > 0 &&
-            listening.contains(target))
-            return true;
+    // "sl local_address rem_address st ... inode": the port in hex, 0A listening.
+    const QString tables = readFile("/proc/net/tcp") + readFile("/proc/net/tcp6");
+    const QString fds = QStringLiteral("/proc/%1/fd/").arg(pid);
+    for (const QString &line : tables.split(u'\n')) {
+        const QStringList field = line.simplified().split(u' ');
+        if (field.size() > 9 && field[3] == "0A" &&
+            field[1].section(u':', -1).toUShort(nullptr, 16) == port)
+            for (const QString &fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fds + fd).endsWith("socket:[" + field[9] + ']'))
+                    return true;
     }
     return false;
 }
 
-QString allLogs(const ServerStart &server)
+QString allLogs(const ServerStart &server, bool remove = false)
 {
-    QString text = readFile(server.log);
-    for (const QString &log : server.ownLogs)
-        text += readFile(log);
+    QString text;
+    for (const QString &log : QStringList{server.log} + server.ownLogs)
+        remove ? void(QFile::remove(log)) : void(text += readFile(log));
     return text;
 }
 
@@ -99,10 +87,7 @@ QString startServer(QProcess &process, const ServerStart &server)
     const QString name = QFileInfo(server.program).fileName();
     if (program.isEmpty())
         return name + " is not installed: not in /usr/sbin, /usr/bin, /sbin, /bin or PATH";
-    // Only this run's words count.
-    QFile::remove(server.log);
-    for (const QString &log : server.ownLogs)
-        QFile::remove(log);
+    allLogs(server, true); // only this run's words count
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(server.log);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -120,14 +105,11 @@ QString startServer(QProcess &process, const ServerStart &server)
         return process.state() != QProcess::Running || portTaken(server) ||
                listensOn(process.processId(), server.port);
     };
-    if (server.port != 0 && !QTest::qWaitFor(settled, 15000))
-        return QStringLiteral("%1 did not listen on port %2 within 15 seconds: %3")
-            .arg(program)
-            .arg(server.port)
-            .arg(allLogs(server));
-    if (process.state() != QProcess::Running || portTaken(server))
-        return QStringLiteral("%1 did not keep running: %2").arg(program, allLogs(server));
-    return {};
+    if ((server.port == 0 || QTest::qWaitFor(settled, 15000)) &&
+        process.state() == QProcess::Running && !portTaken(server))
+        return {};
+    return QStringLiteral("%1 did not come up (port %2, 15 seconds): %3")
+        .arg(program, QString::number(server.port), allLogs(server));
 }
 
 QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
@@ -135,7 +117,7 @@ QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
 {
     QString why;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        // A QProcess that was killed does not start again.
+        // A fresh QProcess each time: the old one ends the server it ran.
         process = std::make_unique<QProcess>();
         server.port = port = freeLoopbackPort();
         server.arguments = arguments(port);
@@ -144,9 +126,6 @@ QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
         why = startServer(*process, server);
         if (why.isEmpty() || !portTaken(server))
             return why;
-        if (const qint64 pid = process->processId(); pid > 0)
-            ::kill(-pid_t(pid), SIGKILL);
-        process->waitForFinished(5000);
     }
     return why;
 }

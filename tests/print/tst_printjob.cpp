@@ -242,10 +242,8 @@ private slots:
         m_printer->printer().setPrinterName(queue);
         QVERIFY(queue != "rejecting" || m_cups.rejectJobs(queue));
         QVERIFY(queue != "removed" || m_cups.deleteQueue(queue));
-        const auto spooled = [this] {
-            return QDir(m_cups.root() + "/spool").entryList({"d*"}, QDir::Files).size();
-        };
-        const qsizetype before = spooled();
+        const auto spooled = [this] { return QDir(m_cups.root() + "/spool", "d*").count(); };
+        const uint before = spooled();
         if (queue == "copier")
             cupsSetServer("127.0.0.1:1");
         const QImage page = queue == "empty" ? QImage() : greyPage(30, 300);
