@@ -83,10 +83,11 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
             [this] { SelectSourceClick(this, m_scanner); });
     connect(lblExit, &LabelButton::clicked, this, &ExitApplication);
 
-    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_counters, m_printer);
+    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_printer);
     connect(lblCopy, &LabelButton::clicked, this, [this] {
-        m_copyCommand->run(RouteFromTags(lblPrintToDefault->property("Tag").toString(),
-                                         lblSave->property("Tag").toString()));
+        m_copyCommand->run({RouteFromTags(lblPrintToDefault->property("Tag").toString(),
+                                          lblSave->property("Tag").toString()),
+                            m_counters.copies(), m_counters.scale()});
     });
 }
 

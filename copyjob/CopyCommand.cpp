@@ -8,28 +8,16 @@
 #include "copyjob/print/PrintJob.h"
 #include "copyjob/save/BitmapFile.h"
 #include "copyjob/scan/ScannerLayer.h"
-#include "panel/Counters.h"
 
 #include <QImage>
 #include <QVariant>
 #include <QWidget>
 
-CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag)
-{
-    const QLatin1String on("True");
-    if (saveTag == on)
-        return CopyRoute::Save;
-    if (printToDefaultTag == on)
-        return CopyRoute::PrintToDefault;
-    return CopyRoute::AskForPrinter;
-}
-
-CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Counters &counters,
-                         ApplicationPrinter &printer)
-    : m_mainWindow(mainWindow), m_scanner(scanner), m_counters(counters), m_printer(printer)
+CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, ApplicationPrinter &printer)
+    : m_mainWindow(mainWindow), m_scanner(scanner), m_printer(printer)
 {}
 
-void CopyCommand::run(CopyRoute route)
+void CopyCommand::run(const CopyRequest &request)
 {
     if (!m_scanner.TWAIN_IsAvailable()) {
         MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
@@ -43,9 +31,9 @@ void CopyCommand::run(CopyRoute route)
     // Held from here to the end of the command; the clipboard keeps its own.
     const QImage page = m_scanner.takeAcquiredPage();
 
-    if (route == CopyRoute::AskForPrinter) {
+    if (request.route == CopyRoute::AskForPrinter) {
         dlg.CancelError = true;
-        dlg.Copies = m_counters.copies();
+        dlg.Copies = request.copies;
         dlg.DialogTitle = QStringLiteral("Copy to which printer");
         // The printer picked here becomes the application's printer. Nothing
         // else is read back: the copies count comes from the panel.
@@ -53,10 +41,10 @@ void CopyCommand::run(CopyRoute route)
             return;
     }
 
-    if (route == CopyRoute::Save)
+    if (request.route == CopyRoute::Save)
         saveRoute(page);
     else
-        printRoute(page);
+        printRoute(page, request);
 }
 
 void CopyCommand::saveRoute(const QImage &page)
@@ -72,9 +60,9 @@ void CopyCommand::saveRoute(const QImage &page)
         MsgBox(&m_mainWindow, saved.message);
 }
 
-void CopyCommand::printRoute(const QImage &page)
+void CopyCommand::printRoute(const QImage &page, const CopyRequest &request)
 {
-    const Outcome printed = PrintCopies(page, m_counters.copies(), m_counters.scale(), m_printer);
+    const Outcome printed = PrintCopies(page, request.copies, request.scale, m_printer);
     if (!printed.message.isEmpty())
         MsgBox(&m_mainWindow, printed.message);
 }

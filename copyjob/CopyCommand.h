@@ -3,22 +3,22 @@
 
 #pragma once
 
+#include "common/CopyRoute.h"
 #include "copyjob/CommonDialog.h"
 
 class ApplicationPrinter;
-class Counters;
 class QImage;
-class QString;
 class QWidget;
 class ScannerLayer;
 
-// Where a copy goes, as the two output switches say.
-enum class CopyRoute { AskForPrinter, PrintToDefault, Save };
-
-// The route the switches' tags name. Only a tag of exactly "True" switches a
-// route on; anything else counts as off, and then the user is asked for a
-// printer rather than a copy going to the default printer unasked.
-CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag);
+// One press of Copy: where the copy goes, and the panel's counts as they
+// stood when it was pressed.
+struct CopyRequest
+{
+    CopyRoute route = CopyRoute::AskForPrinter;
+    int copies = 1;
+    int scale = 100; // percent
+};
 
 // The Copy command: scan one page to the clipboard, then ask for a printer and
 // print, print straight away, or save the page as a bitmap file. The page
@@ -27,18 +27,16 @@ CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag
 class CopyCommand
 {
 public:
-    CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Counters &counters,
-                ApplicationPrinter &printer);
+    CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, ApplicationPrinter &printer);
 
-    void run(CopyRoute route);
+    void run(const CopyRequest &request);
 
 private:
     void saveRoute(const QImage &page);
-    void printRoute(const QImage &page);
+    void printRoute(const QImage &page, const CopyRequest &request);
 
     QWidget &m_mainWindow;
     ScannerLayer &m_scanner;
-    Counters &m_counters;
     ApplicationPrinter &m_printer;
     // The dialog control; it keeps the last saved file name for the run.
     CommonDialog dlg;

@@ -4,6 +4,7 @@
 #include "panel/Toggles.h"
 
 #include <QObject>
+#include <QString>
 #include <QVariant>
 
 namespace {
@@ -45,4 +46,14 @@ void SaveClick(QObject &lblSave, QObject &lblPrintToDefault)
     ToggleOption(lblSave);
     if (tagOf(lblSave) == QLatin1String("True"))
         ClearOption(lblPrintToDefault);
+}
+
+CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag)
+{
+    const QLatin1String on("True");
+    if (saveTag == on)
+        return CopyRoute::Save;
+    if (printToDefaultTag == on)
+        return CopyRoute::PrintToDefault;
+    return CopyRoute::AskForPrinter;
 }

@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "common/CopyRoute.h"
+
 #include <QColor>
 
 class QObject;
+class QString;
 
 // The two output-mode switches keep their state in the label itself: the Tag
 // text "True" or "False", shown by the text colour.
@@ -19,3 +22,8 @@ void ClearOption(QObject &label);
 
 void PrintToDefaultClick(QObject &lblPrintToDefault, QObject &lblSave);
 void SaveClick(QObject &lblSave, QObject &lblPrintToDefault);
+
+// The route the switches' tags name. Only a tag of exactly "True" switches a
+// route on; anything else counts as off, and then the user is asked for a
+// printer rather than a copy going to the default printer unasked.
+CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag);

@@ -161,7 +161,8 @@ private slots:
         message.replace("DIR", dir.path()).replace("QUEUE", queue);
         QCOMPARE(messages.texts, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(answer->ran, route != CopyRoute::PrintToDefault && !mode.isEmpty());
-        QVERIFY(!untouched.created());
+        if (situation == "noSANE") // no printer looked up for a copy that cannot scan
+            QVERIFY(!untouched.created());
         if (answer->ran)
             QCOMPARE(seen.mid(0, 2), (save ? QStringList{"Save to", "Bitmap (*.bmp)"}
                                            : QStringList{"Copy to which printer", "6"}));

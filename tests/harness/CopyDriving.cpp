@@ -6,28 +6,7 @@
 #include "app/frmMain.h"
 #include "panel/LabelButton.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-
-bool MessageWatcher::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *box = qobject_cast<QMessageBox *>(watched);
-    if (event->type() == QEvent::Show && box) {
-        const bool plain = box->windowTitle() == QLatin1String("Mirel") &&
-                           box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-        texts << (plain ? box->text() : QStringLiteral("NOT PLAIN: ") + box->text());
-        QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
-    }
-    return false;
-}
-
-void saveAs(QDialog &saveDialog, const QString &name)
-{
-    saveDialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
-    QMetaObject::invokeMethod(&saveDialog, "accept");
-}
 
 void setCopyRoute(frmMain &form, CopyRoute route)
 {

@@ -8,8 +8,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QTcpServer>
 #include <QThread>
 
 #include <cups/cups.h>
@@ -19,14 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The server binds it a moment later; a process taking it in between makes
-// its start fail, not hang.
-quint16 freeLoopbackPort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-}
 
 // Run as root, cupsd hands its filters to the unprivileged user of group lp,
 // who must reach the spool; run as anyone else, everything stays that user's.
@@ -51,36 +41,43 @@ bool CupsTestServer::start()
 {
     m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/mirel-cups-XXXXXX");
     const QString dir = m_dir->path();
-    m_port = freeLoopbackPort();
     // Filters read the spooled file by path.
     ::chmod(QFile::encodeName(dir).constData(), 0755);
     for (const char *sub : {"spool", "cache", "state", "tmp", "log"})
-        if (!makeSpoolDir(dir + '/' + sub) || m_port == 0)
+        if (!makeSpoolDir(dir + '/' + sub))
             return fail(QString("cannot prepare %1/%2").arg(dir, sub));
 
-    // No User or Group lines: the scheduler keeps the user it was started as.
-    const QString conf[] = {
-        QString("Listen 127.0.0.1:%1\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                "DefaultAuthType None\nErrorPolicy abort-job\nPreserveJobFiles Yes\n"
-                "PreserveJobHistory Yes\nMaxJobs 0\n<Location />\n  Order allow,deny\n"
-                "  Allow all\n</Location>\n<Policy default>\n  JobPrivateAccess all\n"
-                "  JobPrivateValues none\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                "</Policy>\n")
-            .arg(m_port),
+    const QString paths[] = {dir + "/cupsd.conf", dir + "/cups-files.conf"};
+    const QString files =
         QString("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
                 "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
                 "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
-            .arg(dir)};
-    const QString paths[] = {dir + "/cupsd.conf", dir + "/cups-files.conf"};
-    if (!writeFile(paths[0], conf[0].toUtf8()) || !writeFile(paths[1], conf[1].toUtf8()))
+            .arg(dir);
+    if (!writeFile(paths[1], files.toUtf8()))
         return fail("cannot write the configuration in " + dir);
+    // No User or Group lines: the scheduler keeps the user it was started as.
+    // The port is written afresh for every try.
+    const auto arguments = [&paths](quint16 port) {
+        const QString conf =
+            QString("Listen 127.0.0.1:%1\nLogLevel warn\nBrowsing No\nWebInterface No\n"
+                    "DefaultAuthType None\nErrorPolicy abort-job\nPreserveJobFiles Yes\n"
+                    "PreserveJobHistory Yes\nMaxJobs 0\n<Location />\n  Order allow,deny\n"
+                    "  Allow all\n</Location>\n<Policy default>\n  JobPrivateAccess all\n"
+                    "  JobPrivateValues none\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                    "</Policy>\n")
+                .arg(port);
+        return writeFile(paths[0], conf.toUtf8())
+                   ? QStringList{"-f", "-c", paths[0], "-s", paths[1]}
+                   : QStringList();
+    };
+    const ServerStart cupsd{"cupsd", {}, dir + "/log/cupsd", 0, {dir + "/log/error_log"}};
+    const QString why = startOnFreePort(m_children.emplace_back(), cupsd, arguments, m_port);
     qputenv("CUPS_SERVER", serverName().toUtf8());
     cupsSetServer(serverName().toUtf8().constData());
-    if (child("/usr/sbin/cupsd", {"-f", "-c", paths[0], "-s", paths[1]}, "127.0.0.1", m_port))
+    if (why.isEmpty())
         return true;
-    const QString output = readFile(dir + "/log/cupsd") + readFile(dir + "/log/error_log");
     stop();
-    return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), output));
+    return fail(QString("cupsd did not answer on %1: %2").arg(serverName(), why));
 }
 
 void CupsTestServer::stop()
@@ -98,9 +95,12 @@ void CupsTestServer::stop()
 
 bool CupsTestServer::tool(const QString &program, const QStringList &arguments)
 {
+    const QString path = installedProgram(program);
+    if (path.isEmpty())
+        return fail(program + " is not installed: not in /usr/sbin, /usr/bin, /sbin, /bin or PATH");
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"}), arguments);
+    process.start(path, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return fail(
             QString("%1 %2: %3")
@@ -114,38 +114,50 @@ bool CupsTestServer::addQueue(const QString &name, bool withMargins)
                     withMargins ? "drv:///sample.drv/generic.ppd" : "raw"});
 }
 
-bool CupsTestServer::child(const QString &program, const QStringList &arguments,
-                           const QString &host, quint16 port)
-{
-    auto &process = m_children.emplace_back(std::make_unique<QProcess>());
-    const QString log = root() + "/log/" + QFileInfo(program).fileName();
-    return startServer(*process, program, arguments, log, host, port);
-}
-
 bool CupsTestServer::addEverywhereQueue(const QString &name)
 {
     // ippeveprinter will not start without a system bus, even when it
     // advertises nothing: a private one serves.
     const QString bus = root() + "/bus";
-    if (!QFile::exists(bus))
-        child("dbus-daemon", {"--session", "--nofork", "--address=unix:path=" + bus});
+    if (!QFile::exists(bus)) {
+        const ServerStart dbus{"dbus-daemon",
+                               {"--session", "--nofork", "--address=unix:path=" + bus},
+                               root() + "/log/dbus-daemon"};
+        if (const QString why = startServer(*m_children.emplace_back(new QProcess), dbus);
+            !why.isEmpty())
+            return fail(why);
+    }
     const QDeadlineTimer deadline(15000);
     while (!QFile::exists(bus) && !deadline.hasExpired())
         QThread::msleep(20);
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(bus));
-    const quint16 port = freeLoopbackPort();
-    QDir().mkpath(root() + "/received-" + name);
+    const QString received = root() + "/received-" + name;
+    QDir().mkpath(received);
     // In colour, so with an inkjet's margins: 1.02 mm at the top, 11.68 at the bottom.
-    const bool started =
-        child("/usr/sbin/ippeveprinter",
-              {"-k", "-d", root() + "/received-" + name, "-r", "off", "-n", "localhost", "-p",
-               QString::number(port), "-s", "10,10", "-f", "application/pdf", name},
-              "localhost", port);
-    m_printers[name] = port;
+    const auto arguments = [&](quint16 port) {
+        return QStringList{"-k",
+                           "-d",
+                           received,
+                           "-r",
+                           "off",
+                           "-n",
+                           "localhost",
+                           "-p",
+                           QString::number(port),
+                           "-s",
+                           "10,10",
+                           "-f",
+                           "application/pdf",
+                           name};
+    };
+    quint16 &port = m_printers[name];
+    const QString why = startOnFreePort(
+        m_children.emplace_back(), {"ippeveprinter", {}, root() + "/log/ippeveprinter-" + name},
+        arguments, port);
+    if (!why.isEmpty())
+        return fail("ippeveprinter did not start: " + why);
     const QString uri = QString("ipp://localhost:%1/ipp/print").arg(port);
-    if (started)
-        return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
-    return fail("ippeveprinter did not start: " + readFile(root() + "/log/ippeveprinter"));
+    return lpadmin({"-p", name, "-E", "-v", uri, "-m", "everywhere"});
 }
 
 QList<CupsTestServer::Job> CupsTestServer::printerJobs(const QString &queue, int count) const

@@ -16,13 +16,12 @@
 // printers behind it when a test asks for them.
 //
 // start() makes a temporary ServerRoot with its own spool, runs `cupsd -f`
-// there on a free loopback port as whoever runs the test (root or not) and
-// waits until it answers. From then on this process (libcups through
-// cupsSetServer, Qt, and the command-line tools through CUPS_SERVER) talks to
-// it and never to the machine's own scheduler. Documents and finished jobs
-// stay, so a test can read what was printed and with which attributes.
-// Everything started here stops in stop(), in the destructor, or with the
-// test process; after stop() CUPS_SERVER names a dead port: "no scheduler".
+// there on a free loopback port (another, when someone takes that one first)
+// as whoever runs the test (root or not) and waits until it listens. From then on this process
+// (libcups through cupsSetServer, Qt, and the command-line tools through CUPS_SERVER) talks to it
+// and never to the machine's own scheduler. Documents and finished jobs stay, so a test can read
+// what was printed and with which attributes. Everything started here stops in stop(), in the
+// destructor, or with the test process; after stop() CUPS_SERVER names a dead port: "no scheduler".
 //
 //     CupsTestServer cups;
 //     QVERIFY2(cups.start(), qPrintable(cups.lastError()));
@@ -83,14 +82,12 @@ private:
     bool lpadmin(const QStringList &arguments) { return tool("lpadmin", arguments); }
     bool tool(const QString &program, const QStringList &arguments);
     bool fail(const QString &why);
-    // Starts one of the processes stop() ends; see startServer().
-    bool child(const QString &program, const QStringList &arguments, const QString &host = {},
-               quint16 port = 0);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     quint16 m_port = 0;
     QString m_lastError;
-    // The scheduler, then the D-Bus and IPP printer processes; each printer's port.
+    // What stop() ends: the scheduler, then the D-Bus and IPP printer
+    // processes; each printer's port.
     std::vector<std::unique_ptr<QProcess>> m_children;
     QMap<QString, quint16> m_printers;
 };

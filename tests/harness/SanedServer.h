@@ -9,6 +9,8 @@
 
 #include <memory>
 
+struct ServerStart;
+
 // saned serving SANE's test backend on the loopback, and what a scanner
 // helper needs to reach it through SANE's net backend:
 //
@@ -19,18 +21,20 @@
 //   ... scan "net:127.0.0.1:test:0" ...
 //
 // The net backend takes saned's port only from the sane-port line of
-// /etc/services. When 6566 is taken, saned gets a free port and
-// helperPath() runs the helper in a mount namespace of its own, over an
-// /etc/services that names that port; isUsable() is false when neither works.
-// stop() ends saned and every child it forked for a connection, as a server
-// that dies would; start() brings it back on the same port.
+// /etc/services, 6566, which another run's saned may hold for a while:
+// start() waits for it. When it stays taken through the first start, saned
+// gets a free port instead and helperPath() runs the helper in a mount
+// namespace of its own, over an /etc/services that names that port; start()
+// fails when this user may not make one. stop() ends saned and every child it
+// forked for a connection, as a server that dies would; start() brings it
+// back on the same port, waiting while another process holds it.
 class SanedServer
 {
 public:
     SanedServer();
     ~SanedServer() { stop(); }
 
-    bool isUsable() const { return m_port > 0; }
+    bool isUsable() const { return m_prepared; }
     bool start();
     void stop();
     QString errorString() const { return m_error; }
@@ -38,9 +42,14 @@ public:
     QString helperPath() const { return m_helper; }
 
 private:
+    ServerStart server() const;
+    QString startWaiting(quint16 port, int milliseconds);
+    QString startInNamespace();
+
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_saned;
-    int m_port = 0;
+    quint16 m_port = 0; // 0 until the first start chose it
     QString m_helper;
     QString m_error;
+    bool m_prepared = false;
 };

@@ -3,11 +3,17 @@
 
 #include "harness/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTcpSocket>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 
@@ -27,23 +33,101 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
-bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
-                 const QString &log, const QString &host, quint16 port)
+QString installedProgram(const QString &name)
 {
+    const QString found =
+        QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"});
+    return found.isEmpty() ? QStandardPaths::findExecutable(name) : found;
+}
+
+namespace {
+
+// Whether the process itself holds a socket listening on the port, so a
+// server that came too late is not taken for the one that answers there.
+bool listensOn(qint64 pid, quint16 port)
+{
+    // "sl local_address rem_address st ... inode": the port in hex, 0A listening.
+    const QString tables = readFile("/proc/net/tcp") + readFile("/proc/net/tcp6");
+    const QString fds = QStringLiteral("/proc/%1/fd/").arg(pid);
+    for (const QString &line : tables.split(u'\n')) {
+        const QStringList field = line.simplified().split(u' ');
+        if (field.size() > 9 && field[3] == "0A" &&
+            field[1].section(u':', -1).toUShort(nullptr, 16) == port)
+            for (const QString &fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fds + fd).endsWith("socket:[" + field[9] + ']'))
+                    return true;
+    }
+    return false;
+}
+
+QString allLogs(const ServerStart &server, bool remove = false)
+{
+    QString text;
+    for (const QString &log : QStringList{server.log} + server.ownLogs)
+        remove ? void(QFile::remove(log)) : void(text += readFile(log));
+    return text;
+}
+
+} // namespace
+
+bool portTaken(const ServerStart &server)
+{
+    return allLogs(server).contains(QLatin1String("Address already in use"));
+}
+
+quint16 freeLoopbackPort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+}
+
+QString startServer(QProcess &process, const ServerStart &server)
+{
+    const QString program = installedProgram(server.program);
+    const QString name = QFileInfo(server.program).fileName();
+    if (program.isEmpty())
+        return name + " is not installed: not in /usr/sbin, /usr/bin, /sbin, /bin or PATH";
+    allLogs(server, true); // only this run's words count
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(log, QIODevice::Append);
+    process.setStandardOutputFile(server.log);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : server.environment)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(environment);
     process.setChildProcessModifier([] {
         ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     });
-    process.start(program, arguments);
-    const auto answers = [&] {
-        QTcpSocket socket;
-        socket.connectToHost(host, port);
-        return socket.waitForConnected(250) || process.state() == QProcess::NotRunning;
+    process.start(program, server.arguments);
+    if (!process.waitForStarted(5000))
+        return QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
+    const auto settled = [&] {
+        return process.state() != QProcess::Running || portTaken(server) ||
+               listensOn(process.processId(), server.port);
     };
-    return process.waitForStarted(5000) && (port == 0 || QTest::qWaitFor(answers, 15000)) &&
-           process.state() == QProcess::Running;
+    if ((server.port == 0 || QTest::qWaitFor(settled, 15000)) &&
+        process.state() == QProcess::Running && !portTaken(server))
+        return {};
+    return QStringLiteral("%1 did not come up (port %2, 15 seconds): %3")
+        .arg(program, QString::number(server.port), allLogs(server));
+}
+
+QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
+                        const std::function<QStringList(quint16)> &arguments, quint16 &port)
+{
+    QString why;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        // A fresh QProcess each time: the old one ends the server it ran.
+        process = std::make_unique<QProcess>();
+        server.port = port = freeLoopbackPort();
+        server.arguments = arguments(port);
+        if (port == 0 || server.arguments.isEmpty())
+            return "no free loopback port, or no configuration for it, for " + server.program;
+        why = startServer(*process, server);
+        if (why.isEmpty() || !portTaken(server))
+            return why;
+    }
+    return why;
 }
 
 QImage clipboardImage()
@@ -80,4 +164,22 @@ void pressKeyOn(QWidget *dialog, Qt::Key key)
 {
     QWidget *target = QApplication::focusWidget();
     QTest::keyClick(target && target->window() == dialog ? target : dialog, key);
+}
+
+bool MessageWatcher::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QMessageBox *>(watched);
+    if (event->type() == QEvent::Show && box) {
+        const bool plain = box->windowTitle() == QLatin1String("Mirel") &&
+                           box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+        texts << (plain ? box->text() : QStringLiteral("NOT PLAIN: ") + box->text());
+        QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void saveAs(QDialog &saveDialog, const QString &name)
+{
+    saveDialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+    QMetaObject::invokeMethod(&saveDialog, "accept");
 }

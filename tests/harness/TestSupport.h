@@ -6,6 +6,7 @@
 // What every harness and suite uses, whatever part it drives: files, the
 // servers a test starts, the clipboard, and answering a modal dialog.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QProcess>
@@ -19,12 +20,39 @@
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
 
-// Starts a server for a test: its output into log (a pipe nobody reads stalls
-// it once it fills), in a process group of its own that a kill of the group
-// ends with all it forked, and ended with this process. True once it runs and,
-// for a port, answers on host:port within 15 seconds.
-bool startServer(QProcess &process, const QString &program, const QStringList &arguments,
-                 const QString &log, const QString &host = {}, quint16 port = 0);
+// Where Debian installs a program the tests start (/usr/sbin, /usr/bin, /sbin,
+// /bin), whatever the caller's PATH holds, then PATH; empty when not installed.
+QString installedProgram(const QString &name);
+
+// A server a test starts: its output goes to log (a pipe nobody reads stalls
+// it once it fills), and it may write logs of its own.
+struct ServerStart
+{
+    QString program; // by name, found by installedProgram()
+    QStringList arguments;
+    QString log;
+    quint16 port = 0; // the loopback port it listens on, if any
+    QStringList ownLogs = {};
+    QStringList environment = {}; // "NAME=value" over this process's own
+};
+
+// Starts it in a process group of its own that a kill of the group ends with
+// all it forked, ended with this process too. Empty once it runs and, for a
+// port, this very process listens on it within 15 seconds; else why not, in
+// words that name the program.
+QString startServer(QProcess &process, const ServerStart &server);
+
+// For a server that takes a free loopback port: arguments(port) gives its
+// command line for a port (and writes any file that names it). When another
+// process takes the port first (the server ends, or says the address is in
+// use), another port is tried, five in all. Empty once it listens; port then
+// holds where, and process the server.
+QString startOnFreePort(std::unique_ptr<QProcess> &process, ServerStart server,
+                        const std::function<QStringList(quint16)> &arguments, quint16 &port);
+// The server said its port was taken.
+bool portTaken(const ServerStart &server);
+// A free loopback port a moment ago, or 0.
+quint16 freeLoopbackPort();
 
 // The image on the clipboard, in the one format tests compare pixels in.
 QImage clipboardImage();
@@ -44,3 +72,18 @@ std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
                                            std::function<void(QDialog &)> answer);
 // A key to a dialog's focus widget, as a user would press it.
 void pressKeyOn(QWidget *dialog, Qt::Key key);
+
+// Records the text of every message box the program shows and closes it with
+// OK. A box that is not the program's one kind (title "Mirel", no icon, one
+// button) is recorded with the prefix "NOT PLAIN: ".
+class MessageWatcher : public QObject
+{
+public:
+    QStringList texts;
+    MessageWatcher() { qApp->installEventFilter(this); }
+    ~MessageWatcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// In a save dialog: types name and presses Enter.
+void saveAs(QDialog &saveDialog, const QString &name);

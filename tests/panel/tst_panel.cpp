@@ -5,7 +5,6 @@
 // copier's LED matrix, the counters' hot zones from the display origins, their
 // steps and limits, and the two output switches with the route they give.
 #include "common/Resources.h"
-#include "copyjob/CopyCommand.h"
 #include "panel/Counters.h"
 #include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"

@@ -9,7 +9,6 @@
 // what it had, and the next copy in the same process gets the whole page.
 #include "copyjob/SourceSelection.h"
 #include "copyjob/scan/SaneScannerLayer.h"
-#include "harness/CopyDriving.h"
 #include "harness/SaneTestScanner.h"
 #include "harness/SanedServer.h"
 
