@@ -23,13 +23,13 @@ void CopyCommand::run(const CopyRequest &request)
         MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
         return;
     }
-    if (!m_scanner.TWAIN_AcquireToClipboard(&m_mainWindow, 0)) {
+    // Held from here to the end of the command; the clipboard keeps its own.
+    const QImage page = m_scanner.TWAIN_AcquireToClipboard(&m_mainWindow, 0);
+    if (page.isNull()) {
         m_mainWindow.activateWindow();
         m_mainWindow.setFocus();
         return;
     }
-    // Held from here to the end of the command; the clipboard keeps its own.
-    const QImage page = m_scanner.takeAcquiredPage();
 
     if (request.route == CopyRoute::AskForPrinter) {
         dlg.CancelError = true;

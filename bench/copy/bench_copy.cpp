@@ -95,13 +95,11 @@ public:
             firstAnswerAt = nowMs();
         return result;
     }
-    int TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override
+    QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override
     {
-        const int result = m_inner.TWAIN_AcquireToClipboard(owner, pixelTypes);
+        scannedPage = m_inner.TWAIN_AcquireToClipboard(owner, pixelTypes);
         returnedAt = nowMs();
-        m_acquiredPage = m_inner.takeAcquiredPage();
-        scannedPage = m_acquiredPage;
-        return result;
+        return scannedPage;
     }
     int TWAIN_SelectImageSource(QWidget *owner) override
     {

@@ -14,17 +14,17 @@ int SaneScannerLayer::TWAIN_IsAvailable()
     return m_session.isAvailable() ? 1 : 0;
 }
 
-int SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes)
+QImage SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes)
 {
     if (!m_session.isAvailable())
-        return 0;
+        return {};
     ScanDialog dialog(m_session, pixelTypes, owner);
     if (dialog.exec() != QDialog::Accepted)
-        return 0;
+        return {};
     // Only a whole page ever reaches the clipboard.
-    m_acquiredPage = dialog.page();
-    PutPageOnClipboard(m_acquiredPage);
-    return 1;
+    const QImage page = dialog.page();
+    PutPageOnClipboard(page);
+    return page;
 }
 
 int SaneScannerLayer::TWAIN_SelectImageSource(QWidget *owner)

@@ -22,7 +22,7 @@ public:
     {}
 
     int TWAIN_IsAvailable() override;
-    int TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override;
+    QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override;
     int TWAIN_SelectImageSource(QWidget *owner) override;
     int TWAIN_EasyVersion() override;
 

@@ -13,7 +13,7 @@ public:
     int version = 0, deviceCalls = 0;
 
     int TWAIN_IsAvailable() override { return deviceCall(1); }
-    int TWAIN_AcquireToClipboard(QWidget *, int) override { return deviceCall(0); }
+    QImage TWAIN_AcquireToClipboard(QWidget *, int) override { return deviceCall(0), QImage(); }
     int TWAIN_SelectImageSource(QWidget *) override { return deviceCall(0); }
     int TWAIN_EasyVersion() override { return version; }
 

@@ -55,7 +55,7 @@ bool scanDialogReady(QDialog *dialog);
 // Drives the next scan dialog like a user, a step at a time from a timer:
 //   ScanDialogDriver driver;
 //   driver.chooseResolution(100).chooseMode("Color").pressEnter().start();
-//   QCOMPARE(layer.TWAIN_AcquireToClipboard(nullptr, 0), 1);
+//   QVERIFY(!layer.TWAIN_AcquireToClipboard(nullptr, 0).isNull());
 //   QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
 // Choices, Enter and waitForMessage wait until the dialog's default button
 // can be pressed. A step not done within 30 seconds is the failure() and

@@ -6,6 +6,7 @@
 // device that stops taking bytes is reported.
 #include "copyjob/print/PrintJob.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QImage>
 #include <QPageLayout>
@@ -112,6 +113,7 @@ private slots:
         QTest::newRow("nothing taken") << qint64(0) << false;
         QTest::newRow("stops in the header") << qint64(100) << false;
         QTest::newRow("stops in the picture") << qint64(2000) << false;
+        QTest::newRow("stops in the trailer") << qint64(-1) << false; // one byte short
         QTest::newRow("room for all") << qint64(1 << 20) << true;
     }
 
@@ -124,6 +126,12 @@ private slots:
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.bytesPerLine(); ++x)
                 noise.scanLine(y)[x] = uchar((x * 2654435761u + y * 40503u) >> 13);
+        if (room < 0) {
+            QBuffer whole;
+            whole.open(QIODevice::WriteOnly);
+            QVERIFY(WriteCopyPdf(whole, exactPage(), noise, 300, 300, 200));
+            room += whole.size();
+        }
         ShortDevice device(room);
         QCOMPARE(WriteCopyPdf(device, exactPage(), noise, 300, 300, 200), written);
     }

@@ -114,10 +114,9 @@ void ScannerServer::handle(const Message &message)
         break;
     }
     case Type::Scan: {
-        Settings settings;
-        qint64 memoryLimit = 0;
-        unpack(message.payload, settings, memoryLimit);
-        startScan(settings, memoryLimit);
+        ScanRequest request;
+        unpack(message.payload, request);
+        startScan(request);
         break;
     }
     case Type::Cancel:
@@ -280,29 +279,45 @@ QString ScannerServer::statusMessage(SANE_Status status, const QString &device)
     return saneStatusMessage(status);
 }
 
-void ScannerServer::startScan(const Settings &settings, qint64 memoryLimit)
+// The dialog's settings, then the whole bed, then the user's choices and
+// the presets: what comes later narrows or overrides what came before.
+Outcome ScannerServer::applySettings(const ScanRequest &request)
+{
+    if (!m_device)
+        return Outcome::failure(say("No scanner is open."));
+    Settings dialog;
+    if (!request.mode.isEmpty())
+        dialog.append({QStringLiteral(SANE_NAME_SCAN_MODE), request.mode});
+    if (request.resolution > 0)
+        dialog.append({QStringLiteral(SANE_NAME_SCAN_RESOLUTION), request.resolution});
+    Outcome set = Outcome::success();
+    for (const auto &[name, value] : dialog)
+        if (set.ok)
+            set = m_device->setOption(name, value);
+    if (set.ok && request.wholeBed)
+        set = m_device->coverWholeBed();
+    for (const Settings *settings : {&request.chosen, &request.presets})
+        for (const auto &[name, value] : *settings)
+            if (set.ok)
+                set = m_device->setOption(name, value);
+    return set;
+}
+
+void ScannerServer::startScan(const ScanRequest &request)
 {
     if (m_reader)
         return;
-    Outcome set = m_device ? Outcome::success() : Outcome::failure(say("No scanner is open."));
-    for (qsizetype i = 0; set.ok && i < settings.size(); ++i) {
-        // An empty name stands for the whole bed, where the dialog's
-        // settings end and the presets begin.
-        if (settings[i].first.isEmpty())
-            set = m_device->coverWholeBed();
-        else
-            set = m_device->setOption(settings[i].first, settings[i].second);
-    }
+    const Outcome set = applySettings(request);
     if (!set.ok) {
         m_device.reset(); // may have gone; opened afresh on Retry
         m_channel.send(Type::Failed, pack(set.message, false));
         return;
     }
-    m_reader =
-        std::make_unique<SaneReader>(m_api, m_device->handle(), m_device->resolution(), memoryLimit,
-                                     [this](int w, int h, QImage::Format f, qint64 bpl) {
-                                         return m_page.allocate(w, h, f, bpl);
-                                     });
+    m_reader = std::make_unique<SaneReader>(m_api, m_device->handle(), m_device->resolution(),
+                                            request.memoryLimit,
+                                            [this](int w, int h, QImage::Format f, qint64 bpl) {
+                                                return m_page.allocate(w, h, f, bpl);
+                                            });
     connect(m_reader.get(), &SaneReader::finished, this, &ScannerServer::onScanFinished);
     m_progress.start();
     m_reader->start();
@@ -320,23 +335,26 @@ void ScannerServer::onScanFinished()
     std::unique_ptr<SaneReader> job(m_reader.release());
     const bool cancelled = job->wasCancelled();
     QImage page = job->outcome().ok && !cancelled ? job->takeImage() : QImage();
+    const PageHeader header = SharedPage::headerOf(page);
+    const bool whole = !page.isNull();
+    // The helper's own writable mapping goes before the seal, which it forbids.
+    page = QImage();
     const int fd = m_page.take();
     const QString deviceName = m_device ? m_device->info().name : QString();
     QString message = job->outcome().message;
     if (message == saneStatusMessage(SANE_STATUS_IO_ERROR))
         message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
     job.release()->deleteLater(); // called from its own signal
-    if (page.isNull() || fd < 0) {
+    if (!whole || fd < 0) {
         m_device.reset(); // opened afresh on Retry
         if (fd >= 0)
             ::close(fd);
-        const QString why = message.isEmpty() ? say("The scanner sent no picture.") : message;
+        QString why = message.isEmpty() ? say("The scanner sent no picture.") : message;
+        if (whole) // a duplicate of the page that a driver maps writable
+            why = say("The page could not be taken from the scanner driver.");
         m_channel.send(Type::Failed, pack(why, cancelled));
         return;
     }
-    m_channel.send(Type::Page,
-                   pack(page.width(), page.height(), int(page.format()),
-                        qint64(page.bytesPerLine()), page.dotsPerMeterX(), page.dotsPerMeterY()),
-                   fd);
+    m_channel.send(Type::Page, pack(header), fd);
     ::close(fd);
 }

@@ -39,7 +39,8 @@ private:
     void openDevice(const QString &name);
     bool stillAnswers() const;
     static QString statusMessage(SANE_Status status, const QString &device);
-    void startScan(const ScannerProtocol::Settings &settings, qint64 memoryLimit);
+    Outcome applySettings(const ScannerProtocol::ScanRequest &request);
+    void startScan(const ScannerProtocol::ScanRequest &request);
     void sendProgress();
     void onScanFinished();
 

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -92,7 +93,17 @@ bool Channel::receive()
         if (n == 0)
             return false;
         m_buffer.append(data, n);
+        if (broken())
+            return false;
     }
+}
+
+bool Channel::broken() const
+{
+    quint32 length = 0;
+    if (m_buffer.size() >= 4)
+        std::memcpy(&length, m_buffer.constData(), 4);
+    return length > kMaxMessageBytes;
 }
 
 bool Channel::waitReadable(int msecs) const
@@ -107,7 +118,7 @@ bool Channel::waitReadable(int msecs) const
 
 std::optional<Message> Channel::next()
 {
-    if (m_buffer.size() < kHeaderBytes)
+    if (m_buffer.size() < kHeaderBytes || broken())
         return std::nullopt;
     quint32 length = 0;
     std::memcpy(&length, m_buffer.constData(), 4);
@@ -126,6 +137,105 @@ std::optional<Message> Channel::next()
 
 } // namespace ScannerProtocol
 
+namespace {
+
+using namespace ScannerProtocol;
+
+void corrupt(QDataStream &in)
+{
+    if (in.status() == QDataStream::Ok)
+        in.setStatus(QDataStream::ReadCorruptData);
+}
+
+void readString(QDataStream &in, QString &s)
+{
+    in >> s;
+    if (s.size() > kMaxStringChars)
+        corrupt(in), s.clear();
+}
+
+// A count, then that many items, each read by read; nothing over max.
+template <typename T, typename Read>
+void readList(QDataStream &in, QList<T> &list, quint32 max, Read read)
+{
+    list.clear();
+    quint32 count = 0;
+    in >> count;
+    if (count > max)
+        return corrupt(in);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i)
+        read(in, list.emplace_back());
+    if (in.status() != QDataStream::Ok)
+        list.clear();
+}
+
+// An option's value carries only the kinds an option has: bool, int, double,
+// string, or an array of ints or doubles. Qt's own QVariant format would
+// decode any type it knows, images included.
+enum class Kind : quint8 { None, Bool, Int, Double, String, IntList, DoubleList };
+
+void writeValue(QDataStream &out, const QVariant &v)
+{
+    const QVariantList items = v.toList();
+    const bool ints = std::all_of(items.cbegin(), items.cend(),
+                                  [](const QVariant &i) { return i.typeId() == QMetaType::Int; });
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        out << Kind::Bool << v.toBool();
+        break;
+    case QMetaType::Int:
+        out << Kind::Int << v.toInt();
+        break;
+    case QMetaType::Double:
+        out << Kind::Double << v.toDouble();
+        break;
+    case QMetaType::QString:
+        out << Kind::String << v.toString();
+        break;
+    case QMetaType::QVariantList:
+        out << (ints ? Kind::IntList : Kind::DoubleList) << quint32(items.size());
+        for (const QVariant &item : items)
+            ints ? out << item.toInt() : out << item.toDouble();
+        break;
+    default:
+        out << Kind::None;
+    }
+}
+
+template <typename T> QVariant readItem(QDataStream &in)
+{
+    T value{};
+    in >> value;
+    return value;
+}
+
+void readValue(QDataStream &in, QVariant &v)
+{
+    Kind kind = Kind::None;
+    in >> kind;
+    v = QVariant();
+    if (kind == Kind::Bool)
+        v = readItem<bool>(in);
+    else if (kind == Kind::Int)
+        v = readItem<int>(in);
+    else if (kind == Kind::Double)
+        v = readItem<double>(in);
+    else if (kind == Kind::String) {
+        QString s;
+        readString(in, s);
+        v = s;
+    } else if (kind == Kind::IntList || kind == Kind::DoubleList) {
+        QVariantList items;
+        readList(in, items, kMaxListItems, [kind](QDataStream &s, QVariant &item) {
+            item = kind == Kind::IntList ? readItem<int>(s) : readItem<double>(s);
+        });
+        v = items;
+    } else if (kind != Kind::None)
+        corrupt(in);
+}
+
+} // namespace
+
 QDataStream &operator<<(QDataStream &out, const SaneDeviceInfo &d)
 {
     return out << d.name << d.vendor << d.model << d.type;
@@ -133,23 +243,57 @@ QDataStream &operator<<(QDataStream &out, const SaneDeviceInfo &d)
 
 QDataStream &operator>>(QDataStream &in, SaneDeviceInfo &d)
 {
-    return in >> d.name >> d.vendor >> d.model >> d.type;
+    for (QString *s : {&d.name, &d.vendor, &d.model, &d.type})
+        readString(in, *s);
+    return in;
 }
 
 QDataStream &operator<<(QDataStream &out, const ScanOption &o)
 {
-    return out << o.name << o.title << o.description << o.group << int(o.type) << o.unit << o.count
-               << o.capabilities << int(o.constraint) << o.minimum << o.maximum << o.quant
-               << o.words << o.strings << o.value;
+    out << o.name << o.title << o.description << o.group << int(o.type) << o.unit << o.count
+        << o.capabilities << int(o.constraint) << o.minimum << o.maximum << o.quant << o.words
+        << o.strings;
+    writeValue(out, o.value);
+    return out;
 }
 
 QDataStream &operator>>(QDataStream &in, ScanOption &o)
 {
     int type = 0, constraint = 0;
-    in >> o.name >> o.title >> o.description >> o.group >> type >> o.unit >> o.count >>
-        o.capabilities >> constraint >> o.minimum >> o.maximum >> o.quant >> o.words >> o.strings >>
-        o.value;
+    for (QString *s : {&o.name, &o.title, &o.description, &o.group})
+        readString(in, *s);
+    in >> type >> o.unit >> o.count >> o.capabilities >> constraint >> o.minimum >> o.maximum >>
+        o.quant;
+    readList(in, o.words, kMaxListItems, [](QDataStream &s, double &w) { s >> w; });
+    readList(in, o.strings, kMaxListItems, readString);
+    readValue(in, o.value);
+    if (type < int(ScanOption::Type::Bool) || type > int(ScanOption::Type::Group) ||
+        constraint < int(ScanOption::Constraint::None) ||
+        constraint > int(ScanOption::Constraint::StringList))
+        corrupt(in);
     o.type = ScanOption::Type(type);
     o.constraint = ScanOption::Constraint(constraint);
     return in;
+}
+
+QDataStream &operator>>(QDataStream &in, QList<SaneDeviceInfo> &list)
+{
+    readList(in, list, kMaxDevices, [](QDataStream &s, SaneDeviceInfo &d) { s >> d; });
+    return in;
+}
+
+QDataStream &operator>>(QDataStream &in, QList<ScanOption> &list)
+{
+    readList(in, list, kMaxOptions, [](QDataStream &s, ScanOption &o) { s >> o; });
+    return in;
+}
+
+QDataStream &operator<<(QDataStream &out, const ScanRequest &r)
+{
+    return out << r.mode << r.resolution << r.wholeBed << r.chosen << r.presets << r.memoryLimit;
+}
+
+QDataStream &operator>>(QDataStream &in, ScanRequest &r)
+{
+    return in >> r.mode >> r.resolution >> r.wholeBed >> r.chosen >> r.presets >> r.memoryLimit;
 }

@@ -27,20 +27,39 @@ enum class Type : quint8 {
     List,      // -> Devices
     Open,      // QString name (empty: the first found) -> Opened
     SetOption, // QString name, QVariant value -> Opened
-    Scan,      // Settings settings, qint64 memory limit -> Progress..., then Page or Failed
+    Scan,      // ScanRequest -> Progress..., then Page or Failed
     Cancel,    // the scan under way stops
     Quit,
     // The helper to Mirel
     Devices = 64, // QList<SaneDeviceInfo>
     Opened,       // QString error, SaneDeviceInfo, QList<ScanOption>
     Progress,     // qint64 received, qint64 expected (-1: unknown)
-    Page,         // int width, height, format, bytes per line, dots per metre x, y; + fd
+    Page,         // PageHeader; + the sealed memfd
     Failed,       // QString message, bool cancelled
     HelloReply,   // bool available, int sane version code
 };
 
 // Option values in the order they are set on the device.
 using Settings = QList<QPair<QString, QVariant>>;
+
+// What a scan sets on the device before it starts, in this order: the
+// dialog's mode and resolution (when given), the whole bed (when asked), the
+// user's choices among the device's options, then the presets.
+struct ScanRequest
+{
+    QString mode;
+    int resolution = 0;
+    bool wholeBed = true;
+    Settings chosen;
+    Settings presets;
+    qint64 memoryLimit = 0; // 0: the machine's
+};
+
+// Everything read from the helper is bounded: no message, list or string
+// larger than a scanner has reason to send.
+constexpr quint32 kMaxMessageBytes = 8 << 20;
+constexpr quint32 kMaxDevices = 256, kMaxOptions = 1024, kMaxListItems = 4096;
+constexpr qsizetype kMaxStringChars = 16384;
 
 struct Message
 {
@@ -77,8 +96,11 @@ public:
     int fd() const { return m_fd; }
     // False when the other end is gone. Never raises SIGPIPE.
     bool send(Type type, const QByteArray &payload = {}, int passFd = -1);
-    // Takes in what has arrived; false at end of file or on an error.
+    // Takes in what has arrived; false at end of file, on an error, or when
+    // the other end announced a message over kMaxMessageBytes.
     bool receive();
+    // True when the other end announced a message over kMaxMessageBytes.
+    bool broken() const;
     // Waits up to msecs for something to read; false on time-out.
     bool waitReadable(int msecs) const;
     std::optional<Message> next();
@@ -95,3 +117,9 @@ QDataStream &operator<<(QDataStream &out, const SaneDeviceInfo &d);
 QDataStream &operator>>(QDataStream &in, SaneDeviceInfo &d);
 QDataStream &operator<<(QDataStream &out, const ScanOption &o);
 QDataStream &operator>>(QDataStream &in, ScanOption &o);
+QDataStream &operator<<(QDataStream &out, const ScannerProtocol::ScanRequest &r);
+QDataStream &operator>>(QDataStream &in, ScannerProtocol::ScanRequest &r);
+// Read with a bounded count; preferred over Qt's own, which reserves
+// whatever count it is told.
+QDataStream &operator>>(QDataStream &in, QList<SaneDeviceInfo> &list);
+QDataStream &operator>>(QDataStream &in, QList<ScanOption> &list);

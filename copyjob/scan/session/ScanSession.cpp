@@ -3,18 +3,14 @@
 
 #include "copyjob/scan/session/ScanSession.h"
 
-#include <sane/saneopts.h>
-
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -39,34 +35,6 @@ QString defaultHelperPath;
 QString say(const char *text)
 {
     return QCoreApplication::translate("Scanner", text);
-}
-
-QImage mapPage(int fd, const QByteArray &payload)
-{
-    int width = 0, height = 0, format = 0, dpmX = 0, dpmY = 0;
-    qint64 bytesPerLine = 0;
-    struct stat st
-    {};
-    if (fd < 0 || !unpack(payload, width, height, format, bytesPerLine, dpmX, dpmY) ||
-        fstat(fd, &st) != 0 || bytesPerLine * height <= 0 || st.st_size < bytesPerLine * height)
-        return {};
-    const size_t bytes = size_t(bytesPerLine * height);
-    void *data = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (data == MAP_FAILED)
-        return {};
-    QImage page(
-        static_cast<uchar *>(data), width, height, bytesPerLine, QImage::Format(format),
-        [](void *info) {
-            auto *mapping = static_cast<std::pair<void *, size_t> *>(info);
-            munmap(mapping->first, mapping->second);
-            delete mapping;
-        },
-        new std::pair<void *, size_t>(data, bytes));
-    if (page.format() == QImage::Format_Mono)
-        page.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    page.setDotsPerMeterX(dpmX);
-    page.setDotsPerMeterY(dpmY);
-    return page;
 }
 
 } // namespace
@@ -173,10 +141,14 @@ bool ScanSession::isAvailable()
     while (clock.elapsed() < kHelloMsecs) {
         if (!m_channel->waitReadable(int(kHelloMsecs - clock.elapsed())))
             break;
-        const bool open = m_channel->receive();
+        bool open = m_channel->receive();
         while (auto message = m_channel->next()) {
             bool ok = false;
-            if (message->type == Type::HelloReply && unpack(message->payload, ok, m_versionCode)) {
+            if (message->type != Type::HelloReply)
+                continue;
+            if (!unpack(message->payload, ok, m_versionCode))
+                open = false; // a helper that garbles its first answer is no use either
+            else {
                 m_notifier->setEnabled(true);
                 return ok;
             }
@@ -227,18 +199,10 @@ void ScanSession::setOption(const QString &name, const QVariant &value)
 
 void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen)
 {
-    Settings settings;
-    if (!mode.isEmpty())
-        settings.append({QStringLiteral(SANE_NAME_SCAN_MODE), mode});
-    if (dpi > 0)
-        settings.append({QStringLiteral(SANE_NAME_SCAN_RESOLUTION), dpi});
-    settings.append({QString(), QVariant()}); // the whole bed
-    settings += chosen;
-    settings += m_presets;
+    const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit};
     m_scanMode = mode;
     m_scanDpi = dpi;
-    if (!request(Pending::Scanning, Type::Scan, pack(settings, m_memoryLimit)) &&
-        m_pending == Pending::None)
+    if (!request(Pending::Scanning, Type::Scan, pack(scan)) && m_pending == Pending::None)
         emit helperFailed(say("The scanner driver could not be started."));
 }
 
@@ -284,15 +248,27 @@ void ScanSession::onReadable()
             break;
         handle(*message);
     }
-    if (!open && m_channel)
+    if (m_channel && m_channel->broken())
+        helperBroken();
+    else if (!open && m_channel)
         helperGone();
+}
+
+// What the helper said makes no sense: it is ended, and said to have stopped
+// working as any helper that dies is.
+void ScanSession::helperBroken()
+{
+    if (m_process)
+        m_process->kill();
+    helperGone();
 }
 
 void ScanSession::handle(const Message &message)
 {
     if (message.type == Type::Progress) {
         qint64 received = 0, expected = -1;
-        unpack(message.payload, received, expected);
+        if (!unpack(message.payload, received, expected))
+            return helperBroken();
         // Only bytes count: a driver that answers "nothing yet" for ever is stalled.
         if (received > m_received) {
             m_received = received;
@@ -301,6 +277,8 @@ void ScanSession::handle(const Message &message)
         emit progress(received, expected);
         return;
     }
+    if (!wellFormed(message))
+        return helperBroken();
     const Pending was = std::exchange(m_pending, Pending::None);
     m_watch.stop();
     switch (message.type) {
@@ -321,7 +299,9 @@ void ScanSession::handle(const Message &message)
         break;
     }
     case Type::Page: {
-        const QImage page = mapPage(message.fd, message.payload);
+        PageHeader header;
+        unpack(message.payload, header);
+        const QImage page = SharedPage::map(message.fd, header);
         if (message.fd >= 0)
             ::close(message.fd);
         if (page.isNull()) {
@@ -349,6 +329,29 @@ void ScanSession::handle(const Message &message)
     default:
         m_pending = was;
         break;
+    }
+}
+
+// A message of a known type whose payload does not read as that type.
+bool ScanSession::wellFormed(const Message &message)
+{
+    QList<SaneDeviceInfo> devices;
+    SaneDeviceInfo device;
+    QList<ScanOption> options;
+    QString text;
+    PageHeader header;
+    bool flag = false;
+    switch (message.type) {
+    case Type::Devices:
+        return unpack(message.payload, devices);
+    case Type::Opened:
+        return unpack(message.payload, text, device, options);
+    case Type::Page:
+        return unpack(message.payload, header);
+    case Type::Failed:
+        return unpack(message.payload, text, flag);
+    default:
+        return true; // unknown types are ignored
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "copyjob/scan/protocol/ScannerProtocol.h"
+#include "copyjob/scan/protocol/SharedPage.h"
 #include "copyjob/scan/sane/SaneDevice.h"
 #include "copyjob/scan/sane/ScanOption.h"
 
@@ -115,7 +116,9 @@ private:
     bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
     void onReadable();
     void handle(const ScannerProtocol::Message &message);
+    static bool wellFormed(const ScannerProtocol::Message &message);
     void helperGone();
+    void helperBroken();
     void endHelper();
     void watch();
 

@@ -17,21 +17,31 @@
  *   zero-bytes  answers every read with "good, 0 bytes", as SANE's net
  *               backend does once its server is gone
  *   exit        calls _exit(3), as a driver that gives up on its own would
+ *   truncate    behaves, but keeps a duplicate of the front end's shared page
+ *               (its memfd "mirel-page", found among this process's
+ *               descriptors) and half a second after the page was handed
+ *               over truncates it to nothing
  */
+#define _GNU_SOURCE
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <dirent.h>
+#include <pthread.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <time.h>
 #include <unistd.h>
 
 /* One device needs no handle, and SANE's other arguments are often moot here. */
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 
 enum { OPT_COUNT, OPT_RESOLUTION, OPT_FAULT, OPT_N };
-enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT };
+enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT, TRUNCATE };
 
-static SANE_String_Const faults[] = {"none", "segfault", "abort", "hang", "zero-bytes", "exit", 0};
+static SANE_String_Const faults[] = {"none",       "segfault", "abort",    "hang",
+                                     "zero-bytes", "exit",     "truncate", 0};
 static const SANE_Word resolutions[] = {3, 50, 100, 300}; /* the length first */
 #define OPT(NAME, TYPE, UNIT, SIZE, KIND)                                                          \
     NAME, NAME, "", SANE_TYPE_##TYPE, SANE_UNIT_##UNIT, SIZE,                                      \
@@ -142,16 +152,55 @@ SANE_Status sane_faulty_start(SANE_Handle handle)
     return SANE_STATUS_GOOD;
 }
 
+/* A duplicate of the page's memfd, as a driver may keep by accident or design. */
+static int duplicate_page(void)
+{
+    DIR *fds = opendir("/proc/self/fd");
+    int copy = -1;
+    for (struct dirent *e; copy < 0 && fds && (e = readdir(fds));) {
+        char path[300], target[256];
+        snprintf(path, sizeof path, "/proc/self/fd/%s", e->d_name);
+        const ssize_t n = readlink(path, target, sizeof target - 1);
+        if (n > 0 && (target[n] = 0, strncmp(target, "/memfd:mirel-page", 17) == 0))
+            copy = dup(atoi(e->d_name));
+    }
+    if (fds)
+        closedir(fds);
+    return copy;
+}
+
+static void *truncate_later(void *fd)
+{
+    const struct timespec half = {0, 500000000};
+    nanosleep(&half, NULL);
+    if (ftruncate((int)(long)fd, 0) != 0) {
+        /* a sealed page: the front end keeps it whole */
+    }
+    close((int)(long)fd);
+    return NULL;
+}
+
+static void truncate_page_later(void)
+{
+    pthread_t thread;
+    const int fd = duplicate_page();
+    if (fd >= 0 && pthread_create(&thread, NULL, truncate_later, (void *)(long)fd) == 0)
+        pthread_detach(thread);
+}
+
 SANE_Status sane_faulty_read(SANE_Handle handle, SANE_Byte *data, SANE_Int max_length,
                              SANE_Int *length)
 {
     const long long total = (long long)params.bytes_per_line * params.lines;
-    long long end = values[OPT_FAULT] == NONE ? total : total / 2;
+    const int behaves = values[OPT_FAULT] == NONE || values[OPT_FAULT] == TRUNCATE;
+    long long end = behaves ? total : total / 2;
     *length = 0;
     if (!scanning)
         return SANE_STATUS_CANCELLED;
     if (position >= total) {
         scanning = 0;
+        if (values[OPT_FAULT] == TRUNCATE)
+            truncate_page_later();
         return SANE_STATUS_EOF;
     }
     if (position >= end) {
