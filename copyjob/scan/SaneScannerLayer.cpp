@@ -18,7 +18,7 @@ QImage SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes
 {
     if (!m_session.isAvailable())
         return {};
-    ScanDialog dialog(m_session, pixelTypes, owner);
+    ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     // Only a whole page ever reaches the clipboard.

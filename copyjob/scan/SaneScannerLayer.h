@@ -4,16 +4,16 @@
 #pragma once
 
 #include "copyjob/scan/ScannerLayer.h"
+#include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
 
 #include <QString>
 #include <QVariant>
 
 // The scanner layer over SANE: the five operations, showing the scan and
-// source dialogs over a ScanSession. SANE runs in the session's helper
-// process, started on the first Copy or Select Source, never at start-up, so
-// a machine without SANE starts normally and a driver that fails cannot take
-// Mirel down.
+// source dialogs over a ScanSession and the choices they remember. SANE runs in the session's
+// helper process, started on the first Copy or Select Source, never at start-up, so a machine
+// without SANE starts normally and a driver that fails cannot take Mirel down.
 class SaneScannerLayer : public ScannerLayer
 {
 public:
@@ -27,6 +27,8 @@ public:
     int TWAIN_EasyVersion() override;
 
     ScanSession &session() { return m_session; }
+    // What the scan dialog remembers of the user's choices, for the run.
+    ScanMemory &memory() { return m_memory; }
 
     // Shorthands for tests and benchmarks; see ScanSession.
     void setOptionPreset(const QString &name, const QVariant &value)
@@ -36,9 +38,10 @@ public:
     void clearOptionPresets() { m_session.clearOptionPresets(); }
     QString currentDevice() const { return m_session.currentDevice(); }
     void setCurrentDevice(const QString &name) { m_session.setCurrentDevice(name); }
-    QString lastScanDevice() const { return m_session.lastScanDevice(); }
+    QString lastScanDevice() const { return m_memory.lastScanDevice(); }
     void setMemoryLimit(qint64 bytes) { m_session.setMemoryLimit(bytes); }
 
 private:
     ScanSession m_session;
+    ScanMemory m_memory;
 };

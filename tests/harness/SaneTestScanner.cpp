@@ -154,7 +154,11 @@ void ScanDialogDriver::tick()
         // The scanner is named once it has opened, which may be after the dialog shows.
         m_seen = true;
         m_deviceText = dialog->findChild<QLabel *>("deviceLabel")->text();
-        if (!m_steps.empty() && !dialog->property("looking").toBool() && m_steps.front()(dialog)) {
+        // While the device is being opened there is nothing to drive yet.
+        const QString state = dialog->property("state").toString();
+        const bool opening =
+            state == QLatin1String("Looking") || state == QLatin1String("Retrying");
+        if (!m_steps.empty() && !opening && m_steps.front()(dialog)) {
             m_steps.erase(m_steps.begin());
             m_clock.start();
         }

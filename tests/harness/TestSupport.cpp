@@ -143,8 +143,8 @@ std::shared_ptr<DialogAnswer> answerDialog(const QString &objectName,
     QObject::connect(timer, &QTimer::timeout, timer, [=, clock = QElapsedTimer()]() mutable {
         auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         // A dialog still looking for scanners is not ready to be answered.
-        const bool found =
-            modal && modal->objectName() == objectName && !modal->property("looking").toBool();
+        const bool found = modal && modal->objectName() == objectName &&
+                           modal->property("state").toString() != QLatin1String("Looking");
         if (found && state->armed) {
             state->ran = true;
             answer(*modal);

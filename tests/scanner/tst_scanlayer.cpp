@@ -246,15 +246,15 @@ private slots:
 
     void cancelDuringSlowScan()
     {
-        // The whole bed in grey at 254 dpi, 4 MB in blocks 200 ms apart: twelve
-        // seconds unless cancelled. The driver's own timer presses Esc, so the
+        // The whole bed in grey at 600 dpi, 22 MB in blocks 200 ms apart: over
+        // a minute unless cancelled. The driver's own timer presses Esc, so the
         // event loop must run meanwhile.
-        preset("mode=Gray resolution=254 read-delay=1 read-delay-duration=200000");
+        preset("mode=Gray resolution=600 read-delay=1 read-delay-duration=200000");
         ScanDialogDriver driver;
         QElapsedTimer scanning; // Esc 600 ms into the scan
         driver.pressEnter()
             .until([&](QDialog *d) {
-                if (!scanning.isValid() && d->property("scanning").toBool())
+                if (!scanning.isValid() && d->property("state").toString() == "Scanning")
                     scanning.start();
                 return scanning.isValid() && scanning.elapsed() > 600;
             })
@@ -262,8 +262,9 @@ private slots:
             .start();
         QVERIFY(m_layer->TWAIN_AcquireToClipboard(nullptr, 0).isNull());
         QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
-        // A loose bound: the point is that the scan did not run to its end.
-        QVERIFY2(scanning.elapsed() < 3600, qPrintable(QString::number(scanning.elapsed())));
+        // A loose bound, for the sanitizers too: the point is that the scan did
+        // not run to its end.
+        QVERIFY2(scanning.elapsed() < 10000, qPrintable(QString::number(scanning.elapsed())));
         QCOMPARE(QGuiApplication::clipboard()->image(), sentinel());
         m_layer->clearOptionPresets(); // the device is free again for the next copy
         QCOMPARE(scan(kTiny, "E"), "1|100x100 test:0");
@@ -312,7 +313,8 @@ private slots:
         QTest::addColumn<bool>("retry"); // or Cancel, then another copy
         const QString died = "The scanner driver stopped working for faulty:0 (%1). Choose Retry "
                              "to start it again. | &Retry | Cancel";
-        const QString stalled = "The scanner has sent nothing for 2 seconds. | &Keep waiting | "
+        // Three seconds before the first byte, one once the page has begun.
+        const QString stalled = "The scanner has sent nothing for %1 seconds. | &Keep waiting | "
                                 "Cancel";
         const auto fault = [](const char *name, const QString &message, bool retry) {
             QTest::newRow(name) << "faulty:0" << QStringLiteral("fault=") + name << message
@@ -321,16 +323,17 @@ private slots:
         fault("segfault", died.arg("it was ended by signal 11, Segmentation fault"), true);
         fault("abort", died.arg("it was ended by signal 6, Aborted"), false);
         fault("exit", died.arg("it ended with exit status 3"), true);
-        fault("hang", stalled, false);
-        fault("zero-bytes", stalled, false);
+        fault("hang", stalled.arg(1), false);
+        fault("zero-bytes", stalled.arg(1), false);
+        fault("lamp", stalled.arg(3), false);
         // A page that takes a while: a kilobyte every tenth of a second.
         const QString slow =
             "read-limit=1 read-limit-size=1024 read-delay=1 read-delay-duration=100000";
         QTest::newRow("net server killed mid-scan")
             << kNet << slow
             << "The scanner " + kNet +
-                   " can no longer be reached: it has sent nothing for 2 seconds. | &Keep "
-                   "waiting | Cancel"
+                   " can no longer be reached. Check the network and the scan server, then "
+                   "choose Retry. | &Retry | Cancel"
             << false;
         QTest::newRow("net server restarted between copies")
             << kNet << QString() << QString() << false;
@@ -356,7 +359,9 @@ private slots:
         SaneScannerLayer &layer = *m_layer;
         if (net)
             layer.session().setHelperPath(m_saned.helperPath());
-        layer.session().setStallSeconds(2);
+        layer.session().setStallSeconds(3);
+        // A closed connection is told long before a silence would be.
+        layer.session().setStallAfterDataSeconds(net ? 10 : 1);
         layer.setCurrentDevice(device);
         const int dpi = net ? 75 : 50;
         // The whole bed: 200 x 200 mm at 75 dpi, or 216 x 297 mm at 50 dpi in a
@@ -377,7 +382,8 @@ private slots:
             layer.clearOptionPresets();
         } else {
             preset(presets);
-            qint64 helper = 0;
+            QElapsedTimer sinceStop;
+            qint64 toldAfter = -1;
             ScanDialogDriver driver;
             driver.chooseResolution(dpi).pressEnter();
             if (net) // the server dies mid-scan, its connections with it
@@ -386,10 +392,11 @@ private slots:
                         return since->isValid() ? since->elapsed() > 1000 : (since->start(), false);
                     })
                     .then([&](QDialog *) {
-                        helper = layer.session().helperProcessId();
+                        sinceStop.start();
                         m_saned.stop();
                     });
             driver.waitForMessage().then([&](QDialog *) {
+                toldAfter = sinceStop.isValid() ? sinceStop.elapsed() : 0;
                 QCOMPARE(clipboardImage(), sentinel());
                 layer.clearOptionPresets(); // the driver behaves from now on
             });
@@ -408,8 +415,8 @@ private slots:
             // A helper stuck in its driver is ended, not waited for.
             QCOMPARE_LT(sinceEscape.elapsed(), 5000);
             QCOMPARE(clipboardImage(), sentinel());
-            // Writing to the dead server on Cancel did not end the helper.
-            QVERIFY(!net || layer.session().helperProcessId() == helper);
+            // A dead server is told within seconds, not after a silence.
+            QCOMPARE_LT(toldAfter, 5000);
             QVERIFY2(!net || m_saned.start(), qPrintable(m_saned.errorString()));
         }
         ScanDialogDriver next;

@@ -110,7 +110,7 @@ private slots:
     {
         QFETCH(OptionRow, row);
         SaneScannerLayer layer;
-        ScanDialog dialog(layer.session(), 0);
+        ScanDialog dialog(layer.session(), layer.memory(), 0);
         dialog.show();
         QTRY_VERIFY(scanDialogReady(&dialog));
         auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(configure(row.bedMm));
         SaneScannerLayer layer;
         layer.setMemoryLimit(row.memoryLimit);
-        ScanDialog dialog(layer.session(), 2);
+        ScanDialog dialog(layer.session(), layer.memory(), 2);
         dialog.show();
         QTRY_VERIFY(scanDialogReady(&dialog));
         auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSizeBox"));

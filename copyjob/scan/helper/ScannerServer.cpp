@@ -24,6 +24,10 @@ constexpr int kProgressMsecs = 100;
 // sends nothing by then gets sane_cancel. One that still hangs is Mirel's to
 // end.
 constexpr int kForceCancelMsecs = 400;
+// A page that has stopped coming this long while one of the helper's network
+// connections is closed will not come: a scanner pausing to move its head
+// keeps its connection.
+constexpr int kQuietBeforeLostMsecs = 2000;
 
 QString say(const char *text)
 {
@@ -59,6 +63,7 @@ ScannerServer::ScannerServer(int channelFd)
     connect(&m_notifier, &QSocketNotifier::activated, this, &ScannerServer::onReadable);
     m_progress.setInterval(kProgressMsecs);
     connect(&m_progress, &QTimer::timeout, this, &ScannerServer::sendProgress);
+    connect(&m_progress, &QTimer::timeout, this, &ScannerServer::watchConnection);
 }
 
 void ScannerServer::onReadable()
@@ -110,7 +115,8 @@ void ScannerServer::handle(const Message &message)
         unpack(message.payload, name, value);
         Outcome set = m_device ? m_device->setOption(name, value)
                                : Outcome::failure(say("No scanner is open."));
-        sendOpened(set.ok ? QString() : set.message);
+        const QList<ScanOption> options = m_device ? m_device->options() : QList<ScanOption>{};
+        m_channel.send(Type::OptionSet, pack(set.ok ? QString() : set.message, options));
         break;
     }
     case Type::Scan: {
@@ -142,6 +148,29 @@ void ScannerServer::sendOpened(const QString &error)
     const SaneDeviceInfo info = m_device ? m_device->info() : SaneDeviceInfo{};
     const QList<ScanOption> options = m_device ? m_device->options() : QList<ScanOption>{};
     m_channel.send(Type::Opened, pack(why, info, options));
+}
+
+// A scan server that stopped or restarted closes its connections, and SANE's
+// net backend then answers every read with "good, 0 bytes" for ever: Mirel
+// hears of it as soon as the page has stopped coming for a moment, rather
+// than after the long silence a warming lamp is allowed.
+void ScannerServer::watchConnection()
+{
+    if (!m_reader)
+        return;
+    const qint64 bytes = m_reader->receivedBytes();
+    if (m_reader.get() != m_watchedScan || bytes != m_watchedBytes) {
+        m_watchedScan = m_reader.get();
+        m_watchedBytes = bytes;
+        m_sinceBytes.start();
+        m_unreachableSaid = false;
+        return;
+    }
+    if (m_unreachableSaid || m_sinceBytes.elapsed() < kQuietBeforeLostMsecs || !lostConnection())
+        return;
+    m_unreachableSaid = true;
+    const QString device = m_device ? m_device->info().name : QString();
+    m_channel.send(Type::Unreachable, pack(statusMessage(SANE_STATUS_IO_ERROR, device)));
 }
 
 bool ScannerServer::load()

@@ -9,6 +9,7 @@
 #include "copyjob/scan/sane/SaneDevice.h"
 #include "copyjob/scan/sane/SaneReader.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSocketNotifier>
@@ -33,6 +34,7 @@ private:
     void quit();
     void handle(const ScannerProtocol::Message &message);
     void sendOpened(const QString &error);
+    void watchConnection();
     bool load();
     bool restartSane();
     QList<SaneDeviceInfo> listDevices();
@@ -54,6 +56,11 @@ private:
     int m_versionCode = 0;
     QList<SaneDeviceInfo> m_known;
     QString m_openError;
+    // What watchConnection() saw of the scan under way.
+    const SaneReader *m_watchedScan = nullptr;
+    qint64 m_watchedBytes = -1;
+    QElapsedTimer m_sinceBytes;
+    bool m_unreachableSaid = false;
     std::unique_ptr<SaneDevice> m_device;
     std::unique_ptr<SaneReader> m_reader;
     SharedPage m_page;

@@ -26,7 +26,7 @@ enum class Type : quint8 {
     Hello = 1, // QString library file -> Hello
     List,      // -> Devices
     Open,      // QString name (empty: the first found) -> Opened
-    SetOption, // QString name, QVariant value -> Opened
+    SetOption, // QString name, QVariant value -> OptionSet
     Scan,      // ScanRequest -> Progress..., then Page or Failed
     Cancel,    // the scan under way stops
     Quit,
@@ -37,6 +37,8 @@ enum class Type : quint8 {
     Page,         // PageHeader; + the sealed memfd
     Failed,       // QString message, bool cancelled
     HelloReply,   // bool available, int sane version code
+    OptionSet,    // QString error, QList<ScanOption>: the device's options after the setting
+    Unreachable,  // QString message: the scan's network connection closed, nothing more comes
 };
 
 // Option values in the order they are set on the device.

@@ -24,6 +24,9 @@ namespace {
 // adds its own delay. Ninety seconds leaves room for both before the user is
 // asked whether to wait on; nothing is stopped without the user.
 constexpr int kStallSeconds = 90;
+// Once a page has begun to come, a scanner pauses only to move its head or to
+// let its buffer drain: a longer silence is a driver that hangs.
+constexpr int kStallAfterDataSeconds = 15;
 // A scan asked to stop that still runs after this is ended with its helper.
 constexpr int kCancelGraceMsecs = 2000;
 // sane_init and the first answer of a fresh helper.
@@ -40,7 +43,8 @@ QString say(const char *text)
 } // namespace
 
 ScanSession::ScanSession(QString libraryFile, QObject *parent)
-    : QObject(parent), m_libraryFile(std::move(libraryFile)), m_stallSeconds(kStallSeconds)
+    : QObject(parent), m_libraryFile(std::move(libraryFile)), m_stallSeconds(kStallSeconds),
+      m_stallAfterDataSeconds(kStallAfterDataSeconds)
 {
     // A driver's dead socket lives in the helper, but Mirel's own end of the
     // pair must not kill it either when the helper is gone.
@@ -192,7 +196,7 @@ void ScanSession::openDevice()
 
 void ScanSession::setOption(const QString &name, const QVariant &value)
 {
-    if (!request(Pending::Opening, Type::SetOption, pack(name, value)) &&
+    if (!request(Pending::Setting, Type::SetOption, pack(name, value)) &&
         m_pending == Pending::None)
         emit helperFailed(say("The scanner driver could not be started."));
 }
@@ -200,8 +204,6 @@ void ScanSession::setOption(const QString &name, const QVariant &value)
 void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen)
 {
     const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit};
-    m_scanMode = mode;
-    m_scanDpi = dpi;
     if (!request(Pending::Scanning, Type::Scan, pack(scan)) && m_pending == Pending::None)
         emit helperFailed(say("The scanner driver could not be started."));
 }
@@ -298,6 +300,13 @@ void ScanSession::handle(const Message &message)
         emit opened(error, device, options);
         break;
     }
+    case Type::OptionSet: {
+        QString error;
+        QList<ScanOption> options;
+        unpack(message.payload, error, options);
+        emit optionSet(error, options);
+        break;
+    }
     case Type::Page: {
         PageHeader header;
         unpack(message.payload, header);
@@ -308,9 +317,6 @@ void ScanSession::handle(const Message &message)
             emit scanEnded({}, say("The page could not be taken from the scanner driver."), false);
             break;
         }
-        m_lastScanDevice = m_device;
-        m_mode = m_scanMode;
-        m_resolution = m_scanDpi;
         emit scanEnded(page, {}, false);
         break;
     }
@@ -318,12 +324,16 @@ void ScanSession::handle(const Message &message)
         QString error;
         bool cancelled = false;
         unpack(message.payload, error, cancelled);
-        if (was == Pending::Scanning) {
-            // The dialog's choices were taken even when the page failed.
-            m_mode = m_scanMode;
-            m_resolution = m_scanDpi;
-        }
         emit scanEnded({}, error, cancelled);
+        break;
+    }
+    case Type::Unreachable: {
+        // Nothing more comes over the closed connection, and the helper's SANE
+        // keeps reading from it: a fresh helper for the next request.
+        QString text;
+        unpack(message.payload, text);
+        endHelper();
+        emit helperFailed(text);
         break;
     }
     default:
@@ -372,10 +382,6 @@ void ScanSession::helperGone()
     }
     m_process.reset();
     const bool wasBusy = m_pending != Pending::None;
-    if (m_pending == Pending::Scanning) { // Retry scans with the same choices
-        m_mode = m_scanMode;
-        m_resolution = m_scanDpi;
-    }
     m_pending = Pending::None;
     m_watch.stop();
     const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")
@@ -388,8 +394,8 @@ void ScanSession::helperGone()
 
 void ScanSession::watch()
 {
-    if (m_pending == Pending::None || m_stallSaid ||
-        m_sinceData.elapsed() < qint64(m_stallSeconds) * 1000)
+    const int limit = m_received > 0 ? m_stallAfterDataSeconds : m_stallSeconds;
+    if (m_pending == Pending::None || m_stallSaid || m_sinceData.elapsed() < qint64(limit) * 1000)
         return;
     m_stallSaid = true;
     m_replaceHelper = true;
@@ -398,7 +404,7 @@ void ScanSession::watch()
         emit stalled(say("The scanner %1 can no longer be reached: it has sent nothing for %2 "
                          "seconds.")
                          .arg(device)
-                         .arg(m_stallSeconds));
+                         .arg(limit));
     else
-        emit stalled(say("The scanner has sent nothing for %1 seconds.").arg(m_stallSeconds));
+        emit stalled(say("The scanner has sent nothing for %1 seconds.").arg(limit));
 }

@@ -9,12 +9,10 @@
 #include "copyjob/scan/sane/ScanOption.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPair>
-#include <QRectF>
 #include <QString>
 #include <QTimer>
 #include <QVariant>
@@ -32,7 +30,9 @@ class QSocketNotifier;
 // Requests other than isAvailable() are answered by signals, so the window
 // keeps repainting while a driver works. One request at a time. While one is
 // outstanding and the helper sends nothing, stalled() says so after
-// stallSeconds(); a helper that dies says so in helperFailed().
+// stallSeconds() (stallAfterDataSeconds() once a page has begun to come); a
+// helper that dies says so in helperFailed(). What the user chose is kept
+// elsewhere (ScanMemory): this is the transport and its state.
 class ScanSession : public QObject
 {
     Q_OBJECT
@@ -57,7 +57,7 @@ public:
 
     void listDevices(); // -> devicesListed
     void openDevice();  // currentDevice(), or the first -> opened
-    void setOption(const QString &name, const QVariant &value); // -> opened
+    void setOption(const QString &name, const QVariant &value); // -> optionSet
     // The dialog's own settings, then the whole bed, then what the user chose
     // among the device's options (the area included), then the presets.
     void startScan(const QString &mode, int dpi,
@@ -78,39 +78,34 @@ public:
 
     QString currentDevice() const { return m_device; }
     void setCurrentDevice(const QString &name) { m_device = name; }
-    QString lastScanDevice() const { return m_lastScanDevice; }
-    // What the scan dialog remembers for the run.
-    int rememberedResolution() const { return m_resolution; }
-    QString rememberedMode() const { return m_mode; }
-    // What the user chose among a device's own options, by its SANE name.
-    struct DeviceChoices
-    {
-        ScannerProtocol::Settings options; // in the order chosen, one per name
-        QString paperSize;                 // empty: the whole area
-        QRectF customArea;                 // millimetres
-    };
-    DeviceChoices &deviceChoices(const QString &device) { return m_choices[device]; }
 
     // The most memory one page may take; 0 (the default) means the machine's.
     void setMemoryLimit(qint64 bytes) { m_memoryLimit = bytes; }
     // How long an outstanding request may go without a byte before the user
-    // is told.
+    // is told: before the first byte of a page (a lamp warming up), and once
+    // a page has begun to come.
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
     int stallSeconds() const { return m_stallSeconds; }
+    void setStallAfterDataSeconds(int seconds) { m_stallAfterDataSeconds = seconds; }
+    int stallAfterDataSeconds() const { return m_stallAfterDataSeconds; }
 
 signals:
     void devicesListed(const QList<SaneDeviceInfo> &devices);
     // error is empty when a device is open.
     void opened(const QString &error, const SaneDeviceInfo &device,
                 const QList<ScanOption> &options);
+    // The device's options after a setting; error says why it was refused.
+    void optionSet(const QString &error, const QList<ScanOption> &options);
     void progress(qint64 received, qint64 expected);
     // A whole page, or an error in words; cancelled when the user stopped it.
     void scanEnded(const QImage &page, const QString &error, bool cancelled);
+    // The helper died, could not be started, or lost its scanner's network
+    // connection mid-scan; the next request starts a fresh one.
     void helperFailed(const QString &message);
     void stalled(const QString &message);
 
 private:
-    enum class Pending { None, Listing, Opening, Scanning };
+    enum class Pending { None, Listing, Opening, Setting, Scanning };
 
     bool ensureHelper();
     bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
@@ -139,12 +134,7 @@ private:
 
     ScannerProtocol::Settings m_presets;
     QString m_device;
-    QString m_lastScanDevice;
-    QHash<QString, DeviceChoices> m_choices;
-    int m_resolution = 0;
-    QString m_mode;
-    QString m_scanMode;
-    int m_scanDpi = 0;
     qint64 m_memoryLimit = 0;
     int m_stallSeconds;
+    int m_stallAfterDataSeconds;
 };

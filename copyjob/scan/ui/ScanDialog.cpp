@@ -3,6 +3,7 @@
 
 #include "copyjob/scan/ui/ScanDialog.h"
 
+#include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
 #include "copyjob/scan/ui/ScanChoices.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
@@ -29,8 +30,8 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
-    : QDialog(parent), m_session(session), m_pixelTypes(pixelTypes)
+ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes, QWidget *parent)
+    : QDialog(parent), m_session(session), m_memory(memory), m_pixelTypes(pixelTypes)
 {
     setObjectName(QStringLiteral("ScanDialog"));
     setWindowTitle(tr("Scan"));
@@ -85,17 +86,13 @@ ScanDialog::ScanDialog(ScanSession &session, int pixelTypes, QWidget *parent)
     connect(m_resolutionBox, &QComboBox::currentIndexChanged, this,
             [this] { m_options->setResolution(m_resolutionBox->currentData().toDouble()); });
     connect(&m_session, &ScanSession::opened, this, &ScanDialog::onOpened);
+    connect(&m_session, &ScanSession::optionSet, this, &ScanDialog::onOptionSet);
     connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
     connect(&m_session, &ScanSession::scanEnded, this, &ScanDialog::onScanEnded);
     connect(&m_session, &ScanSession::helperFailed, this, &ScanDialog::onTrouble);
     connect(&m_session, &ScanSession::stalled, this, &ScanDialog::onStalled);
 
-    openDevice();
-}
-
-bool ScanDialog::isScanning() const
-{
-    return m_session.isBusy();
+    openDevice(State::Looking);
 }
 
 QString ScanDialog::message() const
@@ -117,80 +114,114 @@ void ScanDialog::offer(const QString &button)
     m_scanButton->setFocus();
 }
 
-void ScanDialog::setScanning(bool scanning)
+// Replies are taken in the state their request was made in, stalled or not.
+ScanDialog::State ScanDialog::flow() const
 {
-    m_resolutionBox->setEnabled(!scanning && m_resolutionBox->count() > 0);
-    m_modeBox->setEnabled(!scanning && m_modeBox->count() > 0);
-    m_options->setEnabled(!scanning);
-    m_scanButton->setEnabled(!scanning);
-    m_progressBar->setVisible(scanning);
-    m_progressBar->setRange(0, 0); // busy until the page size is known
-    if (scanning)
-        m_cancelButton->setFocus();
+    return m_state == State::Stalled ? m_stalledFrom : m_state;
 }
 
-void ScanDialog::openDevice()
+void ScanDialog::setControlsEnabled(bool enabled)
+{
+    m_resolutionBox->setEnabled(enabled && m_resolutionBox->count() > 0);
+    m_modeBox->setEnabled(enabled && m_modeBox->count() > 0);
+    m_options->setEnabled(enabled);
+}
+
+// Every change of state goes through here, and with it what can be pressed.
+void ScanDialog::setState(State state)
+{
+    const State was = std::exchange(m_state, state);
+    switch (state) {
+    case State::Looking:
+    case State::Retrying:
+    case State::Scanning:
+        setControlsEnabled(false);
+        m_scanButton->setEnabled(false);
+        m_progressBar->setVisible(true);
+        if (was != State::Stalled)
+            m_progressBar->setRange(0, 0); // busy until the page size is known
+        m_cancelButton->setFocus();
+        break;
+    case State::Setting:
+        setControlsEnabled(true);
+        m_progressBar->hide();
+        m_scanButton->setEnabled(false);
+        break;
+    case State::Ready:
+        setControlsEnabled(true);
+        m_progressBar->hide();
+        m_scanButton->setText(tr("&Scan"));
+        m_scanButton->setAccessibleName(tr("Scan"));
+        m_scanButton->setEnabled(true);
+        break;
+    case State::Failed:
+        setControlsEnabled(true);
+        m_progressBar->hide();
+        offer(tr("&Retry"));
+        break;
+    case State::Stalled: // what was shown stays
+        offer(tr("&Keep waiting"));
+        break;
+    case State::Closing:
+        m_cancelButton->setEnabled(false);
+        m_scanButton->setEnabled(false);
+        break;
+    }
+}
+
+void ScanDialog::openDevice(State opening)
 {
     // The device list may take a while on a network: the dialog says it is looking.
     m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("looking…")
                                                                : m_session.currentDevice());
     showMessage(tr("Looking for the scanner…"));
-    setScanning(true);
-    // Whoever drives the dialog (a test, an accessibility tool) can tell that
-    // its choices are not there yet.
-    setProperty("looking", true);
-    m_afterStall = Next::Open;
+    setState(opening);
     m_session.openDevice();
 }
 
 void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
                           const QList<ScanOption> &options)
 {
-    const bool wasSetting = std::exchange(m_setting, false);
-    if (wasSetting && !options.isEmpty()) {
-        // The device answers every setting with all its options: a change
-        // may have made others appear or change range (reload), and the
-        // value it took may not be the one asked for (inexact).
-        m_options->setOptions(options);
-        restoreChoices(options, false);
-        showMessage(error);
-        m_lastSet.clear();
-        if (!m_toSet.isEmpty()) {
-            sendNextOption();
-            return;
-        }
-        m_scanButton->setEnabled(true);
+    const State opening = flow();
+    if (opening != State::Looking && opening != State::Retrying)
         return;
-    }
     m_toSet.clear();
-    setScanning(false);
-    setProperty("looking", false);
     if (!error.isEmpty()) {
-        m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
-                                                                   : m_session.currentDevice());
-        m_resolutionBox->setEnabled(false);
-        m_modeBox->setEnabled(false);
-        m_options->setEnabled(false);
-        showMessage(error);
-        m_next = Next::Open;
-        m_scanAfterOpen = false;
-        offer(tr("&Retry"));
+        showOpenFailure(error);
         return;
     }
     showMessage({});
     m_deviceLabel->setText(device.displayName());
+    const bool firstOpen = m_options->options().isEmpty();
+    showChoices(options);
+    if (firstOpen)
+        m_options->fitWindow(); // the settings arrived after the dialog was shown
+    if (opening == State::Retrying) {
+        scan(); // opened afresh, and on with the scan, which sets the choices
+        return;
+    }
+    restoreChoices(options, firstOpen);
+    if (!m_toSet.isEmpty()) {
+        sendNextOption();
+        return;
+    }
+    setState(State::Ready);
+    m_scanButton->setFocus();
+}
 
-    // Opened again for the next scan or a Retry: what is shown stays.
-    const QString shownMode = m_modeBox->currentText();
-    const int shownDpi = m_resolutionBox->currentData().toInt();
+void ScanDialog::showChoices(const QList<ScanOption> &options)
+{
+    // Opened again for a Retry: what is shown stays; the first time, what the
+    // last scan used.
+    const QString shownMode = m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode();
+    const int shownDpi = m_resolutionBox->count() > 0 ? m_resolutionBox->currentData().toInt()
+                                                      : m_memory.resolution();
     QStringList modes;
     if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
         modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
     m_modeBox->clear();
     m_modeBox->addItems(modes);
-    m_modeBox->setCurrentIndex(
-        ScanChoices::modeIndex(modes, m_everOpened ? shownMode : m_session.rememberedMode()));
-    m_modeBox->setEnabled(!modes.isEmpty());
+    m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
 
     QList<int> dpis;
     if (const ScanOption *resolution =
@@ -199,40 +230,56 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     m_resolutionBox->clear();
     for (int dpi : dpis)
         m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
-    m_resolutionBox->setCurrentIndex(ScanChoices::resolutionIndex(
-        dpis, m_everOpened ? shownDpi : m_session.rememberedResolution()));
-    m_resolutionBox->setEnabled(!dpis.isEmpty());
+    m_resolutionBox->setCurrentIndex(ScanChoices::resolutionIndex(dpis, shownDpi));
 
     m_options->setResolution(m_resolutionBox->currentData().toDouble());
     m_options->setOptions(options);
-    const bool firstOpen = !std::exchange(m_everOpened, true);
-    if (firstOpen)
-        m_options->fitWindow(); // the settings arrived after the dialog was shown
-    m_next = Next::Scan;
-    if (std::exchange(m_scanAfterOpen, false)) {
-        onEnter(); // Retry: opened afresh, and on with the scan, which sets the choices
+}
+
+void ScanDialog::showOpenFailure(const QString &error)
+{
+    m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
+                                                               : m_session.currentDevice());
+    showMessage(error);
+    setState(State::Failed);
+    setControlsEnabled(false);
+}
+
+void ScanDialog::onOptionSet(const QString &error, const QList<ScanOption> &options)
+{
+    if (flow() != State::Setting)
+        return;
+    if (options.isEmpty()) { // no device open any more: Retry opens it
+        m_toSet.clear();
+        showOpenFailure(error);
         return;
     }
-    restoreChoices(options, firstOpen);
+    // The device answers every setting with all its options: a change may
+    // have made others appear or change range (reload), and the value it
+    // took may not be the one asked for (inexact).
+    m_options->setOptions(options);
+    restoreChoices(options, false);
+    showMessage(error);
+    m_lastSet.clear();
     if (!m_toSet.isEmpty()) {
         sendNextOption();
         return;
     }
-    m_scanButton->setEnabled(true);
-    m_scanButton->setFocus();
+    setState(State::Ready);
 }
 
 void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen)
 {
-    ScanSession::DeviceChoices &choices = m_session.deviceChoices(m_session.currentDevice());
-    for (auto &choice : choices.options) {
+    const QString device = m_session.currentDevice();
+    const ScanMemory::DeviceChoices choices = m_memory.choices(device);
+    for (const auto &choice : choices.options) {
         const ScanOption *option = ScanChoices::find(options, choice.first);
         if (!option || !option->value.isValid() || option->value == choice.second)
             continue;
         if (firstOpen)
-            m_toSet.append(choice); // a fresh helper: the device has its defaults
-        else if (choice.first == m_lastSet)
-            choice.second = option->value; // what the device took is what is remembered
+            m_toSet.append(choice);         // a fresh helper: the device has its defaults
+        else if (choice.first == m_lastSet) // what the device took is what is remembered
+            m_memory.takeValue(device, choice.first, option->value);
     }
     if (!firstOpen)
         return;
@@ -249,26 +296,16 @@ void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen
 
 void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)
 {
-    if (ScanArea::isCornerOption(name)) {
-        rememberArea();
-    } else if (value.isValid()) {
-        // Remembered in the order chosen, so a setting that depends on
-        // another (the source before its own options) is set after it.
-        auto &remembered = m_session.deviceChoices(m_session.currentDevice()).options;
-        remembered.removeIf([&](const auto &choice) { return choice.first == name; });
-        remembered.append({name, value});
-    }
+    const QString device = m_session.currentDevice();
+    if (ScanArea::isCornerOption(name))
+        m_memory.chooseArea(device, m_options->paperSize(), m_options->area());
+    else if (value.isValid())
+        m_memory.chooseOption(device, name, value);
     m_toSet.removeIf([&](const auto &queued) { return queued.first == name && value.isValid(); });
     m_toSet.append({name, value});
-    if (!m_setting && !m_session.isBusy())
+    // Otherwise it follows the setting or reply under way.
+    if (m_state == State::Ready || m_state == State::Failed)
         sendNextOption();
-}
-
-void ScanDialog::rememberArea()
-{
-    ScanSession::DeviceChoices &choices = m_session.deviceChoices(m_session.currentDevice());
-    choices.paperSize = m_options->paperSize();
-    choices.customArea = m_options->area();
 }
 
 void ScanDialog::sendNextOption()
@@ -276,36 +313,48 @@ void ScanDialog::sendNextOption()
     if (m_toSet.isEmpty())
         return;
     const auto next = m_toSet.takeFirst();
-    m_setting = true;
     m_lastSet = next.first;
-    m_scanButton->setEnabled(false);
+    setState(State::Setting);
     m_session.setOption(next.first, next.second);
 }
 
 void ScanDialog::onEnter()
 {
-    switch (m_next) {
-    case Next::Open:
-        m_scanAfterOpen = true;
-        openDevice();
-        return;
-    case Next::KeepWaiting:
+    switch (m_state) {
+    case State::Ready:
+        scan();
+        break;
+    case State::Failed:
+        // The helper closes the device after every failed scan; Retry opens
+        // it afresh, so a scanner that went away and came back is found again.
+        openDevice(State::Retrying);
+        break;
+    case State::Stalled:
         showMessage({});
-        m_next = m_afterStall;
-        m_scanButton->setEnabled(false);
+        setState(m_stalledFrom);
         m_session.keepWaiting();
-        return;
-    case Next::Scan:
+        break;
+    default: // nothing to press meanwhile
         break;
     }
+}
+
+void ScanDialog::scan()
+{
     showMessage({});
-    setScanning(true);
-    m_afterStall = Next::Scan;
+    setState(State::Scanning);
     // The device has the choices already, unless its helper was started
     // afresh; they go with the scan, the area last.
-    ScannerProtocol::Settings chosen = m_session.deviceChoices(m_session.currentDevice()).options;
+    ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
     chosen += m_options->areaValues();
     m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
+}
+
+// The dialog's own choices are kept once a scan was made with them, even
+// when the page failed: the next copy, or a Retry, scans with them.
+void ScanDialog::takeScanChoices()
+{
+    m_memory.setScanChoices(m_modeBox->currentText(), m_resolutionBox->currentData().toInt());
 }
 
 void ScanDialog::onProgress(qint64 received, qint64 expected)
@@ -318,46 +367,43 @@ void ScanDialog::onProgress(qint64 received, qint64 expected)
 
 void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool cancelled)
 {
-    setScanning(false);
-    // The helper closes the device after every scan; Retry opens it afresh,
-    // so a scanner that went away and came back is found again.
-    m_next = Next::Open;
-    if (m_closing || cancelled) {
+    if (flow() != State::Scanning && m_state != State::Closing)
+        return;
+    takeScanChoices();
+    if (m_state == State::Closing || cancelled) {
         QDialog::reject();
         return;
     }
     if (page.isNull()) {
         showMessage(error.isEmpty() ? tr("The scanner sent no picture.") : error);
-        offer(tr("&Retry"));
+        setState(State::Failed);
         return;
     }
+    m_memory.setLastScanDevice(m_session.currentDevice());
     m_page = page;
     accept();
 }
 
 void ScanDialog::onTrouble(const QString &message)
 {
-    setScanning(false);
-    setProperty("looking", false);
-    m_setting = false;
+    if (flow() == State::Scanning || m_state == State::Closing)
+        takeScanChoices();
     m_toSet.clear();
-    m_next = Next::Open; // Retry starts a fresh helper
-    if (m_closing) {
+    if (m_state == State::Closing) {
         QDialog::reject();
         return;
     }
     showMessage(message);
-    offer(tr("&Retry"));
+    setState(State::Failed); // Retry starts a fresh helper
 }
 
 void ScanDialog::onStalled(const QString &message)
 {
-    setProperty("looking", false);
-    if (m_closing)
+    if (m_state == State::Closing || m_state == State::Stalled)
         return;
+    m_stalledFrom = m_state;
     showMessage(message);
-    m_next = Next::KeepWaiting;
-    offer(tr("&Keep waiting"));
+    setState(State::Stalled);
 }
 
 void ScanDialog::reject()
@@ -366,11 +412,9 @@ void ScanDialog::reject()
         QDialog::reject();
         return;
     }
-    if (m_closing)
+    if (m_state == State::Closing)
         return;
-    m_closing = true;
-    m_cancelButton->setEnabled(false);
-    m_scanButton->setEnabled(false);
+    setState(State::Closing);
     showMessage(tr("Stopping the scan…"));
     m_session.cancel();
     if (!m_session.isBusy())

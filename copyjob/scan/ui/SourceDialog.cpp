@@ -55,13 +55,10 @@ SourceDialog::SourceDialog(ScanSession &session, QWidget *parent)
 
 void SourceDialog::look()
 {
-    m_retry = false;
+    m_state = State::Looking;
     m_prompt->setText(tr("Looking for scanners…"));
     m_selectButton->setText(tr("Select"));
     m_selectButton->setEnabled(false);
-    // Whoever drives the dialog (a test, an accessibility tool) can tell that the
-    // list is not there yet.
-    setProperty("looking", true);
     m_session.listDevices();
 }
 
@@ -79,21 +76,20 @@ void SourceDialog::onListed(const QList<SaneDeviceInfo> &devices)
         m_list->setCurrentRow(0);
     m_selectButton->setEnabled(m_list->count() > 0);
     m_list->setFocus();
-    setProperty("looking", false);
+    m_state = State::Ready;
 }
 
 void SourceDialog::onTrouble(const QString &message)
 {
     m_prompt->setText(message);
-    m_retry = true;
     m_selectButton->setText(tr("&Retry"));
     m_selectButton->setEnabled(true);
-    setProperty("looking", false);
+    m_state = State::Failed;
 }
 
 void SourceDialog::onSelect()
 {
-    if (m_retry) {
+    if (m_state == State::Failed) {
         m_session.cancel(); // a listing that stalled goes with its helper
         look();
     } else {

@@ -18,13 +18,23 @@ class ScanSession;
 // dialog opens, and the dialog says that it is looking meanwhile.
 //
 // For tests: objectName "SourceDialog"; children "promptLabel", "sourceList",
-// "selectButton", "cancelButton". Each list item keeps its SANE name in
-// Qt::UserRole.
+// "selectButton", "cancelButton"; property "state" (a State, read by its
+// name). Each list item keeps its SANE name in Qt::UserRole.
 class SourceDialog : public QDialog
 {
     Q_OBJECT
+    Q_PROPERTY(State state READ state)
 public:
+    enum class State {
+        Looking, // the list is being asked for
+        Ready,   // the list is shown
+        Failed,  // a message with Retry
+    };
+    Q_ENUM(State)
+
     SourceDialog(ScanSession &session, QWidget *parent = nullptr);
+
+    State state() const { return m_state; }
 
     // The SANE name picked; empty unless the dialog was accepted with a device.
     QString selectedDevice() const;
@@ -39,7 +49,7 @@ private:
     void onSelect();
 
     ScanSession &m_session;
-    bool m_retry = false;
+    State m_state = State::Looking;
     QLabel *m_prompt = nullptr;
     QListWidget *m_list = nullptr;
     QPushButton *m_selectButton = nullptr;

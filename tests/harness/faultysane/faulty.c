@@ -21,6 +21,11 @@
  *               (its memfd "mirel-page", found among this process's
  *               descriptors) and half a second after the page was handed
  *               over truncates it to nothing
+ *
+ * and one fails before the first byte:
+ *
+ *   lamp        blocks in its first sane_read for ever, as a scanner whose
+ *               lamp never warms up
  */
 #define _GNU_SOURCE
 #include <sane/sane.h>
@@ -38,10 +43,10 @@
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 
 enum { OPT_COUNT, OPT_RESOLUTION, OPT_FAULT, OPT_N };
-enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT, TRUNCATE };
+enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT, TRUNCATE, LAMP };
 
-static SANE_String_Const faults[] = {"none",       "segfault", "abort",    "hang",
-                                     "zero-bytes", "exit",     "truncate", 0};
+static SANE_String_Const faults[] = {"none", "segfault", "abort", "hang", "zero-bytes",
+                                     "exit", "truncate", "lamp",  0};
 static const SANE_Word resolutions[] = {3, 50, 100, 300}; /* the length first */
 #define OPT(NAME, TYPE, UNIT, SIZE, KIND)                                                          \
     NAME, NAME, "", SANE_TYPE_##TYPE, SANE_UNIT_##UNIT, SIZE,                                      \
@@ -197,6 +202,8 @@ SANE_Status sane_faulty_read(SANE_Handle handle, SANE_Byte *data, SANE_Int max_l
     *length = 0;
     if (!scanning)
         return SANE_STATUS_CANCELLED;
+    while (values[OPT_FAULT] == LAMP)
+        pause();
     if (position >= total) {
         scanning = 0;
         if (values[OPT_FAULT] == TRUNCATE)
