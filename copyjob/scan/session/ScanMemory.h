@@ -6,6 +6,7 @@
 #include "copyjob/scan/protocol/ScannerProtocol.h"
 
 #include <QHash>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -54,9 +55,15 @@ public:
     void takeValue(const QString &device, const QString &name, const QVariant &value);
     void chooseArea(const QString &device, const QString &paperSize, const QRectF &customArea);
 
+    // The last preview of a device's whole bed, kept for the run only: a
+    // picture of what lay on the glass is no setting.
+    QImage preview(const QString &device) const { return m_previews.value(device); }
+    void setPreview(const QString &device, const QImage &picture) { m_previews[device] = picture; }
+
 private:
     QString m_mode;
     int m_resolution = 0;
     QString m_lastScanDevice;
     QHash<QString, DeviceChoices> m_choices;
+    QHash<QString, QImage> m_previews;
 };

@@ -83,6 +83,40 @@ int resolutionIndex(const QList<int> &dpis, int remembered, int preferred)
     return index;
 }
 
+int previewResolution(const ScanOption &resolution)
+{
+    constexpr double lowest = 50, highest = 75;
+    if (resolution.type != ScanOption::Type::Int && resolution.type != ScanOption::Type::Fixed)
+        return 0;
+    if (resolution.constraint == ScanOption::Constraint::Range) {
+        double dpi = std::clamp(highest, resolution.minimum, resolution.maximum);
+        if (resolution.quant > 0) // on a step, within the range
+            dpi = resolution.minimum +
+                  std::floor((dpi - resolution.minimum) / resolution.quant) * resolution.quant;
+        return int(std::lround(dpi));
+    }
+    if (resolution.constraint != ScanOption::Constraint::WordList)
+        return resolution.value.isValid() ? int(std::lround(resolution.value.toDouble())) : 0;
+    const auto distance = [&](double dpi) {
+        return dpi < lowest ? lowest - dpi : dpi > highest ? dpi - highest : 0;
+    };
+    double best = 0;
+    for (double dpi : resolution.words)
+        if (dpi > 0 && (best <= 0 || distance(dpi) < distance(best) ||
+                        (distance(dpi) == distance(best) && distance(dpi) == 0 && dpi > best)))
+            best = dpi;
+    return int(std::lround(best));
+}
+
+bool isFeederSource(const QList<ScanOption> &options)
+{
+    const ScanOption *source = find(options, QStringLiteral("source"));
+    if (!source || source->type != ScanOption::Type::String)
+        return false;
+    const QString value = source->value.toString().toLower();
+    return value.contains(QLatin1String("adf")) || value.contains(QLatin1String("feeder"));
+}
+
 const ScanOption *find(const QList<ScanOption> &options, const QString &name)
 {
     for (const ScanOption &option : options)

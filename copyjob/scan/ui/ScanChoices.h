@@ -28,6 +28,13 @@ QList<int> resolutions(const ScanOption &resolution);
 // preferred (the lower one on a tie); -1 for an empty list.
 int resolutionIndex(const QList<int> &dpis, int remembered, int preferred = 300);
 
+// The resolution a quick look at the whole bed is taken at: the offered
+// value nearest to 50 to 75 dpi (the higher within it); 0 when the device
+// has no resolution to set.
+int previewResolution(const ScanOption &resolution);
+// Whether the source chosen takes its sheets from a document feeder.
+bool isFeederSource(const QList<ScanOption> &options);
+
 const ScanOption *find(const QList<ScanOption> &options, const QString &name);
 
 } // namespace ScanChoices

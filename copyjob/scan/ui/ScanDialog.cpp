@@ -5,6 +5,7 @@
 
 #include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
+#include "copyjob/scan/ui/PreviewPane.h"
 #include "copyjob/scan/ui/ScanChoices.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
 
@@ -59,6 +60,9 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
     m_messageLabel->setWordWrap(true);
     m_messageLabel->hide();
+    m_pane = new PreviewPane(this);
+    m_previewButton = makeButton(tr("Pre&view"), "previewButton", this);
+    m_previewButton->setAutoDefault(false);
     m_scanButton = makeButton(tr("&Scan"), "scanButton", this);
     m_scanButton->setDefault(true);
     m_cancelButton = makeButton(tr("Cancel"), "cancelButton", this);
@@ -68,23 +72,33 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     form->addRow(tr("Scanner:"), m_deviceLabel);
     form->addRow(tr("&Resolution:"), m_resolutionBox);
     form->addRow(tr("&Colour:"), m_modeBox);
+    auto *settings = new QVBoxLayout;
+    settings->addLayout(form);
+    settings->addWidget(m_options, 1);
+    auto *sides = new QHBoxLayout;
+    sides->addWidget(m_pane, 1);
+    sides->addLayout(settings);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_previewButton);
     buttons->addStretch();
     buttons->addWidget(m_scanButton);
     buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(m_options, 1);
+    layout->addLayout(sides, 1);
     layout->addWidget(m_progressBar);
     layout->addWidget(m_messageLabel);
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
     connect(m_scanButton, &QPushButton::clicked, this, &ScanDialog::onEnter);
+    connect(m_previewButton, &QPushButton::clicked, this, &ScanDialog::preview);
+    connect(m_pane, &PreviewPane::areaDrawn, m_options, &ScanOptionsPanel::setCustomArea);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
     connect(m_options, &ScanOptionsPanel::optionChanged, this, &ScanDialog::onOptionChanged);
-    connect(m_resolutionBox, &QComboBox::currentIndexChanged, this,
-            [this] { m_options->setResolution(m_resolutionBox->currentData().toDouble()); });
+    connect(m_resolutionBox, &QComboBox::currentIndexChanged, this, [this] {
+        m_options->setResolution(m_resolutionBox->currentData().toDouble());
+        followArea();
+    });
     connect(&m_session, &ScanSession::opened, this, &ScanDialog::onOpened);
     connect(&m_session, &ScanSession::optionSet, this, &ScanDialog::onOptionSet);
     connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
@@ -125,6 +139,7 @@ void ScanDialog::setControlsEnabled(bool enabled)
     m_resolutionBox->setEnabled(enabled && m_resolutionBox->count() > 0);
     m_modeBox->setEnabled(enabled && m_modeBox->count() > 0);
     m_options->setEnabled(enabled);
+    m_pane->setEnabled(enabled);
 }
 
 // Every change of state goes through here, and with it what can be pressed.
@@ -135,6 +150,7 @@ void ScanDialog::setState(State state)
     case State::Looking:
     case State::Retrying:
     case State::Scanning:
+    case State::Previewing:
         setControlsEnabled(false);
         m_scanButton->setEnabled(false);
         m_progressBar->setVisible(true);
@@ -167,6 +183,20 @@ void ScanDialog::setState(State state)
         m_scanButton->setEnabled(false);
         break;
     }
+    followArea();
+}
+
+// The pane shows the bed and the area the numbers stand for; a preview can
+// be taken while the dialog waits on the user, but not from a feeder.
+void ScanDialog::followArea()
+{
+    const QList<ScanOption> &options = m_options->options();
+    m_pane->setBed(ScanArea(options).bed(m_resolutionBox->currentData().toDouble()));
+    m_pane->setArea(m_options->area());
+    const bool feeder = ScanChoices::isFeederSource(options);
+    m_previewButton->setToolTip(
+        feeder ? tr("A preview would take a sheet out of the document feeder.") : QString());
+    m_previewButton->setEnabled(m_state == State::Ready && !feeder && !options.isEmpty());
 }
 
 void ScanDialog::openDevice(State opening)
@@ -194,10 +224,13 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     m_deviceLabel->setText(device.displayName());
     const bool firstOpen = m_options->options().isEmpty();
     showChoices(options);
-    if (firstOpen)
+    if (firstOpen) {
+        m_pane->setPicture(m_memory.preview(device.name));
         m_options->fitWindow(); // the settings arrived after the dialog was shown
+    }
     if (opening == State::Retrying) {
-        scan(); // opened afresh, and on with the scan, which sets the choices
+        // Opened afresh, and on with the scan, which sets the choices.
+        m_previewing ? preview() : scan();
         return;
     }
     restoreChoices(options, firstOpen);
@@ -303,6 +336,7 @@ void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)
         m_memory.chooseOption(device, name, value);
     m_toSet.removeIf([&](const auto &queued) { return queued.first == name && value.isValid(); });
     m_toSet.append({name, value});
+    followArea();
     // Otherwise it follows the setting or reply under way.
     if (m_state == State::Ready || m_state == State::Failed)
         sendNextOption();
@@ -347,7 +381,42 @@ void ScanDialog::scan()
     // afresh; they go with the scan, the area last.
     ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
     chosen += m_options->areaValues();
+    m_previewing = false;
     m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
+}
+
+// The whole bed at a low resolution in the chosen mode, with the device's
+// other choices; what the user chose stays as it is.
+void ScanDialog::preview()
+{
+    if (flow() != State::Ready && flow() != State::Retrying)
+        return;
+    const QList<ScanOption> &options = m_options->options();
+    const ScanOption *resolution =
+        ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_RESOLUTION));
+    ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    chosen.removeIf([](const auto &choice) { return ScanArea::isCornerOption(choice.first); });
+    showMessage({});
+    m_previewing = true;
+    setState(State::Previewing);
+    m_session.startScan(m_modeBox->currentText(),
+                        resolution ? ScanChoices::previewResolution(*resolution) : 0, chosen);
+}
+
+void ScanDialog::onPreviewed(const QImage &picture)
+{
+    m_previewing = false;
+    m_memory.setPreview(m_session.currentDevice(), picture);
+    m_pane->setPicture(picture);
+    // The device was left at the whole bed and the preview's resolution: the
+    // options it reports next must show the user's own again, the area first.
+    m_toSet += m_options->areaValues();
+    if (m_resolutionBox->count() > 0)
+        m_toSet.append(
+            {QStringLiteral(SANE_NAME_SCAN_RESOLUTION), m_resolutionBox->currentData().toInt()});
+    sendNextOption();
+    if (m_toSet.isEmpty() && m_state == State::Previewing)
+        setState(State::Ready);
 }
 
 // The dialog's own choices are kept once a scan was made with them, even
@@ -367,9 +436,10 @@ void ScanDialog::onProgress(qint64 received, qint64 expected)
 
 void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool cancelled)
 {
-    if (flow() != State::Scanning && m_state != State::Closing)
+    if (flow() != State::Scanning && flow() != State::Previewing && m_state != State::Closing)
         return;
-    takeScanChoices();
+    if (!m_previewing)
+        takeScanChoices();
     if (m_state == State::Closing || cancelled) {
         QDialog::reject();
         return;
@@ -379,6 +449,10 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
         setState(State::Failed);
         return;
     }
+    if (m_previewing) {
+        onPreviewed(page);
+        return;
+    }
     m_memory.setLastScanDevice(m_session.currentDevice());
     m_page = page;
     accept();
@@ -386,7 +460,7 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 
 void ScanDialog::onTrouble(const QString &message)
 {
-    if (flow() == State::Scanning || m_state == State::Closing)
+    if ((flow() == State::Scanning || m_state == State::Closing) && !m_previewing)
         takeScanChoices();
     m_toSet.clear();
     if (m_state == State::Closing) {

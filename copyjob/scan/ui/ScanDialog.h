@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class PreviewPane;
 class ScanMemory;
 class ScanOptionsPanel;
 class ScanSession;
@@ -27,9 +28,9 @@ class ScanSession;
 //
 // For tests that drive it: objectName "ScanDialog"; children "deviceLabel",
 // "resolutionBox", "modeBox", "optionsPanel" (the device's own settings, see
-// ScanOptionsPanel), "progressBar", "messageLabel", "scanButton",
-// "cancelButton"; properties "state" (a State, read by its name) and
-// "message".
+// ScanOptionsPanel), "previewPane" (see PreviewPane), "progressBar",
+// "messageLabel", "previewButton", "scanButton", "cancelButton"; properties "state" (a State, read
+// by its name) and "message".
 class ScanDialog : public QDialog
 {
     Q_OBJECT
@@ -38,14 +39,15 @@ class ScanDialog : public QDialog
 public:
     // Where the dialog is in its flow; the buttons and controls follow it.
     enum class State {
-        Looking,  // the device is being opened: its choices are not there yet
-        Ready,    // waiting for the user to choose or to press Scan
-        Setting,  // a changed setting is on its way to the device
-        Scanning, // a page is coming: progress and Cancel
-        Failed,   // a message with Retry, which opens the device afresh and scans
-        Retrying, // opening afresh after Retry; the scan follows by itself
-        Stalled,  // the device sent nothing for too long: Keep waiting
-        Closing,  // Cancel pressed during a scan: waiting for it to stop
+        Looking,    // the device is being opened: its choices are not there yet
+        Ready,      // waiting for the user to choose or to press Scan
+        Setting,    // a changed setting is on its way to the device
+        Scanning,   // a page is coming: progress and Cancel
+        Previewing, // the whole bed, quickly, for the pane: progress and Cancel
+        Failed,     // a message with Retry, which opens the device afresh and scans
+        Retrying,   // opening afresh after Retry; the scan follows by itself
+        Stalled,    // the device sent nothing for too long: Keep waiting
+        Closing,    // Cancel pressed during a scan: waiting for it to stop
     };
     Q_ENUM(State)
 
@@ -73,6 +75,9 @@ private:
     void onOptionSet(const QString &error, const QList<ScanOption> &options);
     void onEnter();
     void scan();
+    void preview();
+    void onPreviewed(const QImage &picture);
+    void followArea();
     void takeScanChoices();
     void onProgress(qint64 received, qint64 expected);
     void onScanEnded(const QImage &page, const QString &error, bool cancelled);
@@ -92,6 +97,7 @@ private:
     QList<QPair<QString, QVariant>> m_toSet;
     QString m_lastSet;
     QImage m_page;
+    bool m_previewing = false; // the page under way, or the one that failed, is a preview
 
     QLabel *m_deviceLabel = nullptr;
     QComboBox *m_resolutionBox = nullptr;
@@ -99,6 +105,8 @@ private:
     ScanOptionsPanel *m_options = nullptr;
     QProgressBar *m_progressBar = nullptr;
     QLabel *m_messageLabel = nullptr;
+    PreviewPane *m_pane = nullptr;
+    QPushButton *m_previewButton = nullptr;
     QPushButton *m_scanButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };
