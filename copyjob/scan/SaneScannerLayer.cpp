@@ -32,7 +32,7 @@ void SaneScannerLayer::recallKept()
     m_keptChosen = m_file->load(m_memory);
     if (m_session.currentDevice().isEmpty())
         m_session.setCurrentDevice(m_keptChosen);
-    if (!m_memory.devices().isEmpty()) {
+    if (!m_keptChosen.isEmpty() || !m_memory.devices().isEmpty()) {
         m_findAgain = true;
         m_session.listBeforeOpening();
     }

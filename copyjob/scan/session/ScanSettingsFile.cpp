@@ -26,6 +26,14 @@ QString textAt(const QSettings &file, const QString &key)
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
+// An entry of the array being read, counted or not: a file cut short loses
+// the count, which QSettings writes after the entries.
+bool present(QSettings &file, int index)
+{
+    file.setArrayIndex(index);
+    return file.contains(QStringLiteral("name"));
+}
+
 // "left top width height" in millimetres, a real area or nothing.
 QRectF areaFrom(const QString &text)
 {
@@ -55,8 +63,8 @@ QString areaText(const QRectF &area)
 ScannerProtocol::Settings readOptions(QSettings &file)
 {
     ScannerProtocol::Settings options;
-    const int count = std::min(file.beginReadArray(QStringLiteral("options")), kMostOptions);
-    for (int i = 0; i < count; ++i) {
+    const int count = file.beginReadArray(QStringLiteral("options"));
+    for (int i = 0; i < kMostOptions && (i < count || present(file, i)); ++i) {
         file.setArrayIndex(i);
         const QString name = textAt(file, QStringLiteral("name"));
         const QVariant value = file.value(QStringLiteral("value"));
@@ -97,8 +105,8 @@ QString ScanSettingsFile::load(ScanMemory &memory) const
     QSettings file(m_path, QSettings::IniFormat);
     // Another version's file is read as far as its keys mean what they mean here.
     const QString chosen = textAt(file, QStringLiteral("chosen"));
-    const int count = std::min(file.beginReadArray(QStringLiteral("devices")), kMostDevices);
-    for (int i = 0; i < count; ++i) {
+    const int count = file.beginReadArray(QStringLiteral("devices"));
+    for (int i = 0; i < kMostDevices && (i < count || present(file, i)); ++i) {
         file.setArrayIndex(i);
         SaneDeviceInfo device{
             textAt(file, QStringLiteral("name")), textAt(file, QStringLiteral("vendor")),

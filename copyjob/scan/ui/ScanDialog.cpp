@@ -376,6 +376,12 @@ void ScanDialog::scan()
     // The device has the choices already, unless its helper was started
     // afresh; they go with the scan, the area last.
     ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    // A choice that a later one made inactive (a feeder's setting once the
+    // glass is chosen) stays kept, but the device would refuse it now.
+    chosen.removeIf([this](const auto &choice) {
+        const ScanOption *option = ScanChoices::find(m_options->options(), choice.first);
+        return !option || !option->value.isValid();
+    });
     chosen += m_options->areaValues();
     m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
 }
