@@ -69,9 +69,10 @@ QString shown(QDialog *d)
 }
 
 // One run of Mirel, as a user would make it: the panel as it starts, then
-// steps: "panel" (a copy more, Save on), "source=NAME" (Select Source picks
-// it), "choose" (settings made in the scan dialog) or "scan" (the dialog as
-// it comes), each of the last two a copy. Says what it saw on standard output.
+// steps: "panel" (a copy more, Save on), "sources" (Select Source, to see
+// which device it highlights), "source=NAME" (Select Source picks it),
+// "choose" (settings made in the scan dialog) or "scan" (the dialog as it
+// comes), each of the last two a copy. Says what it saw on standard output.
 int runAsMirel(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -87,6 +88,14 @@ int runAsMirel(int argc, char **argv)
             QTest::mouseClick(&form, Qt::LeftButton, {}, Counters::kCopiesOrigin + QPoint(4, 4));
             setCopyRoute(form, CopyRoute::Save);
             say(panelState(form));
+        } else if (step == "sources") {
+            answerDialog("SourceDialog", [](QDialog &d) {
+                auto *list = d.findChild<QListWidget *>("sourceList");
+                if (QTest::qWaitFor([&] { return list->count() > 1; }))
+                    say("highlighted " + list->currentItem()->data(Qt::UserRole).toString());
+                pressKeyOn(&d, Qt::Key_Escape);
+            });
+            scanner.TWAIN_SelectImageSource(&form);
         } else if (step.startsWith("source=")) {
             answerDialog("SourceDialog", [name = step.mid(7)](QDialog &d) {
                 auto *list = d.findChild<QListWidget *>("sourceList");
@@ -227,8 +236,9 @@ private slots:
             qPrintable(first.out.join('\n')));
         QVERIFY2(first.out[3].startsWith("scanned test:1 100 196x157 "), qPrintable(first.out[3]));
 
-        const Run second = mirel(home.path(), {"scan"});
-        QCOMPARE(second.out, QStringList({"panel 1 100 False False", first.out[2], first.out[3]}));
+        const Run second = mirel(home.path(), {"sources", "scan"});
+        QCOMPARE(second.out, QStringList({"panel 1 100 False False", "highlighted test:1",
+                                          first.out[2], first.out[3]}));
         QCOMPARE(first.err + second.err, QString());
     }
 
