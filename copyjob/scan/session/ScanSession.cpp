@@ -128,6 +128,7 @@ void ScanSession::endHelper()
         m_process.reset();
     }
     m_pending = Pending::None;
+    m_openAfterList = false;
     m_watch.stop();
 }
 
@@ -190,6 +191,13 @@ void ScanSession::listDevices()
 
 void ScanSession::openDevice()
 {
+    if (m_listFirst) {
+        if (request(Pending::Listing, Type::List))
+            m_openAfterList = true;
+        else if (m_pending == Pending::None)
+            emit helperFailed(say("The scanner driver could not be started."));
+        return;
+    }
     if (!request(Pending::Opening, Type::Open, pack(m_device)) && m_pending == Pending::None)
         emit helperFailed(say("The scanner driver could not be started."));
 }
@@ -287,7 +295,10 @@ void ScanSession::handle(const Message &message)
     case Type::Devices: {
         QList<SaneDeviceInfo> devices;
         unpack(message.payload, devices);
+        m_listFirst = false;
         emit devicesListed(devices);
+        if (std::exchange(m_openAfterList, false))
+            openDevice();
         break;
     }
     case Type::Opened: {
@@ -383,6 +394,7 @@ void ScanSession::helperGone()
     m_process.reset();
     const bool wasBusy = m_pending != Pending::None;
     m_pending = Pending::None;
+    m_openAfterList = false;
     m_watch.stop();
     const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")
                                                      : say("for %1").arg(m_pendingDevice);
