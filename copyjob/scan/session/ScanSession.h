@@ -113,6 +113,7 @@ private:
 
     bool ensureHelper();
     bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
+    bool ask(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
     void onReadable();
     void handle(const ScannerProtocol::Message &message);
     static bool wellFormed(const ScannerProtocol::Message &message);
