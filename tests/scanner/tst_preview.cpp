@@ -130,7 +130,7 @@ private slots:
             QCOMPARE(d.pane->area(), QRectF(QPointF(40, 60), QPointF(100, 140)));
             part = scan(d);
         }
-        QCOMPARE(layer.memory().resolution(), 300); // the preview's 75 is not remembered
+        QCOMPARE(layer.memory().resolution("test:0"), 300); // the preview's 75 is not remembered
         Dialog d(layer);
         QVERIFY(ready(d));
         QVERIFY(!d.pane->picture().isNull()); // kept for the next copy

@@ -242,33 +242,6 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     m_scanButton->setFocus();
 }
 
-void ScanDialog::showChoices(const QList<ScanOption> &options)
-{
-    // Opened again for a Retry: what is shown stays; the first time, what the
-    // last scan used.
-    const QString shownMode = m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode();
-    const int shownDpi = m_resolutionBox->count() > 0 ? m_resolutionBox->currentData().toInt()
-                                                      : m_memory.resolution();
-    QStringList modes;
-    if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
-        modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
-    m_modeBox->clear();
-    m_modeBox->addItems(modes);
-    m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
-
-    QList<int> dpis;
-    if (const ScanOption *resolution =
-            ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_RESOLUTION)))
-        dpis = ScanChoices::resolutions(*resolution);
-    m_resolutionBox->clear();
-    for (int dpi : dpis)
-        m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
-    m_resolutionBox->setCurrentIndex(ScanChoices::resolutionIndex(dpis, shownDpi));
-
-    m_options->setResolution(m_resolutionBox->currentData().toDouble());
-    m_options->setOptions(options);
-}
-
 void ScanDialog::showOpenFailure(const QString &error)
 {
     m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
@@ -301,57 +274,6 @@ void ScanDialog::onOptionSet(const QString &error, const QList<ScanOption> &opti
     setState(State::Ready);
 }
 
-void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen)
-{
-    const QString device = m_session.currentDevice();
-    const ScanMemory::DeviceChoices choices = m_memory.choices(device);
-    for (const auto &choice : choices.options) {
-        const ScanOption *option = ScanChoices::find(options, choice.first);
-        if (!option || !option->value.isValid() || option->value == choice.second)
-            continue;
-        if (firstOpen)
-            m_toSet.append(choice);         // a fresh helper: the device has its defaults
-        else if (choice.first == m_lastSet) // what the device took is what is remembered
-            m_memory.takeValue(device, choice.first, option->value);
-    }
-    if (!firstOpen)
-        return;
-    // The paper size last; its area is sent from the panel.
-    QSignalBlocker block(m_options);
-    if (choices.paperSize == ScanOptionsPanel::customName())
-        m_options->setCustomArea(choices.customArea);
-    else if (!choices.paperSize.isEmpty())
-        m_options->choosePaperSize(choices.paperSize);
-    // Sent even for the whole area: the device starts at an area of its own,
-    // and what is shown must be what it will scan.
-    m_toSet += m_options->areaValues();
-}
-
-void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)
-{
-    const QString device = m_session.currentDevice();
-    if (ScanArea::isCornerOption(name))
-        m_memory.chooseArea(device, m_options->paperSize(), m_options->area());
-    else if (value.isValid())
-        m_memory.chooseOption(device, name, value);
-    m_toSet.removeIf([&](const auto &queued) { return queued.first == name && value.isValid(); });
-    m_toSet.append({name, value});
-    followArea();
-    // Otherwise it follows the setting or reply under way.
-    if (m_state == State::Ready || m_state == State::Failed)
-        sendNextOption();
-}
-
-void ScanDialog::sendNextOption()
-{
-    if (m_toSet.isEmpty())
-        return;
-    const auto next = m_toSet.takeFirst();
-    m_lastSet = next.first;
-    setState(State::Setting);
-    m_session.setOption(next.first, next.second);
-}
-
 void ScanDialog::onEnter()
 {
     switch (m_state) {
@@ -377,9 +299,17 @@ void ScanDialog::scan()
 {
     showMessage({});
     setState(State::Scanning);
+    takeScanChoices();
+    emit scanStarting();
     // The device has the choices already, unless its helper was started
     // afresh; they go with the scan, the area last.
     ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    // A choice that a later one made inactive (a feeder's setting once the
+    // glass is chosen) stays kept, but the device would refuse it now.
+    chosen.removeIf([this](const auto &choice) {
+        const ScanOption *option = ScanChoices::find(m_options->options(), choice.first);
+        return !option || !option->value.isValid();
+    });
     chosen += m_options->areaValues();
     m_previewing = false;
     m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
@@ -419,13 +349,6 @@ void ScanDialog::onPreviewed(const QImage &picture)
         setState(State::Ready);
 }
 
-// The dialog's own choices are kept once a scan was made with them, even
-// when the page failed: the next copy, or a Retry, scans with them.
-void ScanDialog::takeScanChoices()
-{
-    m_memory.setScanChoices(m_modeBox->currentText(), m_resolutionBox->currentData().toInt());
-}
-
 void ScanDialog::onProgress(qint64 received, qint64 expected)
 {
     if (expected > 0) {
@@ -438,8 +361,6 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 {
     if (flow() != State::Scanning && flow() != State::Previewing && m_state != State::Closing)
         return;
-    if (!m_previewing)
-        takeScanChoices();
     if (m_state == State::Closing || cancelled) {
         QDialog::reject();
         return;
@@ -460,8 +381,6 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 
 void ScanDialog::onTrouble(const QString &message)
 {
-    if ((flow() == State::Scanning || m_state == State::Closing) && !m_previewing)
-        takeScanChoices();
     m_toSet.clear();
     if (m_state == State::Closing) {
         QDialog::reject();

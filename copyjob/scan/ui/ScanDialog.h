@@ -5,6 +5,7 @@
 
 #include "copyjob/scan/sane/SaneDevice.h"
 #include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/session/ScanMemory.h"
 
 #include <QDialog>
 #include <QImage>
@@ -14,7 +15,6 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class PreviewPane;
-class ScanMemory;
 class ScanOptionsPanel;
 class ScanSession;
 
@@ -60,6 +60,10 @@ public:
     // The page scanned, once accepted.
     QImage page() const { return m_page; }
 
+signals:
+    // A scan begins with the choices now in the ScanMemory.
+    void scanStarting();
+
 public slots:
     void reject() override;
 
@@ -88,6 +92,7 @@ private:
     void onOptionChanged(const QString &name, const QVariant &value);
     void sendNextOption();
     void restoreChoices(const QList<ScanOption> &options, bool firstOpen);
+    ScanMemory::DeviceChoices fittingChoices(const QList<ScanOption> &options);
 
     ScanSession &m_session;
     ScanMemory &m_memory;
