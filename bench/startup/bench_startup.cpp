@@ -226,8 +226,8 @@ int main(int argc, char *argv[])
         met = report(s, kTarget) && met;
 
     const QStringList shown = mappedLibraries(mirel, env), plain = mappedLibraries(bare, env);
-    const QStringList printing = shown.filter(
-        QRegularExpression(QStringLiteral("PrintSupport|cups|gnutls|krb5|avahi")));
+    const QStringList printing =
+        shown.filter(QRegularExpression(QStringLiteral("PrintSupport|cups|gnutls|krb5|avahi")));
     std::printf("/proc/PID/maps with the window shown: Mirel maps %lld shared objects, the bare "
                 "window %lld;\n  of Mirel's, Qt PrintSupport/libcups/GnuTLS/Kerberos/Avahi: %s\n",
                 qint64(shown.size()), qint64(plain.size()),
