@@ -8,13 +8,16 @@
 //    (FirstPaintPlugin.cpp) reports when the first paint has been flushed;
 //  - on screen: this benchmark, as a client of the same X server, sees the
 //    window mapped and its first pixels drawn (ScreenWatch).
-// Both run once as most users start programs and once with an assistive
-// technology present: a private session bus with the accessibility bus
-// (at-spi-bus-launcher) and Qt's bridge to it switched on, as a screen reader
-// switches it on. Last, one Mirel stays up with its window shown while this
-// reads its /proc/PID/maps for the printing libraries.
+// Both run on a private session bus with the accessibility bus
+// (at-spi-bus-launcher), once as most users start programs and once with an
+// assistive technology present: Qt's bridge to that bus switched on, as a
+// screen reader switches it on. Last, one Mirel stays up with its window shown
+// while this reads its /proc/PID/maps for the printing libraries.
 //
-//   xvfb-run -a build/default/bench/startup/bench_startup [runs]
+//   xvfb-run -a build/default/bench/startup/bench_startup [runs [mirel]]
+//
+// A second argument times another build of mirel (an older one, say) against
+// the same bare window.
 #include "ScreenWatch.h"
 #include "bench/common/BenchStats.h"
 
@@ -57,8 +60,14 @@ Launch launchOnce(const QString &program, const QProcessEnvironment &env, Screen
         out += p.readAllStandardOutput();
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("painted (\\d+)")).match(QString::fromLatin1(out));
-    if (!p.waitForFinished(30000) || p.exitCode() != 0 || !m.hasMatch() || shown < 0)
+    const bool ended = p.waitForFinished(30000) && p.exitCode() == 0;
+    if (!ended || !m.hasMatch() || shown < 0) {
+        std::fprintf(stderr, "lost a run of %s: %s\n", qPrintable(program.section(u'/', -1)),
+                     !ended      ? "it did not end well"
+                     : shown < 0 ? "no drawing on its window was seen"
+                                 : "it did not report its first paint");
         return launch;
+    }
     launch.paintMs = (m.captured(1).toLongLong() - t0) / 1e6;
     launch.screenMs = (shown - t0) / 1e6;
     return launch;
@@ -87,8 +96,10 @@ QStringList mappedLibraries(const QString &program, QProcessEnvironment env)
     return seen;
 }
 
-// A private session bus carrying the accessibility bus, as a desktop with a
-// screen reader has; both end with this object.
+// A private session bus with the accessibility bus on it, as today's desktops
+// run them whether or not an assistive technology is there; both end with
+// this object. The launcher is not given the X display: the bus address it
+// would leave on the root window switches Qt's bridge on in every program.
 class AccessibilityBus
 {
 public:
@@ -101,7 +112,9 @@ public:
             return false;
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                    QString::fromLatin1(m_bus.readLine().trimmed()));
-        m_launcher.setProcessEnvironment(env);
+        QProcessEnvironment launcherEnv = env;
+        launcherEnv.remove(QStringLiteral("DISPLAY"));
+        m_launcher.setProcessEnvironment(launcherEnv);
         m_launcher.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"),
                          {QStringLiteral("--launch-immediately")});
         QProcess ask;
@@ -111,10 +124,8 @@ public:
                       {QStringLiteral("--session"), QStringLiteral("--print-reply"),
                        QStringLiteral("--dest=org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
                        QStringLiteral("org.a11y.Bus.GetAddress")});
-            if (ask.waitForFinished(5000) && ask.exitCode() == 0) {
-                env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+            if (ask.waitForFinished(5000) && ask.exitCode() == 0)
                 return true;
-            }
         }
         return false;
     }
@@ -189,14 +200,19 @@ int main(int argc, char *argv[])
     env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("benchfirstpaint"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    Series series[2] = {{"no AT", env, {}, {}}, {"with AT", env, {}, {}}};
     AccessibilityBus bus;
-    if (!bus.start(series[1].env)) {
+    if (!bus.start(env)) {
         std::fprintf(stderr, "the accessibility bus did not come up\n");
         return 1;
     }
-    const QString mirel = QStringLiteral(MIREL_EXECUTABLE), bare = QStringLiteral(BARE_EXECUTABLE);
+    // What a screen reader asks of the desktop when it starts: every program's
+    // bridge to the accessibility bus on.
+    QProcessEnvironment withAt = env;
+    withAt.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    Series series[2] = {{"no AT", env, {}, {}}, {"with AT", withAt, {}, {}}};
+    const QString mirel =
+                      argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(MIREL_EXECUTABLE),
+                  bare = QStringLiteral(BARE_EXECUTABLE);
 
     for (Series &s : series) // warm the caches and the buses for all alike
         for (const QString &program : {bare, mirel})
@@ -237,7 +253,8 @@ int main(int argc, char *argv[])
         if (!plain.contains(library))
             extra << library.section(u'/', -1);
     extra.sort();
-    std::printf("  Mirel's beyond the bare window's: %s\n", qPrintable(extra.join(u' ')));
+    std::printf("  Mirel's beyond the bare window's: %s\n",
+                extra.isEmpty() ? "none" : qPrintable(extra.join(u' ')));
     if (shown.isEmpty())
         return 1;
     return met && printing.isEmpty() ? 0 : 2;
