@@ -8,6 +8,58 @@
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/SourceDialog.h"
 
+#include <cstdio>
+
+SaneScannerLayer::SaneScannerLayer(QString libraryFile) : m_session(std::move(libraryFile))
+{
+    // What each device is, so that its choices are known again under another name.
+    QObject::connect(&m_session, &ScanSession::opened, &m_session,
+                     [this](const QString &error, const SaneDeviceInfo &device) {
+                         if (error.isEmpty())
+                             m_memory.setIdentity(device);
+                     });
+    QObject::connect(&m_session, &ScanSession::devicesListed, &m_session,
+                     [this](const QList<SaneDeviceInfo> &devices) { onListed(devices); });
+}
+
+// Once a run, on the first Copy or Select Source: a device chosen in this run
+// already holds over the one the file names.
+void SaneScannerLayer::recallKept()
+{
+    if (m_file)
+        return;
+    m_file.emplace();
+    m_keptChosen = m_file->load(m_memory);
+    if (m_session.currentDevice().isEmpty())
+        m_session.setCurrentDevice(m_keptChosen);
+    if (!m_keptChosen.isEmpty() || !m_memory.devices().isEmpty()) {
+        m_findAgain = true;
+        m_session.listBeforeOpening();
+    }
+}
+
+void SaneScannerLayer::onListed(const QList<SaneDeviceInfo> &devices)
+{
+    for (const SaneDeviceInfo &device : devices)
+        m_memory.setIdentity(device);
+    if (!std::exchange(m_findAgain, false))
+        return;
+    // The kept device under its new name, or, found neither way, the first.
+    const QString now = m_memory.findAgain(devices, m_session.currentDevice());
+    if (!m_keptChosen.isEmpty() && m_session.currentDevice() == m_keptChosen)
+        m_session.setCurrentDevice(now);
+}
+
+void SaneScannerLayer::keep()
+{
+    if (!m_file)
+        return;
+    const QString error = m_file->save(m_memory, m_session.currentDevice());
+    // Not keeping them is no reason to stop a copy: said once, quietly.
+    if (!error.isEmpty() && !std::exchange(m_saidUnkept, true))
+        std::fprintf(stderr, "mirel: %s\n", qPrintable(error));
+}
+
 int SaneScannerLayer::TWAIN_IsAvailable()
 {
     // Asked of the helper every time: SANE may have been installed since.
@@ -18,7 +70,9 @@ QImage SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes
 {
     if (!m_session.isAvailable())
         return {};
+    recallKept();
     ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
+    QObject::connect(&dialog, &ScanDialog::scanStarting, &dialog, [this] { keep(); });
     if (dialog.exec() != QDialog::Accepted)
         return {};
     // Only a whole page ever reaches the clipboard.
@@ -31,10 +85,12 @@ int SaneScannerLayer::TWAIN_SelectImageSource(QWidget *owner)
 {
     if (!m_session.isAvailable())
         return 0;
+    recallKept();
     SourceDialog dialog(m_session, owner);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedDevice().isEmpty())
         return 0;
     m_session.setCurrentDevice(dialog.selectedDevice());
+    keep(); // a choice the user made, even before any scan from it
     return 1;
 }
 

@@ -6,20 +6,26 @@
 #include "copyjob/scan/ScannerLayer.h"
 #include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
+#include "copyjob/scan/session/ScanSettingsFile.h"
 
 #include <QString>
 #include <QVariant>
+
+#include <optional>
 
 // The scanner layer over SANE: the five operations, showing the scan and
 // source dialogs over a ScanSession and the choices they remember. SANE runs in the session's
 // helper process, started on the first Copy or Select Source, never at start-up, so a machine
 // without SANE starts normally and a driver that fails cannot take Mirel down.
+//
+// The choices are kept from one run to the next as a scanner library's source manager and
+// driver dialogs keep theirs (ScanSettingsFile): read on the first Copy or Select Source,
+// written when a scan starts and when Select Source picks a device. A file that cannot be
+// written is said once on standard error; the copy goes on.
 class SaneScannerLayer : public ScannerLayer
 {
 public:
-    explicit SaneScannerLayer(QString libraryFile = QStringLiteral("libsane.so.1"))
-        : m_session(std::move(libraryFile))
-    {}
+    explicit SaneScannerLayer(QString libraryFile = QStringLiteral("libsane.so.1"));
 
     int TWAIN_IsAvailable() override;
     QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override;
@@ -42,6 +48,14 @@ public:
     void setMemoryLimit(qint64 bytes) { m_session.setMemoryLimit(bytes); }
 
 private:
+    void recallKept();
+    void keep();
+    void onListed(const QList<SaneDeviceInfo> &devices);
+
     ScanSession m_session;
     ScanMemory m_memory;
+    std::optional<ScanSettingsFile> m_file; // once the choices were recalled
+    QString m_keptChosen;                   // the device the file named
+    bool m_findAgain = false;               // until the devices were listed
+    bool m_saidUnkept = false;
 };

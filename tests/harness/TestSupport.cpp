@@ -33,6 +33,13 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
+void forgetKeptChoices()
+{
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        return;
+    QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Mirel")).removeRecursively();
+}
+
 QString installedProgram(const QString &name)
 {
     const QString found =

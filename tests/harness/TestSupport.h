@@ -20,6 +20,10 @@
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
 
+// Forgets what the scanner layer kept from earlier copies in this suite's own
+// configuration folder (see ConfigHome.cpp), for a row that starts afresh.
+void forgetKeptChoices();
+
 // Where Debian installs a program the tests start (/usr/sbin, /usr/bin, /sbin,
 // /bin), whatever the caller's PATH holds, then PATH; empty when not installed.
 QString installedProgram(const QString &name);

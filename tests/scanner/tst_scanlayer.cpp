@@ -135,6 +135,7 @@ private slots:
         // The net rows point SANE at saned's client configuration.
         qputenv("SANE_CONFIG_DIR", QFile::encodeName(m_scanner.configDir()));
         QVERIFY(m_scanner.setDeviceCount(2));
+        forgetKeptChoices(); // each row starts as a first run
         m_layer = std::make_unique<SaneScannerLayer>();
         QGuiApplication::clipboard()->setImage(sentinel());
     }

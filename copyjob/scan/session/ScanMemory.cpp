@@ -3,6 +3,64 @@
 
 #include "copyjob/scan/session/ScanMemory.h"
 
+#include <algorithm>
+
+QString ScanMemory::mode(const QString &device) const
+{
+    const QString own = m_choices.value(device).mode;
+    return own.isEmpty() ? m_lastMode : own;
+}
+
+int ScanMemory::resolution(const QString &device) const
+{
+    const int own = m_choices.value(device).resolution;
+    return own > 0 ? own : m_lastResolution;
+}
+
+void ScanMemory::setScanChoices(const QString &device, const QString &mode, int dpi)
+{
+    m_lastMode = mode;
+    m_lastResolution = dpi;
+    DeviceChoices &choices = m_choices[device];
+    choices.mode = mode;
+    choices.resolution = dpi;
+}
+
+SaneDeviceInfo ScanMemory::identity(const QString &device) const
+{
+    return m_identities.value(device, SaneDeviceInfo{device, {}, {}, {}});
+}
+
+QString ScanMemory::findAgain(const QList<SaneDeviceInfo> &listed, const QString &chosen)
+{
+    const auto isListed = [&](const QString &name) {
+        return std::any_of(listed.cbegin(), listed.cend(),
+                           [&](const SaneDeviceInfo &d) { return d.name == name; });
+    };
+    QString found = isListed(chosen) ? chosen : QString();
+    // The chosen device first: it is the one the next scan is from.
+    QStringList gone = devices();
+    gone.removeIf(isListed);
+    std::stable_partition(gone.begin(), gone.end(), [&](const QString &d) { return d == chosen; });
+    for (const QString &old : gone) {
+        const SaneDeviceInfo was = identity(old);
+        if (was.vendor.isEmpty() && was.model.isEmpty())
+            continue; // nothing to know it by
+        for (const SaneDeviceInfo &now : listed) {
+            if (m_choices.contains(now.name) || now.vendor != was.vendor ||
+                now.model != was.model || now.type != was.type)
+                continue;
+            m_choices.insert(now.name, m_choices.take(old));
+            m_identities.remove(old);
+            setIdentity(now);
+            if (old == chosen)
+                found = now.name;
+            break;
+        }
+    }
+    return found;
+}
+
 void ScanMemory::chooseOption(const QString &device, const QString &name, const QVariant &value)
 {
     auto &options = m_choices[device].options;

@@ -4,36 +4,39 @@
 #pragma once
 
 #include "copyjob/scan/protocol/ScannerProtocol.h"
+#include "copyjob/scan/sane/SaneDevice.h"
 
 #include <QHash>
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
-// What the scan dialog remembers of the user's choices: the colour mode and
-// resolution of the last scan, whatever its device, and for each scanner (by
-// its SANE name) its own options in the order chosen and the paper size. A
-// plain holder that decides nothing: the scanner layer owns one and hands it
-// to its dialogs, which say when a choice is taken.
+// What the scan dialog remembers of the user's choices: for each scanner (by
+// its SANE name) the colour mode and resolution of its last scan, its own
+// options in the order chosen and the paper size, and what it is (vendor,
+// model, type) so that it can be known again under another name. A plain
+// holder that decides little: the scanner layer owns one, fills it from the
+// file it is kept in, and hands it to its dialogs, which say when a choice
+// is taken.
 class ScanMemory
 {
 public:
     struct DeviceChoices
     {
+        QString mode;                      // empty: none scanned with yet
+        int resolution = 0;                // dpi; 0: none scanned with yet
         ScannerProtocol::Settings options; // in the order chosen, one per name
         QString paperSize;                 // empty: the whole area
         QRectF customArea;                 // millimetres
     };
 
-    // The mode and resolution of the last scan, for the next dialog to show.
-    QString mode() const { return m_mode; }
-    int resolution() const { return m_resolution; }
-    void setScanChoices(const QString &mode, int dpi)
-    {
-        m_mode = mode;
-        m_resolution = dpi;
-    }
+    // The mode and resolution to show for a device: those of its last scan,
+    // else of the last scan on any device.
+    QString mode(const QString &device) const;
+    int resolution(const QString &device) const;
+    void setScanChoices(const QString &device, const QString &mode, int dpi);
 
     // The device the last whole page came from.
     QString lastScanDevice() const { return m_lastScanDevice; }
@@ -47,6 +50,16 @@ public:
     }
     QStringList devices() const { return m_choices.keys(); }
 
+    // What a device is, as SANE listed it; only the name for one never listed.
+    SaneDeviceInfo identity(const QString &device) const;
+    void setIdentity(const SaneDeviceInfo &device) { m_identities[device.name] = device; }
+
+    // A device of an earlier run whose name is not listed takes the name of
+    // a listed one of the same vendor, model and type that has no choices of
+    // its own, with its choices. Returns what chosen is called now: itself,
+    // its new name, or empty when it is neither listed nor found again.
+    QString findAgain(const QList<SaneDeviceInfo> &listed, const QString &chosen);
+
     // An option the user set goes after the others, so a setting that
     // depends on another (the source before its own options) is set after it.
     void chooseOption(const QString &device, const QString &name, const QVariant &value);
@@ -55,8 +68,9 @@ public:
     void chooseArea(const QString &device, const QString &paperSize, const QRectF &customArea);
 
 private:
-    QString m_mode;
-    int m_resolution = 0;
     QString m_lastScanDevice;
+    QString m_lastMode; // of the last scan, whatever its device
+    int m_lastResolution = 0;
     QHash<QString, DeviceChoices> m_choices;
+    QHash<QString, SaneDeviceInfo> m_identities;
 };

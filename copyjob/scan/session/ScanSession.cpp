@@ -128,6 +128,7 @@ void ScanSession::endHelper()
         m_process.reset();
     }
     m_pending = Pending::None;
+    m_openAfterList = false;
     m_watch.stop();
 }
 
@@ -182,30 +183,41 @@ bool ScanSession::request(Pending pending, Type type, const QByteArray &payload)
     return true;
 }
 
+// A request the caller does not wait on: a helper that could not take it is
+// said, unless another request is still under way.
+bool ScanSession::ask(Pending pending, Type type, const QByteArray &payload)
+{
+    if (request(pending, type, payload))
+        return true;
+    if (m_pending == Pending::None)
+        emit helperFailed(say("The scanner driver could not be started."));
+    return false;
+}
+
 void ScanSession::listDevices()
 {
-    if (!request(Pending::Listing, Type::List) && m_pending == Pending::None)
-        emit helperFailed(say("The scanner driver could not be started."));
+    ask(Pending::Listing, Type::List);
 }
 
 void ScanSession::openDevice()
 {
-    if (!request(Pending::Opening, Type::Open, pack(m_device)) && m_pending == Pending::None)
-        emit helperFailed(say("The scanner driver could not be started."));
+    if (m_listFirst) {
+        if (ask(Pending::Listing, Type::List))
+            m_openAfterList = true;
+        return;
+    }
+    ask(Pending::Opening, Type::Open, pack(m_device));
 }
 
 void ScanSession::setOption(const QString &name, const QVariant &value)
 {
-    if (!request(Pending::Setting, Type::SetOption, pack(name, value)) &&
-        m_pending == Pending::None)
-        emit helperFailed(say("The scanner driver could not be started."));
+    ask(Pending::Setting, Type::SetOption, pack(name, value));
 }
 
 void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen)
 {
     const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit};
-    if (!request(Pending::Scanning, Type::Scan, pack(scan)) && m_pending == Pending::None)
-        emit helperFailed(say("The scanner driver could not be started."));
+    ask(Pending::Scanning, Type::Scan, pack(scan));
 }
 
 void ScanSession::cancel()
@@ -287,7 +299,10 @@ void ScanSession::handle(const Message &message)
     case Type::Devices: {
         QList<SaneDeviceInfo> devices;
         unpack(message.payload, devices);
+        m_listFirst = false;
         emit devicesListed(devices);
+        if (std::exchange(m_openAfterList, false))
+            openDevice();
         break;
     }
     case Type::Opened: {
@@ -383,6 +398,7 @@ void ScanSession::helperGone()
     m_process.reset();
     const bool wasBusy = m_pending != Pending::None;
     m_pending = Pending::None;
+    m_openAfterList = false;
     m_watch.stop();
     const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")
                                                      : say("for %1").arg(m_pendingDevice);

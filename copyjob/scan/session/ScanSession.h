@@ -57,6 +57,10 @@ public:
 
     void listDevices(); // -> devicesListed
     void openDevice();  // currentDevice(), or the first -> opened
+    // Until the devices were listed, openDevice() asks for the list first, so
+    // whoever hears devicesListed can choose the device by what is there (one
+    // kept from an earlier run may have another name now).
+    void listBeforeOpening() { m_listFirst = true; }
     void setOption(const QString &name, const QVariant &value); // -> optionSet
     // The dialog's own settings, then the whole bed, then what the user chose
     // among the device's options (the area included), then the presets.
@@ -109,6 +113,7 @@ private:
 
     bool ensureHelper();
     bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
+    bool ask(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
     void onReadable();
     void handle(const ScannerProtocol::Message &message);
     static bool wellFormed(const ScannerProtocol::Message &message);
@@ -134,6 +139,8 @@ private:
 
     ScannerProtocol::Settings m_presets;
     QString m_device;
+    bool m_listFirst = false;
+    bool m_openAfterList = false;
     qint64 m_memoryLimit = 0;
     int m_stallSeconds;
     int m_stallAfterDataSeconds;

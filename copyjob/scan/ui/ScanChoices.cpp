@@ -3,6 +3,8 @@
 
 #include "copyjob/scan/ui/ScanChoices.h"
 
+#include <sane/sane.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -81,6 +83,76 @@ int resolutionIndex(const QList<int> &dpis, int remembered, int preferred)
                 index = i;
     }
     return index;
+}
+
+namespace {
+
+// One number of an int or fixed option, within its constraint.
+QVariant fittedNumber(const ScanOption &option, const QVariant &kept)
+{
+    bool ok = false;
+    const double number =
+        kept.typeId() == QMetaType::QString ? kept.toString().toDouble(&ok) : kept.toDouble(&ok);
+    const bool isInt = option.type == ScanOption::Type::Int;
+    if (!ok || !std::isfinite(number) || (isInt && number != std::round(number)))
+        return {};
+    const double tolerance = isInt ? 0 : 1e-4; // a fixed is stored in steps of 1/65536
+    if (option.constraint == ScanOption::Constraint::Range) {
+        if (number < option.minimum - tolerance || number > option.maximum + tolerance)
+            return {};
+        if (option.quant > 0) {
+            const double steps = (number - option.minimum) / option.quant;
+            if (std::abs(steps - std::round(steps)) * option.quant > tolerance + 1e-9)
+                return {};
+        }
+    } else if (option.constraint == ScanOption::Constraint::WordList) {
+        if (std::none_of(option.words.cbegin(), option.words.cend(),
+                         [&](double word) { return std::abs(word - number) <= tolerance; }))
+            return {};
+    }
+    return isInt ? QVariant(int(number)) : QVariant(number);
+}
+
+} // namespace
+
+QVariant fitted(const ScanOption &option, const QVariant &kept)
+{
+    if (!(option.capabilities & SANE_CAP_SOFT_SELECT) || !kept.isValid())
+        return {};
+    const bool isText = kept.typeId() == QMetaType::QString;
+    switch (option.type) {
+    case ScanOption::Type::Bool: {
+        const QString text = kept.toString();
+        if (kept.typeId() == QMetaType::Bool || text == QLatin1String("true") ||
+            text == QLatin1String("false"))
+            return kept.toBool();
+        return {};
+    }
+    case ScanOption::Type::String:
+        if (!isText || (option.constraint == ScanOption::Constraint::StringList &&
+                        !option.strings.contains(kept.toString())))
+            return {};
+        return kept.toString();
+    case ScanOption::Type::Int:
+    case ScanOption::Type::Fixed: {
+        if (option.count <= 1)
+            return fittedNumber(option, kept);
+        const QVariantList parts =
+            isText ? QVariant(kept.toString().split(u' ', Qt::SkipEmptyParts)).toList()
+                   : kept.toList();
+        if (parts.size() != option.count)
+            return {};
+        QVariantList numbers;
+        for (const QVariant &part : parts) {
+            numbers << fittedNumber(option, part);
+            if (!numbers.last().isValid())
+                return {};
+        }
+        return numbers;
+    }
+    default: // a button or a group keeps no value
+        return {};
+    }
 }
 
 const ScanOption *find(const QList<ScanOption> &options, const QString &name)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 // The scan dialog's choice rules, as plain functions of what the device
 // describes, so each rule can be tried on devices no test scanner imitates.
@@ -27,6 +28,11 @@ QList<int> resolutions(const ScanOption &resolution);
 // Index of the resolution to show: the one remembered, else the nearest to
 // preferred (the lower one on a tie); -1 for an empty list.
 int resolutionIndex(const QList<int> &dpis, int remembered, int preferred = 300);
+
+// A value kept for an option, as the option's own type when it reads as one
+// and lies within its constraint (range and step, list, count of values);
+// invalid otherwise, and the device keeps its own value.
+QVariant fitted(const ScanOption &option, const QVariant &kept);
 
 const ScanOption *find(const QList<ScanOption> &options, const QString &name);
 

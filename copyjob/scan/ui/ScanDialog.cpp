@@ -213,9 +213,11 @@ void ScanDialog::showChoices(const QList<ScanOption> &options)
 {
     // Opened again for a Retry: what is shown stays; the first time, what the
     // last scan used.
-    const QString shownMode = m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode();
+    const QString device = m_session.currentDevice();
+    const QString shownMode =
+        m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode(device);
     const int shownDpi = m_resolutionBox->count() > 0 ? m_resolutionBox->currentData().toInt()
-                                                      : m_memory.resolution();
+                                                      : m_memory.resolution(device);
     QStringList modes;
     if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
         modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
@@ -271,7 +273,8 @@ void ScanDialog::onOptionSet(const QString &error, const QList<ScanOption> &opti
 void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen)
 {
     const QString device = m_session.currentDevice();
-    const ScanMemory::DeviceChoices choices = m_memory.choices(device);
+    const ScanMemory::DeviceChoices choices =
+        firstOpen ? fittingChoices(options) : m_memory.choices(device);
     for (const auto &choice : choices.options) {
         const ScanOption *option = ScanChoices::find(options, choice.first);
         if (!option || !option->value.isValid() || option->value == choice.second)
@@ -287,11 +290,36 @@ void ScanDialog::restoreChoices(const QList<ScanOption> &options, bool firstOpen
     QSignalBlocker block(m_options);
     if (choices.paperSize == ScanOptionsPanel::customName())
         m_options->setCustomArea(choices.customArea);
-    else if (!choices.paperSize.isEmpty())
-        m_options->choosePaperSize(choices.paperSize);
+    else if (!choices.paperSize.isEmpty() && !m_options->choosePaperSize(choices.paperSize))
+        m_memory.chooseArea(device, {}, {}); // no longer offered: the whole area
     // Sent even for the whole area: the device starts at an area of its own,
     // and what is shown must be what it will scan.
     m_toSet += m_options->areaValues();
+}
+
+// Choices kept from an earlier run may no longer fit the device (another
+// driver version, a hand-edited file): each one that does not is forgotten,
+// and the device keeps its own value for it.
+ScanMemory::DeviceChoices ScanDialog::fittingChoices(const QList<ScanOption> &options)
+{
+    const QString device = m_session.currentDevice();
+    ScanMemory::DeviceChoices choices = m_memory.choices(device);
+    ScannerProtocol::Settings fitting;
+    for (const auto &choice : choices.options) {
+        const ScanOption *option = ScanChoices::find(options, choice.first);
+        const QVariant value = option ? ScanChoices::fitted(*option, choice.second) : QVariant();
+        if (value.isValid())
+            fitting.append({choice.first, value});
+    }
+    choices.options = fitting;
+    const QRectF bed = ScanArea(options).bed(m_resolutionBox->currentData().toDouble());
+    if (choices.paperSize == ScanOptionsPanel::customName() &&
+        !bed.adjusted(-0.5, -0.5, 0.5, 0.5).contains(choices.customArea))
+        choices.paperSize.clear(); // off the glass: the whole area
+    if (choices.paperSize != ScanOptionsPanel::customName())
+        choices.customArea = {};
+    m_memory.setChoices(device, choices);
+    return choices;
 }
 
 void ScanDialog::onOptionChanged(const QString &name, const QVariant &value)
@@ -343,18 +371,27 @@ void ScanDialog::scan()
 {
     showMessage({});
     setState(State::Scanning);
+    takeScanChoices();
+    emit scanStarting();
     // The device has the choices already, unless its helper was started
     // afresh; they go with the scan, the area last.
     ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    // A choice that a later one made inactive (a feeder's setting once the
+    // glass is chosen) stays kept, but the device would refuse it now.
+    chosen.removeIf([this](const auto &choice) {
+        const ScanOption *option = ScanChoices::find(m_options->options(), choice.first);
+        return !option || !option->value.isValid();
+    });
     chosen += m_options->areaValues();
     m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
 }
 
-// The dialog's own choices are kept once a scan was made with them, even
-// when the page failed: the next copy, or a Retry, scans with them.
+// The dialog's own choices are kept once a scan is made with them, even
+// when the page fails: the next copy, or a Retry, scans with them.
 void ScanDialog::takeScanChoices()
 {
-    m_memory.setScanChoices(m_modeBox->currentText(), m_resolutionBox->currentData().toInt());
+    m_memory.setScanChoices(m_session.currentDevice(), m_modeBox->currentText(),
+                            m_resolutionBox->currentData().toInt());
 }
 
 void ScanDialog::onProgress(qint64 received, qint64 expected)
@@ -369,7 +406,6 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 {
     if (flow() != State::Scanning && m_state != State::Closing)
         return;
-    takeScanChoices();
     if (m_state == State::Closing || cancelled) {
         QDialog::reject();
         return;
@@ -386,8 +422,6 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
 
 void ScanDialog::onTrouble(const QString &message)
 {
-    if (flow() == State::Scanning || m_state == State::Closing)
-        takeScanChoices();
     m_toSet.clear();
     if (m_state == State::Closing) {
         QDialog::reject();

@@ -5,6 +5,7 @@
 
 #include "copyjob/scan/sane/SaneDevice.h"
 #include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/session/ScanMemory.h"
 
 #include <QDialog>
 #include <QImage>
@@ -13,7 +14,6 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class ScanMemory;
 class ScanOptionsPanel;
 class ScanSession;
 
@@ -58,6 +58,10 @@ public:
     // The page scanned, once accepted.
     QImage page() const { return m_page; }
 
+signals:
+    // A scan begins with the choices now in the ScanMemory.
+    void scanStarting();
+
 public slots:
     void reject() override;
 
@@ -83,6 +87,7 @@ private:
     void onOptionChanged(const QString &name, const QVariant &value);
     void sendNextOption();
     void restoreChoices(const QList<ScanOption> &options, bool firstOpen);
+    ScanMemory::DeviceChoices fittingChoices(const QList<ScanOption> &options);
 
     ScanSession &m_session;
     ScanMemory &m_memory;
