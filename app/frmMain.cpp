@@ -29,10 +29,10 @@ const QColor kRed{255, 0, 0};
 
 } // namespace
 
-frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *parent)
+frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_scanner(scanner), m_printer(printer),
+      m_scanner(scanner), m_printing(printing),
       m_image(kClientWidth, kClientHeight, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -83,7 +83,7 @@ frmMain::frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *pa
             [this] { SelectSourceClick(this, m_scanner); });
     connect(lblExit, &LabelButton::clicked, this, &ExitApplication);
 
-    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_printer);
+    m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_printing);
     connect(lblCopy, &LabelButton::clicked, this, [this] {
         m_copyCommand->run({RouteFromTags(lblPrintToDefault->property("Tag").toString(),
                                           lblSave->property("Tag").toString()),

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class ApplicationPrinter;
+class Printing;
 class CopyCommand;
 class CounterDisplay;
 class LabelButton;
@@ -28,7 +28,7 @@ public:
     static constexpr int kClientWidth = 361;
     static constexpr int kClientHeight = 146;
 
-    frmMain(ScannerLayer &scanner, ApplicationPrinter &printer, QWidget *parent = nullptr);
+    frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // The window's load: prepares the popup menus and runs InitMainWindow.
@@ -70,7 +70,7 @@ private:
     void openAbout();
 
     ScannerLayer &m_scanner;
-    ApplicationPrinter &m_printer;
+    Printing &m_printing;
     Counters m_counters;
     QImage m_image;
     std::unique_ptr<CopyCommand> m_copyCommand;

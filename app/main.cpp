@@ -3,7 +3,7 @@
 
 #include "app/frmMain.h"
 #include "common/version.h"
-#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/PrintModule.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 
 #include <QApplication>
@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QString::fromLatin1(mirel::kApplicationId));
 
     SaneScannerLayer scanner;
-    ApplicationPrinter printer;
-    frmMain window(scanner, printer);
+    PrintModule printing;
+    frmMain window(scanner, printing);
     window.Form_Load();
     return app.exec();
 }

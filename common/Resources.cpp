@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QHash>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTextStream>
 
 namespace {
@@ -79,22 +82,29 @@ QImage LoadResPicture(int id)
 
 QIcon LoadAppIcon()
 {
-    // The images of mirel.ico as PNG, which Qt reads without an image plugin.
+    // The images of mirel.ico as PNG, read as PNG: left to guess the format,
+    // Qt would load every image plugin it has (and libjpeg) to ask each one.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/mirel-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/mirel-32.png"), QSize(32, 32));
+    for (const char *name : {":/icons/mirel-16.png", ":/icons/mirel-32.png"}) {
+        QImageReader reader(QString::fromLatin1(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
 QFont DesignFont(int pointSize)
 {
-    static const bool substituted = [] {
-        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family);
-        return true;
+    // Asked for by the name the desktop resolves it to: a family Qt has to
+    // substitute costs it a fallback search on every program start. Whoever
+    // else asks for "MS Sans Serif" by name gets the same stand-in.
+    static const QString family = [] {
+        const QString design = QStringLiteral("MS Sans Serif");
+        const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        QFont::insertSubstitution(design, sans);
+        return QFontDatabase::families().contains(design, Qt::CaseInsensitive) ? design : sans;
     }();
-    (void)substituted;
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(family);
     font.setPointSize(pointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);

@@ -31,5 +31,5 @@ QImage LoadResPicture(int id);
 QIcon LoadAppIcon();
 
 // "MS Sans Serif" at this size, regular, as the windows' layout names it; the
-// desktop's sans-serif stands in for that family.
+// desktop's sans-serif stands in where it has no font of that family.
 QFont DesignFont(int pointSize);

@@ -3,9 +3,9 @@
 
 #include "copyjob/CommonDialog.h"
 
+#include "copyjob/print/Printing.h"
+
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 QStringList CommonDialog::nameFilters() const
 {
@@ -22,13 +22,9 @@ QStringList CommonDialog::nameFilters() const
     return filters;
 }
 
-CommonDialog::Result CommonDialog::ShowPrinter(QPrinter &printer, QWidget *parent)
+CommonDialog::Result CommonDialog::ShowPrinter(Printing &printing, QWidget *parent)
 {
-    printer.setCopyCount(Copies);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("PrinterDialog"));
-    dialog.setWindowTitle(DialogTitle);
-    return dialog.exec() == QDialog::Accepted ? Result::Accepted : cancelled();
+    return printing.ChoosePrinter(DialogTitle, Copies, parent) ? Result::Accepted : cancelled();
 }
 
 CommonDialog::Result CommonDialog::ShowSave(QWidget *parent)

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class QPrinter;
+class Printing;
 class QWidget;
 
 // The main window's one dialog control, used for both the printer question and
@@ -27,9 +27,9 @@ public:
 
     enum class Result { Accepted, Cancelled };
 
-    // The printer dialog on printer: the user's choice of printer and its
-    // settings are written into printer when the dialog is accepted.
-    Result ShowPrinter(QPrinter &printer, QWidget *parent);
+    // The printer dialog of printing: the user's choice of printer and its
+    // settings become the application's printer when the dialog is accepted.
+    Result ShowPrinter(Printing &printing, QWidget *parent);
     // The save-file dialog; on acceptance FileName holds the name as typed.
     Result ShowSave(QWidget *parent);
 

@@ -4,8 +4,7 @@
 #include "copyjob/CopyCommand.h"
 
 #include "common/MessageBox.h"
-#include "copyjob/print/ApplicationPrinter.h"
-#include "copyjob/print/PrintJob.h"
+#include "copyjob/print/Printing.h"
 #include "copyjob/save/BitmapFile.h"
 #include "copyjob/scan/ScannerLayer.h"
 
@@ -13,8 +12,8 @@
 #include <QVariant>
 #include <QWidget>
 
-CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, ApplicationPrinter &printer)
-    : m_mainWindow(mainWindow), m_scanner(scanner), m_printer(printer)
+CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Printing &printing)
+    : m_mainWindow(mainWindow), m_scanner(scanner), m_printing(printing)
 {}
 
 void CopyCommand::run(const CopyRequest &request)
@@ -37,7 +36,7 @@ void CopyCommand::run(const CopyRequest &request)
         dlg.DialogTitle = QStringLiteral("Copy to which printer");
         // The printer picked here becomes the application's printer. Nothing
         // else is read back: the copies count comes from the panel.
-        if (dlg.ShowPrinter(m_printer.printer(), &m_mainWindow) == CommonDialog::Result::Cancelled)
+        if (dlg.ShowPrinter(m_printing, &m_mainWindow) == CommonDialog::Result::Cancelled)
             return;
     }
 
@@ -62,7 +61,7 @@ void CopyCommand::saveRoute(const QImage &page)
 
 void CopyCommand::printRoute(const QImage &page, const CopyRequest &request)
 {
-    const Outcome printed = PrintCopies(page, request.copies, request.scale, m_printer);
+    const Outcome printed = m_printing.PrintPage(page, request.copies, request.scale);
     if (!printed.message.isEmpty())
         MsgBox(&m_mainWindow, printed.message);
 }

@@ -6,7 +6,7 @@
 #include "common/CopyRoute.h"
 #include "copyjob/CommonDialog.h"
 
-class ApplicationPrinter;
+class Printing;
 class QImage;
 class QWidget;
 class ScannerLayer;
@@ -27,7 +27,7 @@ struct CopyRequest
 class CopyCommand
 {
 public:
-    CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, ApplicationPrinter &printer);
+    CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Printing &printing);
 
     void run(const CopyRequest &request);
 
@@ -37,7 +37,7 @@ private:
 
     QWidget &m_mainWindow;
     ScannerLayer &m_scanner;
-    ApplicationPrinter &m_printer;
+    Printing &m_printing;
     // The dialog control; it keeps the last saved file name for the run.
     CommonDialog dlg;
 };

@@ -50,7 +50,14 @@ void LabelButton::setForeColor(const QColor &color)
 
 void LabelButton::setCaption(const QString &caption)
 {
+    // QLabel builds a whole text document for a focusable label's text, a
+    // good part of the panel's start-up; unfocusable while the caption is
+    // set, it keeps the plain text and draws it with the same glyphs. The
+    // document still comes when the label takes the focus.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
     setText(caption);
+    setFocusPolicy(policy);
     setAccessibleName(caption);
     adjustSize();
 }

@@ -48,6 +48,8 @@ endif()
 
 # The scanner helper goes beside the program, where the program looks for it.
 install(TARGETS mirel mirel-scanner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The print module goes where the program looks for it first (PrintModule.cpp).
+install(TARGETS mirel-print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/mirel)
 install(FILES ${_mirel_desktop_dir}/${MIREL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_mirel_desktop_dir}/${MIREL_APP_ID}.metainfo.xml

@@ -3,7 +3,10 @@
 
 #include "copyjob/print/ApplicationPrinter.h"
 
+#include "copyjob/print/PrintJob.h"
+
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -26,4 +29,18 @@ QPrinter &ApplicationPrinter::printer()
         m_printer->setPageOrientation(QPageLayout::Portrait);
     }
     return *m_printer;
+}
+
+bool ApplicationPrinter::ChoosePrinter(const QString &title, int copies, QWidget *parent)
+{
+    printer().setCopyCount(copies);
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setObjectName(QStringLiteral("PrinterDialog"));
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Outcome ApplicationPrinter::PrintPage(const QImage &page, int copies, int scale)
+{
+    return PrintCopies(page, copies, scale, *this);
 }

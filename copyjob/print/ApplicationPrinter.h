@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "copyjob/print/Printing.h"
+
 #include <memory>
 
 class QPrinter;
@@ -10,14 +12,17 @@ class QPrinter;
 // The application's current printer. It is made the first time a copy needs
 // it (looking up printers at start-up would slow the window down), on the
 // system's default printer; the printer dialog replaces the choice.
-class ApplicationPrinter
+class ApplicationPrinter : public Printing
 {
 public:
     ApplicationPrinter();
-    ~ApplicationPrinter();
+    ~ApplicationPrinter() override;
 
     QPrinter &printer();
     bool created() const { return bool(m_printer); }
+
+    bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
+    Outcome PrintPage(const QImage &page, int copies, int scale) override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

@@ -2,11 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Mirel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks that the desktop gets
-# everything it needs to list Mirel: the program, its desktop entry, its icons
-# at every size the theme looks for, and the software centre's metadata, all
-# accepted by the freedesktop validators. The theme icons are the window's own
-# icon: the same two drawings pixel for pixel, enlarged by whole numbers only,
-# and the scalable copy drawn from the same squares.
+# everything it needs to list Mirel: the program, its print module, its
+# desktop entry, its icons at every size the theme looks for, and the software
+# centre's metadata, all accepted by the freedesktop validators. The theme
+# icons are the window's own icon: the same two drawings pixel for pixel,
+# enlarged by whole numbers only, and the scalable copy drawn from the same
+# squares.
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION WINDOW_ICON
 set -eu
 build=$1 appid=$2 version=$3 ico=$4
@@ -15,16 +16,19 @@ trap 'rm -rf "$prefix"' EXIT INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The executables have to exist before they can be installed.
-cmake --build "$build" --target mirel mirel-scanner >/dev/null || fail "the mirel targets do not build"
+cmake --build "$build" --target mirel mirel-scanner mirel-print >/dev/null || fail "the mirel targets do not build"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 cd "$prefix"
 icons=share/icons/hicolor
 actual=$(find . -type f -o -type l | sed 's|^\./||' | sort)
-expected=$(printf '%s\n' bin/mirel bin/mirel-scanner share/applications/$appid.desktop \
+expected=$(printf '%s\n' bin/mirel bin/mirel-scanner lib/mirel/mirel-print.so share/applications/$appid.desktop \
     $icons/128x128/apps/$appid.png $icons/16x16/apps/$appid.png $icons/32x32/apps/$appid.png \
     $icons/48x48/apps/$appid.png $icons/scalable/apps/$appid.svg share/metainfo/$appid.metainfo.xml)
 [ "$expected" = "$actual" ] || fail "the installed tree differs: $actual"
 [ -x bin/mirel ] && [ -x bin/mirel-scanner ] || fail "the programs are not executable"
+# The program loads its print module at the first print, from ../lib/mirel.
+ldd lib/mirel/mirel-print.so | grep -q "not found" && fail "the print module misses libraries"
+ldd bin/mirel | grep -q PrintSupport && fail "the program links Qt's printing support itself"
 
 # Size, the window icon's frame (0: 32 x 32, 1: 16 x 16), enlargement.
 for icon in "16 1 1" "32 0 1" "48 1 3" "128 0 4"; do

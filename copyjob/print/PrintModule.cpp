@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "copyjob/print/PrintModule.h"
+
+#include "common/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+PrintModule::PrintModule() = default;
+// The module stays loaded to the end of the process, so the printing it made
+// can be deleted from its own code.
+PrintModule::~PrintModule() = default;
+
+Printing *PrintModule::load()
+{
+    if (m_printing || !m_error.isEmpty())
+        return m_printing.get();
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QStringList paths =
+        !m_path.isEmpty()
+            ? QStringList{m_path}
+            : QStringList{dir + QStringLiteral("/" MIREL_PRINT_MODULE_DIR "/mirel-print.so"),
+                          dir + QStringLiteral("/mirel-print.so")};
+    QStringList tried;
+    for (const QString &path : paths) {
+        QLibrary module(path);
+        auto *create =
+            reinterpret_cast<CreatePrintingFunction *>(module.resolve("mirel_create_printing"));
+        if (create) {
+            m_printing.reset(create());
+            return m_printing.get();
+        }
+        tried << module.errorString();
+    }
+    m_error = QStringLiteral("Printing is not available: Mirel's print module could not be "
+                             "loaded.\n\n%1")
+                  .arg(tried.join(u'\n'));
+    return nullptr;
+}
+
+bool PrintModule::ChoosePrinter(const QString &title, int copies, QWidget *parent)
+{
+    if (Printing *printing = load())
+        return printing->ChoosePrinter(title, copies, parent);
+    MsgBox(parent, m_error);
+    return false;
+}
+
+Outcome PrintModule::PrintPage(const QImage &page, int copies, int scale)
+{
+    if (Printing *printing = load())
+        return printing->PrintPage(page, copies, scale);
+    return Outcome::failure(m_error);
+}

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "copyjob/print/Printing.h"
+
+#include <QString>
+
+#include <memory>
+
+// The program's printing, kept in a module of its own (mirel-print.so) that
+// this loads the first time a copy prints: Qt's printing support and what it
+// brings are no part of the program's start. The module is looked for where
+// it is installed beside the program, then beside the program itself (a build
+// tree). A module that cannot be loaded is a message, and the program goes on.
+class PrintModule : public Printing
+{
+public:
+    PrintModule();
+    ~PrintModule() override;
+
+    bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
+    Outcome PrintPage(const QImage &page, int copies, int scale) override;
+
+    // Loads the module from this file instead (tests).
+    void setModulePath(const QString &path) { m_path = path; }
+
+    // The printing the module made; null, with error() saying why, when it
+    // could not be loaded.
+    Printing *load();
+    QString error() const { return m_error; }
+
+private:
+    std::unique_ptr<Printing> m_printing;
+    QString m_path, m_error;
+};
+
+// The module's one entry point: the application's printer, for the program
+// to own and delete.
+extern "C" using CreatePrintingFunction = Printing * ();
