@@ -67,13 +67,9 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
 
     SaneTestScanner scanner;
-    if (!scanner.isValid()) {
-        std::fprintf(stderr, "%s\n", qPrintable(scanner.errorString()));
-        return 1;
-    }
     SaneScannerLayer layer;
-    if (!layer.TWAIN_IsAvailable()) {
-        std::fprintf(stderr, "SANE is not available\n");
+    if (const QString missing = SaneMissing(scanner, layer); !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(missing));
         return 1;
     }
     // A picture with something on it, in both: the black default costs the

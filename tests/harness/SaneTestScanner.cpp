@@ -3,6 +3,7 @@
 
 #include "harness/SaneTestScanner.h"
 
+#include "copyjob/scan/SaneScannerLayer.h"
 #include "copyjob/scan/session/ScanSession.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/resource.h>
 
 SaneTestScanner::SaneTestScanner(int devices) : m_previous(qgetenv("SANE_CONFIG_DIR"))
 {
@@ -175,4 +178,18 @@ void ScanDialogDriver::tick()
         if (dialog)
             pressKeyOn(dialog, Qt::Key_Escape);
     }
+}
+
+void LetDriverCrashesThrough()
+{
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":handle_segv=0:handle_abort=0");
+}
+
+QString SaneMissing(const SaneTestScanner &scanner, SaneScannerLayer &layer)
+{
+    if (!scanner.isValid())
+        return scanner.errorString();
+    return layer.TWAIN_IsAvailable() ? QString() : QStringLiteral("SANE is not available");
 }

@@ -44,6 +44,16 @@ private:
     QString m_error;
 };
 
+// For suites whose drivers crash or abort on purpose: no core file is left
+// behind, and under the address sanitizer the helper lets the signal reach
+// Mirel as a user's system sends it, instead of catching it and exiting.
+void LetDriverCrashesThrough();
+
+// SANE's test backend with a layer that can use it, for the benchmarks: the
+// words of what is missing, or empty when both are there.
+class SaneScannerLayer;
+QString SaneMissing(const SaneTestScanner &scanner, SaneScannerLayer &layer);
+
 // Sets a control as a user would, so it emits what a user's change emits: a
 // combo box's item by its data or text, a line edit's text, a button pressed,
 // else the control's own value (checked, value).

@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <sys/resource.h>
-
 namespace {
 
 using State = ScanDialog::State;
@@ -92,9 +90,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(m_scanner.isValid(), qPrintable(m_scanner.errorString()));
-        const rlimit noCore{0, 0}; // the crashing driver leaves no core file behind
-        setrlimit(RLIMIT_CORE, &noCore);
-        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":handle_segv=0:handle_abort=0");
+        LetDriverCrashesThrough();
     }
     void init() { QVERIFY(m_scanner.setDeviceCount(2)); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }

@@ -21,7 +21,6 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -123,11 +122,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(m_scanner.isValid(), qPrintable(m_scanner.errorString()));
-        const rlimit noCore{0, 0}; // an aborting driver leaves no core file behind
-        setrlimit(RLIMIT_CORE, &noCore);
-        // Under the address sanitizer the helper would catch its driver's crash
-        // and exit instead: let the signal reach Mirel as a user's system sends it.
-        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":handle_segv=0:handle_abort=0");
+        LetDriverCrashesThrough();
     }
 
     void init()
