@@ -44,3 +44,8 @@ Outcome ApplicationPrinter::PrintPage(const QImage &page, int copies, int scale)
 {
     return PrintCopies(page, copies, scale, *this);
 }
+
+Outcome ApplicationPrinter::PrintStack(const PageStack &stack, int copies, int scale)
+{
+    return PrintStackCopies(stack, copies, scale, *this);
+}

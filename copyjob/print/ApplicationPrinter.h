@@ -23,6 +23,7 @@ public:
 
     bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
     Outcome PrintPage(const QImage &page, int copies, int scale) override;
+    Outcome PrintStack(const PageStack &stack, int copies, int scale) override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

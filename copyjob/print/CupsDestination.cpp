@@ -110,6 +110,11 @@ Outcome CupsDestination::checkCopies(int copies)
     return Outcome::success();
 }
 
+bool CupsDestination::supports(const char *option, const char *value)
+{
+    return m_api->cupsCheckDestSupported(m_http, m_dest, m_info, option, value) != 0;
+}
+
 QByteArray CupsDestination::media(const QSizeF &points)
 {
     // The queue's own name for the paper, so its filters and the printer
@@ -125,7 +130,7 @@ QByteArray CupsDestination::media(const QSizeF &points)
 }
 
 Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int copies,
-                                   const QByteArray &media)
+                                   const QByteArray &media, const Options &extra)
 {
     // The copy count goes once, with the one document: the printer, or CUPS
     // for a printer that cannot, makes the copies. CUPS's default scaling
@@ -139,6 +144,9 @@ Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int cop
     optionCount = m_api->cupsAddOption(CUPS_MEDIA, media.constData(), optionCount, &options);
     optionCount = m_api->cupsAddOption("print-scaling", "none", optionCount, &options);
     optionCount = m_api->cupsAddOption("fit-to-page", "false", optionCount, &options);
+    for (const auto &[name, value] : extra)
+        optionCount =
+            m_api->cupsAddOption(name.constData(), value.constData(), optionCount, &options);
 
     int jobId = 0;
     const QByteArray jobTitle = title.toUtf8();

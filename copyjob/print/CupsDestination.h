@@ -5,7 +5,11 @@
 
 #include "common/Outcome.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class QIODevice;
 class QSizeF;
@@ -30,12 +34,18 @@ public:
     Outcome open();
     // Whether the queue takes a job of this many copies. Needs open().
     Outcome checkCopies(int copies);
+    // Whether the queue lists this value of a job option among those it
+    // supports ("sides", "two-sided-long-edge"). Needs open().
+    bool supports(const char *option, const char *value);
     // The queue's media keyword for paper of this size in points. Needs open().
     QByteArray media(const QSizeF &points);
     // Sends the PDF from its current position to the end as one job of one
     // document on `media`, unscaled, asking for `copies` copies. Needs open().
-    // On a paused queue the job waits there, and the success carries a notice.
-    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies, const QByteArray &media);
+    // `extra` job options go with it. On a paused queue the job waits there,
+    // and the success carries a notice.
+    using Options = QList<std::pair<QByteArray, QByteArray>>;
+    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies, const QByteArray &media,
+                      const Options &extra = {});
 
 private:
     QString describe(int status, const QString &detail) const;

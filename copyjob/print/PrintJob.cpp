@@ -3,11 +3,13 @@
 
 #include "copyjob/print/PrintJob.h"
 
-#include "common/PageSamples.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/print/CupsDestination.h"
+#include "copyjob/stack/PageStack.h"
+#include "copyjob/stack/StackPdf.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -15,209 +17,31 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cstring>
+#include <cerrno>
 #include <optional>
-#include <vector>
-
-#include <zlib.h>
 
 namespace {
 
 const QString kJobTitle = QStringLiteral("Mirel copy");
 
-} // namespace
-
-int PictureResolution(const QImage &picture)
+QString noPrinter()
 {
-    const int dotsPerMeter = picture.dotsPerMeterX();
-    if (dotsPerMeter <= 0)
-        return 96;
-    return qMax(1, qRound(dotsPerMeter * 0.0254));
+    return QStringLiteral("No printer is installed, so nothing was printed. Add a printer in "
+                          "the system's printer settings, or choose \"Print to File\".");
 }
 
-namespace {
-
-// Writes a one-page PDF to a device, keeping the byte offsets the cross
-// reference table needs. The first failed write makes every later one a no-op.
-class PdfOut
+// The paper of the chosen printer, upright: a copier's original lies on the
+// glass the way the sheet comes out. The copy starts at the corner of what the
+// printer can print, its own margins, not Qt's 10 pt default.
+QPageLayout copyLayout(QPrinter &device)
 {
-public:
-    explicit PdfOut(QIODevice &device) : m_device(device) {}
-
-    bool ok() const { return m_ok; }
-    void write(const char *data, qint64 size)
-    {
-        if (m_ok && m_device.write(data, size) != size)
-            m_ok = false;
-        m_written += size;
-    }
-    void write(const QByteArray &text) { write(text.constData(), text.size()); }
-    void beginObject(int number)
-    {
-        m_offsets.resize(qMax<qsizetype>(m_offsets.size(), number));
-        m_offsets[number - 1] = m_written;
-        write(QByteArray::number(number) + " 0 obj\n");
-    }
-    void finish(int root, int info)
-    {
-        const qint64 xref = m_written;
-        QByteArray table =
-            "xref\n0 " + QByteArray::number(m_offsets.size() + 1) + "\n0000000000 65535 f \n";
-        for (const qint64 offset : std::as_const(m_offsets))
-            table += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        table += "trailer\n<< /Size " + QByteArray::number(m_offsets.size() + 1) + " /Root " +
-                 QByteArray::number(root) + " 0 R /Info " + QByteArray::number(info) +
-                 " 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-        write(table);
-    }
-
-private:
-    QIODevice &m_device;
-    QList<qint64> m_offsets;
-    qint64 m_written = 0;
-    bool m_ok = true;
-};
-
-// A number as PDF writes it: plain decimal, no exponent.
-QByteArray pdfNumber(double value)
-{
-    QByteArray text = QByteArray::number(value, 'f', 4);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    return text == "-0" ? QByteArray("0") : text;
-}
-
-// Text for a PDF string literal.
-QByteArray pdfText(const QString &text)
-{
-    QByteArray latin = text.toLatin1();
-    latin.replace('\\', "\\\\").replace('(', "\\(").replace(')', "\\)");
-    return '(' + latin + ')';
-}
-
-// The picture's samples, deflated row by row into the PDF. A fast level: the
-// page goes to a local queue, where time counts more than a few bytes.
-bool writeImageStream(PdfOut &pdf, const QImage &picture, PageSamples samples, qint64 &length)
-{
-    const int bitsPerPixel = samples == PageSamples::Bits   ? 1
-                             : samples == PageSamples::Grey ? 8
-                                                            : 24;
-    const qint64 rowBytes = (qint64(picture.width()) * bitsPerPixel + 7) / 8;
-    std::vector<uchar> row(static_cast<size_t>(rowBytes));
-    std::vector<uchar> buffer(256 * 1024);
-
-    z_stream zs{};
-    if (deflateInit(&zs, Z_BEST_SPEED) != Z_OK)
-        return false;
-    length = 0;
-    bool ok = true;
-    const auto pump = [&](int flush) {
-        int status = Z_OK;
-        do {
-            zs.next_out = buffer.data();
-            zs.avail_out = uInt(buffer.size());
-            status = deflate(&zs, flush);
-            const qint64 produced = qint64(buffer.size()) - zs.avail_out;
-            pdf.write(reinterpret_cast<const char *>(buffer.data()), produced);
-            length += produced;
-        } while (status == Z_OK && zs.avail_out == 0);
-        return (status == Z_OK || status == Z_BUF_ERROR || status == Z_STREAM_END) && pdf.ok();
-    };
-    for (int y = 0; ok && y < picture.height(); ++y) {
-        PageSampleRow(picture, samples, y, row.data());
-        zs.next_in = row.data();
-        zs.avail_in = uInt(rowBytes);
-        ok = pump(Z_NO_FLUSH);
-    }
-    ok = ok && pump(Z_FINISH);
-    deflateEnd(&zs);
-    return ok;
+    QPageLayout layout = device.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    layout.setMargins(layout.minimumMargins());
+    return layout;
 }
 
 } // namespace
-
-QSizeF PagePoints(const QPageLayout &layout)
-{
-    // From the unit the size was defined in: Qt rounds a size in points to
-    // whole points, which leaves A4 a quarter point narrow.
-    const QPageSize size = layout.pageSize();
-    const QPageSize::Unit unit = size.definitionUnits();
-    const double perUnit = unit == QPageSize::Millimeter ? 72 / 25.4
-                           : unit == QPageSize::Inch     ? 72
-                           : unit == QPageSize::Point    ? 1
-                                                         : 0;
-    const QSizeF points =
-        perUnit > 0 ? size.definitionSize() * perUnit : size.size(QPageSize::Point);
-    return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
-}
-
-bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
-                  double width, double height)
-{
-    if (picture.isNull() || dpi <= 0)
-        return false;
-    // Written by hand rather than through QPdfWriter: Qt converts the whole
-    // picture to 32 bits and deflates it in memory at a slow level, which for
-    // a 600 dpi page costs several times the page's own memory and seconds.
-    const QSizeF page = PagePoints(layout);
-    const QMarginsF margins = layout.margins(QPageLayout::Point);
-    // One picture pixel is one device pixel of 1/dpi inch: at 100 % the copy
-    // keeps the original's size. The picture starts at the top-left corner of
-    // the printable area; PDF counts upwards from the bottom of the page.
-    const double points = 72.0 / dpi;
-    const double w = width * points;
-    const double h = height * points;
-    const double left = margins.left();
-    const double bottom = page.height() - margins.top() - h;
-
-    const PageSamples samples = PageSamplesOf(picture);
-    QByteArray colour = samples == PageSamples::Rgb ? "/DeviceRGB" : "/DeviceGray";
-    QByteArray bits = samples == PageSamples::Bits ? "1" : "8";
-    QByteArray decode;
-    if (samples == PageSamples::Bits) {
-        // A bit's meaning comes from the picture's own two colours.
-        const QList<QRgb> table = picture.colorTable();
-        const QRgb zero = table.value(0, qRgb(0, 0, 0));
-        const QRgb one = table.value(1, qRgb(255, 255, 255));
-        decode = " /Decode [" + pdfNumber(qGray(zero) / 255.0) + ' ' +
-                 pdfNumber(qGray(one) / 255.0) + ']';
-    }
-
-    PdfOut pdf(out);
-    pdf.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
-    pdf.beginObject(1);
-    pdf.write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
-    pdf.beginObject(2);
-    pdf.write("<< /Type /Pages /Kids [3 0 R] /Count 1 >>\nendobj\n");
-    pdf.beginObject(3);
-    pdf.write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pdfNumber(page.width()) + ' ' +
-              pdfNumber(page.height()) +
-              "] /Resources << /XObject << /Im0 5 0 R >> >> /Contents 4 0 R >>\nendobj\n");
-    const QByteArray content = "q\n" + pdfNumber(w) + " 0 0 " + pdfNumber(h) + ' ' +
-                               pdfNumber(left) + ' ' + pdfNumber(bottom) + " cm\n/Im0 Do\nQ\n";
-    pdf.beginObject(4);
-    pdf.write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
-              "endstream\nendobj\n");
-    pdf.beginObject(5);
-    pdf.write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
-              " /Height " + QByteArray::number(picture.height()) + " /ColorSpace " + colour +
-              " /BitsPerComponent " + bits + decode +
-              " /Filter /FlateDecode /Length 6 0 R >>\nstream\n");
-    qint64 length = 0;
-    if (!writeImageStream(pdf, picture, samples, length))
-        return false;
-    pdf.write("\nendstream\nendobj\n");
-    pdf.beginObject(6);
-    pdf.write(QByteArray::number(length) + "\nendobj\n");
-    pdf.beginObject(7);
-    pdf.write("<< /Title " + pdfText(kJobTitle) +
-              " /Creator (Mirel) /Producer (Mirel) >>\n"
-              "endobj\n");
-    pdf.finish(1, 7);
-    return pdf.ok();
-}
 
 Outcome PrintCopies(const QImage &picture, int copies, int intScale, ApplicationPrinter &printer)
 {
@@ -225,9 +49,7 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
     const QString fileName = device.outputFileName();
     const QString printerName = device.printerName();
     if (fileName.isEmpty() && printerName.isEmpty())
-        return Outcome::failure(
-            QStringLiteral("No printer is installed, so nothing was printed. Add a printer in "
-                           "the system's printer settings, or choose \"Print to File\"."));
+        return Outcome::failure(noPrinter());
 
     // The picture's size in pixels stands for the bitmap record; 0 x 0 when
     // there is none, and then there is nothing to print.
@@ -252,12 +74,7 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
     const double w = (intScale / 100.0) * width;
     const double h = (intScale / 100.0) * height;
     const int dpi = PictureResolution(picture);
-    // The paper of the chosen printer, upright: a copier's original lies on
-    // the glass the way the sheet comes out. The copy starts at the corner of
-    // what the printer can print, its own margins, not Qt's 10 pt default.
-    QPageLayout layout = device.pageLayout();
-    layout.setOrientation(QPageLayout::Portrait);
-    layout.setMargins(layout.minimumMargins());
+    const QPageLayout layout = copyLayout(device);
 
     if (!fileName.isEmpty()) {
         // An existing file is replaced only by a complete new one.
@@ -280,4 +97,79 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
                 .arg(pdf.errorString()));
     return destination->submitPdf(pdf, kJobTitle, copyCount,
                                   destination->media(PagePoints(layout)));
+}
+
+Outcome PrintStackCopies(const PageStack &stack, int copies, int intScale,
+                         ApplicationPrinter &printer)
+{
+    if (stack.count() == 1) {
+        QString error;
+        const QImage page = stack.page(0, &error);
+        return page.isNull() && !error.isEmpty() ? Outcome::failure(error)
+                                                 : PrintCopies(page, copies, intScale, printer);
+    }
+    QPrinter &device = printer.printer();
+    const QString fileName = device.outputFileName();
+    const QString printerName = device.printerName();
+    if (fileName.isEmpty() && printerName.isEmpty())
+        return Outcome::failure(noPrinter());
+    if (stack.count() == 0)
+        return Outcome::failure(
+            QStringLiteral("There is no scanned page, so nothing was printed."));
+
+    device.setCopyCount(copies);
+    std::optional<CupsDestination> destination;
+    CupsDestination::Options options;
+    if (fileName.isEmpty()) {
+        destination.emplace(printerName);
+        if (Outcome opened = destination->open(); !opened.ok)
+            return opened;
+        if (Outcome accepted = destination->checkCopies(copies); !accepted.ok)
+            return accepted;
+        // Sets of the whole document, one after the other, as a copier
+        // sorts them; the queue makes them from the one document sent.
+        options.emplaceBack("multiple-document-handling", "separate-documents-collated-copies");
+        // Both sides of the sheet only for the two sides of each original;
+        // a queue that cannot is asked for nothing it does not know.
+        const bool twoSided =
+            stack.duplex() && destination->supports("sides", "two-sided-long-edge");
+        if (twoSided)
+            options.emplaceBack("sides", "two-sided-long-edge");
+        else if (destination->supports("sides", "one-sided"))
+            options.emplaceBack("sides", "one-sided");
+    }
+    const QPageLayout layout = copyLayout(device);
+    QString error;
+
+    if (!fileName.isEmpty()) {
+        QSaveFile out(fileName);
+        if (!out.open(QIODevice::WriteOnly) ||
+            !WriteStackPdf(out, stack, intScale, &layout, &error) || !out.commit())
+            return Outcome::failure(
+                error.isEmpty() ? QStringLiteral("The copy could not be written to \"%1\": %2.")
+                                      .arg(fileName, out.errorString())
+                                : error + QStringLiteral(" Nothing was written."));
+        return Outcome::success();
+    }
+
+    // The document is made whole before the job starts, beside the pages it
+    // is made of, so the queue never sees half of it and nothing is left in
+    // the user's folders.
+    QTemporaryFile pdf((stack.directory().isEmpty() ? QDir::tempPath() : stack.directory()) +
+                       "/copy-XXXXXX.pdf");
+    errno = 0;
+    if (!pdf.open() || !WriteStackPdf(pdf, stack, intScale, &layout, &error) ||
+        pdf.error() != QFileDevice::NoError || !pdf.flush() || !pdf.seek(0)) {
+        if (!error.isEmpty())
+            return Outcome::failure(error + QStringLiteral(" Nothing was printed."));
+        if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)
+            return Outcome::failure(
+                QStringLiteral("There is not enough room on the disk to prepare the pages for "
+                               "printing, so nothing was printed."));
+        return Outcome::failure(QStringLiteral("The pages could not be prepared for printing "
+                                               "(%1), so nothing was printed.")
+                                    .arg(pdf.errorString()));
+    }
+    return destination->submitPdf(pdf, kJobTitle, copies, destination->media(PagePoints(layout)),
+                                  options);
 }

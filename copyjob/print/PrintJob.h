@@ -4,10 +4,12 @@
 #pragma once
 
 #include "common/Outcome.h"
+#include "copyjob/pdf/PdfWriting.h"
 
 #include <QtGlobal>
 
 class ApplicationPrinter;
+class PageStack;
 class QImage;
 class QIODevice;
 class QPageLayout;
@@ -23,14 +25,11 @@ class QSizeF;
 // words; a paused printer takes the job, and the success says it waits.
 Outcome PrintCopies(const QImage &picture, int copies, int intScale, ApplicationPrinter &printer);
 
-// The dots per inch a picture was scanned at; 96 when it does not say.
-int PictureResolution(const QImage &picture);
-
-// The size of the layout's paper in points, as exact as it was defined.
-QSizeF PagePoints(const QPageLayout &layout);
-
-// Writes the one-page PDF that PrintCopies sends: `picture` stretched to
-// width x height device pixels at (0, 0) of the layout's printable area, at
-// `dpi` device pixels per inch, without lossy re-encoding.
-bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
-                  double width, double height);
+// Prints the stack as one job of one document, a page for each scanned page,
+// each placed as PrintCopies places its one; the printer makes `copies`
+// collated sets of the document (1 to n, 1 to n...), never sent twice, on
+// both sides of the sheet when the pages are a duplex stack's and the queue
+// can. Same refusals and words as PrintCopies; a one-page stack is exactly
+// PrintCopies' job.
+Outcome PrintStackCopies(const PageStack &stack, int copies, int intScale,
+                         ApplicationPrinter &printer);

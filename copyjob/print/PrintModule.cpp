@@ -54,3 +54,10 @@ Outcome PrintModule::PrintPage(const QImage &page, int copies, int scale)
         return printing->PrintPage(page, copies, scale);
     return Outcome::failure(m_error);
 }
+
+Outcome PrintModule::PrintStack(const PageStack &stack, int copies, int scale)
+{
+    if (Printing *printing = load())
+        return printing->PrintStack(stack, copies, scale);
+    return Outcome::failure(m_error);
+}

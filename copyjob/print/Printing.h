@@ -5,6 +5,7 @@
 
 #include "common/Outcome.h"
 
+class PageStack;
 class QImage;
 class QString;
 class QWidget;
@@ -22,4 +23,6 @@ public:
     virtual bool ChoosePrinter(const QString &title, int copies, QWidget *parent) = 0;
     // Prints the page as PrintCopies does, on the application's printer.
     virtual Outcome PrintPage(const QImage &page, int copies, int scale) = 0;
+    // Prints the pages as PrintStackCopies does, on the application's printer.
+    virtual Outcome PrintStack(const PageStack &stack, int copies, int scale) = 0;
 };

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "common/PageSamples.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+
+#include <functional>
+
+class QImage;
+class QIODevice;
+class QPageLayout;
+class QSizeF;
+class QString;
+
+// Writes a PDF to a device, keeping the byte offsets the cross reference
+// table needs. The first failed write makes every later one a no-op.
+class PdfOut
+{
+public:
+    explicit PdfOut(QIODevice &device) : m_device(device) {}
+
+    bool ok() const { return m_ok; }
+    void write(const char *data, qint64 size);
+    void write(const QByteArray &text) { write(text.constData(), text.size()); }
+    void beginObject(int number);
+    void finish(int root, int info);
+
+private:
+    QIODevice &m_device;
+    QList<qint64> m_offsets;
+    qint64 m_written = 0;
+    bool m_ok = true;
+};
+
+// A number as PDF writes it: plain decimal, no exponent.
+QByteArray pdfNumber(double value);
+// Text for a PDF string literal.
+QByteArray pdfText(const QString &text);
+
+// The dictionary entries of an image of these samples, from /ColorSpace to
+// /Decode: the colour space, the bits, and for line art what a bit means, from
+// the picture's own two colours.
+QByteArray pdfImageFormat(PageSamples samples, const QList<QRgb> &colorTable);
+
+// Deflates the picture's samples row by row, as a PDF image stream wants
+// them, handing each piece of output to `sink`. A fast level: the page goes to
+// a local queue or spool, where time counts more than a few bytes. False when
+// zlib or the sink fails; `length` is what was produced.
+bool DeflatePageSamples(const QImage &picture, PageSamples samples,
+                        const std::function<bool(const char *, qint64)> &sink, qint64 &length);
+// The same into the PDF being written.
+bool writeImageStream(PdfOut &pdf, const QImage &picture, PageSamples samples, qint64 &length);
+
+// The dots per inch a picture was scanned at; 96 when it does not say.
+int PictureResolution(const QImage &picture);
+// The same from the picture's dots per metre.
+int ResolutionOf(int dotsPerMeter);
+
+// The size of the layout's paper in points, as exact as it was defined.
+QSizeF PagePoints(const QPageLayout &layout);
+
+// Writes the one-page PDF that PrintCopies sends: `picture` stretched to
+// width x height device pixels at (0, 0) of the layout's printable area, at
+// `dpi` device pixels per inch, without lossy re-encoding.
+bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
+                  double width, double height);

@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "copyjob/stack/PageStack.h"
+
+#include "copyjob/pdf/PdfWriting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace {
+
+// What the user can act on: a disk that is full, or a quota or file size
+// limit reached, are all "no room".
+QString keepFailure(int error, const QString &fallback = {})
+{
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        return QStringLiteral("There is not enough room on the disk to keep the scanned pages.");
+    const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fallback;
+    return QStringLiteral("The scanned pages could not be kept in the temporary folder: %1.")
+        .arg(reason);
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+qint64 rowBytes(const StackPage &page)
+{
+    const int bits = page.samples == PageSamples::Bits   ? 1
+                     : page.samples == PageSamples::Grey ? 8
+                                                         : 24;
+    return (qint64(page.width) * bits + 7) / 8;
+}
+
+} // namespace
+
+PageStack::PageStack() = default;
+PageStack::~PageStack() = default;
+
+QString PageStack::directory() const
+{
+    return m_dir ? m_dir->path() : QString();
+}
+
+bool PageStack::refuse(const QString &why, QString *error)
+{
+    m_failure = why;
+    if (error)
+        *error = why;
+    return false;
+}
+
+bool PageStack::takePage(const QImage &page, QString *error)
+{
+    if (!m_failure.isEmpty())
+        return refuse(m_failure, error);
+    if (page.isNull()) {
+        if (error)
+            *error = QStringLiteral("The scanner gave an empty page, so it could not be kept.");
+        return false;
+    }
+    StackPage description;
+    description.width = page.width();
+    description.height = page.height();
+    description.samples = PageSamplesOf(page);
+    description.dotsPerMeterX = page.dotsPerMeterX();
+    description.dotsPerMeterY = page.dotsPerMeterY();
+    if (description.samples == PageSamples::Bits)
+        description.colorTable = page.colorTable();
+    if (m_pages.isEmpty()) {
+        m_held = page;
+        m_pages.append(description);
+        return true;
+    }
+    if (!m_held.isNull()) {
+        if (!spool(m_held, m_pages.first(), error))
+            return false;
+        m_held = QImage();
+    }
+    if (!spool(page, description, error))
+        return false;
+    m_pages.append(description);
+    return true;
+}
+
+bool PageStack::spool(const QImage &page, StackPage &description, QString *error)
+{
+    if (!m_dir) {
+        errno = 0;
+        // mkdtemp's 0700: nobody else reads a scanned page.
+        auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/mirel-pages-XXXXXX");
+        if (!dir->isValid())
+            return refuse(keepFailure(errno, dir->errorString()), error);
+        m_dir = std::move(dir);
+    }
+    const QString path = m_dir->filePath(QString::asprintf("page-%05d", int(m_pages.size()) + 1));
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return refuse(keepFailure(errno), error);
+    int writeError = 0;
+    qint64 length = 0;
+    const bool deflated = DeflatePageSamples(
+        page, description.samples,
+        [&](const char *data, qint64 size) {
+            if (writeAll(fd, data, size))
+                return true;
+            writeError = errno;
+            return false;
+        },
+        length);
+    // Some file systems tell of a full disk only when the file is closed.
+    const bool closed = ::close(fd) == 0;
+    if (!closed && writeError == 0)
+        writeError = errno;
+    if (!deflated || !closed) {
+        ::unlink(name.constData());
+        return refuse(writeError != 0 ? keepFailure(writeError)
+                                      : keepFailure(0, QStringLiteral("the page could not be "
+                                                                      "compressed")),
+                      error);
+    }
+    description.file = path;
+    description.length = length;
+    return true;
+}
+
+QImage PageStack::page(int index, QString *error) const
+{
+    if (index < 0 || index >= m_pages.size())
+        return {};
+    const StackPage &description = m_pages.at(index);
+    if (description.file.isEmpty())
+        return m_held;
+    const auto failed = [&](const QString &reason) {
+        if (error)
+            *error = QStringLiteral("Scanned page %1 could not be read back: %2.")
+                         .arg(index + 1)
+                         .arg(reason);
+        return QImage();
+    };
+    const QImage::Format format = description.samples == PageSamples::Bits ? QImage::Format_Mono
+                                  : description.samples == PageSamples::Grey
+                                      ? QImage::Format_Grayscale8
+                                      : QImage::Format_RGB888;
+    QImage picture(description.width, description.height, format);
+    if (picture.isNull())
+        return failed(QStringLiteral("there is not enough memory"));
+    if (!description.colorTable.isEmpty())
+        picture.setColorTable(description.colorTable);
+    picture.setDotsPerMeterX(description.dotsPerMeterX);
+    picture.setDotsPerMeterY(description.dotsPerMeterY);
+
+    QFile file(description.file);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return failed(QStringLiteral("there is not enough memory"));
+    std::vector<char> input(256 * 1024);
+    const qint64 bytes = rowBytes(description);
+    QString why;
+    for (int y = 0; why.isEmpty() && y < description.height; ++y) {
+        zs.next_out = picture.scanLine(y);
+        zs.avail_out = uInt(bytes);
+        while (why.isEmpty() && zs.avail_out > 0) {
+            if (zs.avail_in == 0) {
+                const qint64 got = file.read(input.data(), qint64(input.size()));
+                if (got <= 0) {
+                    why = got < 0 ? file.errorString() : QStringLiteral("its file is cut short");
+                    break;
+                }
+                zs.next_in = reinterpret_cast<Bytef *>(input.data());
+                zs.avail_in = uInt(got);
+            }
+            const int status = inflate(&zs, Z_NO_FLUSH);
+            if (status != Z_OK && !(status == Z_STREAM_END && zs.avail_out == 0))
+                why = QStringLiteral("its file is damaged");
+        }
+    }
+    inflateEnd(&zs);
+    if (!why.isEmpty())
+        return failed(why);
+    return picture;
+}
