@@ -14,3 +14,13 @@ void MsgBox(QWidget *parent, const QString &text)
     box.setObjectName(QStringLiteral("MirelMessage"));
     box.exec();
 }
+
+bool MsgAsk(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(mirel::kApplicationTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("MirelQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

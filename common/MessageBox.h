@@ -9,3 +9,7 @@ class QWidget;
 // The program's one kind of message: OK only, no icon, titled with the
 // application's title. Returns when the user has closed it.
 void MsgBox(QWidget *parent, const QString &text);
+
+// The same kind of box asking a question, with Yes and No (the default, and
+// what Esc answers). True for Yes.
+bool MsgAsk(QWidget *parent, const QString &text);

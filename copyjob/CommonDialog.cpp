@@ -47,5 +47,7 @@ CommonDialog::Result CommonDialog::ShowSave(QWidget *parent)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return cancelled();
     FileName = dialog.selectedFiles().constFirst();
+    if (const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter()); chosen >= 0)
+        FilterIndex = int(chosen) + 1;
     return Result::Accepted;
 }

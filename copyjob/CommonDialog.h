@@ -19,7 +19,8 @@ public:
     int Copies = 1;
     // Pairs of description and pattern, separated by '|': "Bitmap (*.bmp)|*.bmp".
     QString Filter;
-    // 1-based index of the filter shown first.
+    // 1-based index of the filter shown first; after the save dialog was
+    // accepted, of the filter the user chose.
     int FilterIndex = 1;
     QString FileName;
     // When set, Cancel is reported as Cancelled; the command always sets it.

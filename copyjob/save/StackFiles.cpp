@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "copyjob/save/StackFiles.h"
+
+#include "copyjob/save/BitmapFile.h"
+#include "copyjob/stack/PageStack.h"
+#include "copyjob/stack/StackPdf.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// Where the extension of the name's last part starts; -1 when it has none. A
+// leading dot (".hidden") starts a name, not an extension.
+qsizetype extensionAt(const QString &name)
+{
+    const qsizetype slash = name.lastIndexOf(u'/');
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > slash + 1 ? dot : -1;
+}
+
+// "The file "a.bmp" already exists", or several: the question names what
+// would be lost, the first few by name.
+QString replaceQuestion(const QStringList &existing)
+{
+    QStringList shown;
+    for (const QString &path : existing.mid(0, 3))
+        shown << u'"' + QFileInfo(path).fileName() + u'"';
+    if (existing.size() == 1)
+        return QStringLiteral("The file %1 already exists. Replace it?").arg(shown.first());
+    QString names = shown.join(QStringLiteral(", "));
+    if (existing.size() > shown.size())
+        names += QStringLiteral(" and %1 more").arg(existing.size() - shown.size());
+    return QStringLiteral("The files %1 already exist. Replace them?").arg(names);
+}
+
+bool mayReplace(const QStringList &names, const Confirm &confirm)
+{
+    QStringList existing;
+    for (const QString &name : names)
+        if (QFileInfo::exists(name))
+            existing << name;
+    return existing.isEmpty() || (confirm && confirm(replaceQuestion(existing)));
+}
+
+} // namespace
+
+QStringList NumberedNames(const QString &typed, int count)
+{
+    QStringList names;
+    if (count > 0)
+        names << typed;
+    const qsizetype dot = extensionAt(typed);
+    const QString stem = dot < 0 ? typed : typed.left(dot);
+    const QString extension = dot < 0 ? QString() : typed.mid(dot);
+    for (int i = 2; i <= count; ++i)
+        names << stem + u'-' + QString::number(i) + extension;
+    return names;
+}
+
+Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat format,
+                  const Confirm &confirm)
+{
+    if (stack.count() == 0)
+        return Outcome::failure(QStringLiteral("There is no scanned page, so nothing was saved."));
+    if (format == StackFormat::Bitmaps) {
+        QString error;
+        if (stack.count() == 1) {
+            const QImage page = stack.page(0, &error);
+            return error.isEmpty() ? SaveBitmapFile(page, typed) : Outcome::failure(error);
+        }
+        const QStringList names = NumberedNames(typed, stack.count());
+        if (!mayReplace(names, confirm))
+            return Outcome::success();
+        for (int i = 0; i < stack.count(); ++i) {
+            const QImage page = stack.page(i, &error);
+            Outcome saved =
+                error.isEmpty() ? SaveBitmapFile(page, names.at(i)) : Outcome::failure(error);
+            if (!saved.ok) {
+                if (i > 0)
+                    saved.message +=
+                        i == 1 ? QStringLiteral(" Only the first page was saved.")
+                               : QStringLiteral(" Only the first %1 pages were saved.").arg(i);
+                return saved;
+            }
+        }
+        return Outcome::success();
+    }
+
+    const QString name =
+        extensionAt(typed) < 0 && !typed.endsWith(u'/') ? typed + QStringLiteral(".pdf") : typed;
+    if (!mayReplace({name}, confirm))
+        return Outcome::success();
+    const auto failed = [&](const QString &reason) {
+        return Outcome::failure(QStringLiteral("The copy could not be saved to \"%1\": %2")
+                                    .arg(QDir::toNativeSeparators(name), reason));
+    };
+    // An existing file is replaced only by a complete new one.
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString() + u'.');
+    QString error;
+    errno = 0;
+    if (!WriteStackPdf(file, stack, 100, nullptr, &error) || !file.flush()) {
+        const int writeErrno = errno;
+        const QString qtReason = file.errorString();
+        file.cancelWriting();
+        if (!error.isEmpty())
+            return failed(error);
+        return failed((writeErrno != 0 && (qtReason.isEmpty() || qtReason == "Unknown error")
+                           ? QString::fromLocal8Bit(std::strerror(writeErrno))
+                           : qtReason) +
+                      u'.');
+    }
+    if (!file.commit())
+        return failed(file.errorString() + u'.');
+    return Outcome::success();
+}
