@@ -93,17 +93,17 @@ bool PageStack::takePage(const QImage &page, QString *error)
         return true;
     }
     if (!m_held.isNull()) {
-        if (!spool(m_held, m_pages.first(), error))
+        if (!spool(m_held, 0, m_pages.first(), error))
             return false;
         m_held = QImage();
     }
-    if (!spool(page, description, error))
+    if (!spool(page, int(m_pages.size()), description, error))
         return false;
     m_pages.append(description);
     return true;
 }
 
-bool PageStack::spool(const QImage &page, StackPage &description, QString *error)
+bool PageStack::spool(const QImage &page, int index, StackPage &description, QString *error)
 {
     if (!m_dir) {
         errno = 0;
@@ -113,7 +113,7 @@ bool PageStack::spool(const QImage &page, StackPage &description, QString *error
             return refuse(keepFailure(errno, dir->errorString()), error);
         m_dir = std::move(dir);
     }
-    const QString path = m_dir->filePath(QString::asprintf("page-%05d", int(m_pages.size()) + 1));
+    const QString path = m_dir->filePath(QString::asprintf("page-%05d", index + 1));
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)

@@ -67,7 +67,7 @@ public:
     QString directory() const;
 
 private:
-    bool spool(const QImage &page, StackPage &description, QString *error);
+    bool spool(const QImage &page, int index, StackPage &description, QString *error);
     bool refuse(const QString &why, QString *error);
 
     QList<StackPage> m_pages;
