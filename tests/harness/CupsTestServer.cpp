@@ -114,7 +114,13 @@ bool CupsTestServer::addQueue(const QString &name, bool withMargins)
                     withMargins ? "drv:///sample.drv/generic.ppd" : "raw"});
 }
 
-bool CupsTestServer::addEverywhereQueue(const QString &name)
+bool CupsTestServer::addDuplexQueue(const QString &name)
+{
+    return lpadmin({"-p", name, "-E", "-v", "file:/dev/null", "-m", "drv:///sample.drv/generic.ppd",
+                    "-o", "Option1=True"});
+}
+
+bool CupsTestServer::addEverywhereQueue(const QString &name, bool twoSided)
 {
     // ippeveprinter will not start without a system bus, even when it
     // advertises nothing: a private one serves.
@@ -135,7 +141,8 @@ bool CupsTestServer::addEverywhereQueue(const QString &name)
     QDir().mkpath(received);
     // In colour, so with an inkjet's margins: 1.02 mm at the top, 11.68 at the bottom.
     const auto arguments = [&](quint16 port) {
-        return QStringList{"-k",
+        return QStringList(twoSided ? QStringList{"-2"} : QStringList()) +
+               QStringList{"-k",
                            "-d",
                            received,
                            "-r",
@@ -212,6 +219,10 @@ QList<CupsTestServer::Job> CupsTestServer::jobsAt(const char *host, int port, co
             job.*numbers[key] = ippGetInteger(a, 0);
         else if (key == "media")
             job.media = QString::fromUtf8(ippGetString(a, 0, nullptr));
+        else if (key == "sides")
+            job.sides = QString::fromUtf8(ippGetString(a, 0, nullptr));
+        else if (key == "multiple-document-handling")
+            job.documentHandling = QString::fromUtf8(ippGetString(a, 0, nullptr));
     }
     ippDelete(response);
     result.removeIf([](const Job &job) { return job.id == 0; });

@@ -40,6 +40,8 @@ public:
         int copies = -1; // -1 when the job has none
         int documents = 0;
         QString media;
+        QString sides;            // "one-sided", "two-sided-long-edge"...
+        QString documentHandling; // multiple-document-handling
     };
 
     ~CupsTestServer() { stop(); }
@@ -54,10 +56,14 @@ public:
     // generic PostScript PPD (12 pt margins) or, without margins, raw. A
     // failing filter aborts the job rather than stopping the queue.
     bool addQueue(const QString &name, bool withMargins = true);
+    // The same PostScript queue with its duplexer installed: it lists
+    // two-sided printing among what it supports, where the others do not.
+    bool addDuplexQueue(const QString &name);
     // A driverless queue (`-m everywhere`) in front of a printer of its own:
     // CUPS's IPP Everywhere printer, ippeveprinter, taking PDF on a loopback
     // port and keeping every document it receives.
-    bool addEverywhereQueue(const QString &name);
+    // With twoSided, the printer prints on both sides of the sheet.
+    bool addEverywhereQueue(const QString &name, bool twoSided = false);
     bool deleteQueue(const QString &name) { return lpadmin({QStringLiteral("-x"), name}); }
     bool setDefault(const QString &name) { return lpadmin({QStringLiteral("-d"), name}); }
     // Paused: the queue still takes jobs and holds them.

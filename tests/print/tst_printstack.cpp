@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A stack of pages printed through a private CUPS scheduler: one job of one
+// document with every page in order at its true size, the copies collated by
+// the printer, both sides of the sheet only for a duplex stack on a queue
+// that can, and a one-page stack printed exactly as a single copy.
+#include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/PrintJob.h"
+#include "copyjob/stack/PageStack.h"
+#include "harness/CupsTestServer.h"
+#include "harness/StackPages.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// pdfinfo reads the whole document: -1 when it is not a valid PDF.
+int pageCount(const QString &pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished(60000);
+    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(info.readAllStandardOutput());
+    return info.exitCode() == 0 && match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Each page's paper and the box its picture is drawn into, in points from the
+// paper's top-left corner, in the order of the pages' content streams.
+QStringList placements(const QByteArray &pdf)
+{
+    QStringList pages;
+    auto boxes = QRegularExpression("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]").globalMatch(pdf);
+    auto draws = QRegularExpression("stream\\nq\\n([-\\d.]+) 0 0 ([-\\d.]+) ([-\\d.]+) "
+                                    "([-\\d.]+) cm")
+                     .globalMatch(pdf);
+    while (boxes.hasNext() && draws.hasNext()) {
+        const auto box = boxes.next(), draw = draws.next();
+        const double height = box.captured(2).toDouble();
+        pages << QString::asprintf(
+            "%s x %s: %.3f x %.3f at %.3f, %.3f", qPrintable(box.captured(1)),
+            qPrintable(box.captured(2)), draw.captured(1).toDouble(), draw.captured(2).toDouble(),
+            draw.captured(3).toDouble(),
+            height - draw.captured(4).toDouble() - draw.captured(2).toDouble());
+    }
+    return pages;
+}
+
+// What placements() reads for the stack's pages on Letter with 12 pt margins.
+QStringList onLetter(int count, int scale)
+{
+    QStringList pages;
+    for (int i = 0; i < count; ++i) {
+        const QImage page = stackPage(i);
+        const double points = 72.0 / qRound(page.dotsPerMeterX() * 0.0254) * scale / 100;
+        pages << QString::asprintf("612 x 792: %.3f x %.3f at 12.000, 12.000",
+                                   page.width() * points, page.height() * points);
+    }
+    return pages;
+}
+
+} // namespace
+
+class TestPrintStack : public QObject
+{
+    Q_OBJECT
+
+    CupsTestServer m_cups;
+    std::unique_ptr<ApplicationPrinter> m_printer;
+
+    std::unique_ptr<PageStack> stackOf(int count, bool duplex = false)
+    {
+        auto stack = std::make_unique<PageStack>();
+        stack->setDuplex(duplex);
+        QString error;
+        for (int i = 0; i < count; ++i)
+            if (!stack->takePage(stackPage(i), &error))
+                qWarning("page %d not taken: %s", i, qPrintable(error));
+        return stack;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.lastError()));
+        // CUPS's generic PostScript PPD (Letter, 12 pt margins), once without
+        // and once with its duplexer.
+        QVERIFY2(m_cups.addQueue("copier"), qPrintable(m_cups.lastError()));
+        QVERIFY2(m_cups.addDuplexQueue("duplex"), qPrintable(m_cups.lastError()));
+    }
+    void init() { m_printer = std::make_unique<ApplicationPrinter>(); }
+
+    void tenPages_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("100 %, 3 copies") << 100 << 3;
+        QTest::newRow("33 %, 1 copy") << 33 << 1;
+    }
+
+    // One job of one document, its copies asked once and collated; the ten
+    // pages in order, each at the corner of the printable area at scale
+    // percent of its true size.
+    void tenPages()
+    {
+        QFETCH(int, scale);
+        QFETCH(int, copies);
+        QVERIFY(m_cups.setDefault("copier"));
+        const auto stack = stackOf(10);
+        QCOMPARE(stack->count(), 10);
+        const int before = m_cups.jobs("copier").size();
+        const Outcome outcome = PrintStackCopies(*stack, copies, scale, *m_printer);
+        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        const auto jobs = m_cups.jobs("copier");
+        QCOMPARE(jobs.size(), before + 1);
+        QCOMPARE(QList<int>({jobs.last().copies, jobs.last().documents}), QList<int>({copies, 1}));
+        QCOMPARE(jobs.last().documentHandling, QString("separate-documents-collated-copies"));
+        const QString spooled = m_cups.documentPath(jobs.last().id);
+        QCOMPARE(pageCount(spooled), 10);
+        QCOMPARE(placements(contents(spooled)), onLetter(10, scale));
+    }
+
+    void sides_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("duplex");
+        QTest::addColumn<QString>("sides");
+        QTest::newRow("duplex stack, two-sided queue") << "duplex" << true << "two-sided-long-edge";
+        QTest::newRow("duplex stack, one-sided queue") << "copier" << true << "one-sided";
+        QTest::newRow("one-sided stack, two-sided queue") << "duplex" << false << "one-sided";
+    }
+
+    // Both sides of the sheet for the two sides of each original, where the
+    // queue says it can; one side otherwise, even where the queue's own
+    // default is two.
+    void sides()
+    {
+        QFETCH(QString, queue);
+        QFETCH(bool, duplex);
+        QFETCH(QString, sides);
+        QVERIFY(m_cups.setDefault(queue));
+        const auto stack = stackOf(4, duplex);
+        const Outcome outcome = PrintStackCopies(*stack, 2, 100, *m_printer);
+        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        const auto jobs = m_cups.jobs(queue);
+        QVERIFY(!jobs.isEmpty());
+        QCOMPARE(jobs.last().sides, sides);
+        QCOMPARE(pageCount(m_cups.documentPath(jobs.last().id)), 4);
+    }
+
+    // A stack of one page is the single copy's job, to the byte.
+    void onePageIsTheSingleCopy()
+    {
+        QVERIFY(m_cups.setDefault("copier"));
+        const auto stack = stackOf(1);
+        QVERIFY(stack->directory().isEmpty());
+        QVERIFY(PrintCopies(stackPage(0), 2, 50, *m_printer).ok);
+        QVERIFY(PrintStackCopies(*stack, 2, 50, *m_printer).ok);
+        const auto jobs = m_cups.jobs("copier");
+        QVERIFY(jobs.size() >= 2);
+        const auto &single = jobs.at(jobs.size() - 2), &stacked = jobs.last();
+        QCOMPARE(QList<int>({stacked.copies, stacked.documents}),
+                 QList<int>({single.copies, single.documents}));
+        QCOMPARE(stacked.documentHandling, single.documentHandling);
+        const QByteArray document = contents(m_cups.documentPath(single.id));
+        QVERIFY(!document.isEmpty());
+
+        QCOMPARE(contents(m_cups.documentPath(stacked.id)), document);
+    }
+
+    // "Print to file": the whole stack in the file and in no queue; a file
+    // that cannot be written is an error in words.
+    void printToFile()
+    {
+        QVERIFY(m_cups.setDefault("copier"));
+        QTemporaryDir dir;
+        const QString target = dir.filePath("copy.pdf");
+        m_printer->printer().setOutputFileName(target);
+        const int before = m_cups.jobs("copier").size();
+        const auto stack = stackOf(3);
+        const Outcome outcome = PrintStackCopies(*stack, 3, 100, *m_printer);
+        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        QCOMPARE(pageCount(target), 3);
+        QCOMPARE(m_cups.jobs("copier").size(), before);
+
+        m_printer->printer().setOutputFileName(dir.filePath("missing/copy.pdf"));
+        QCOMPARE(PrintStackCopies(*stack, 3, 100, *m_printer).message,
+                 QString("The copy could not be written to \"%1\": No such file or directory.")
+                     .arg(dir.filePath("missing/copy.pdf")));
+    }
+};
+
+QTEST_MAIN(TestPrintStack)
+#include "tst_printstack.moc"
