@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The pages of a stack kept on disk: every kind of page a scanner gives comes
+// back pixel for pixel at its resolution, the spool is private and goes with
+// the stack, and a disk that fills up is said in words and leaves no page
+// half-written.
+#include "copyjob/stack/PageStack.h"
+#include "harness/StackPages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Noise: a page that deflate cannot shrink, so its size on disk is known.
+QImage noise(int side)
+{
+    QImage page(side, side, QImage::Format_RGB888);
+    std::minstd_rand random(side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < page.bytesPerLine(); ++x)
+            page.scanLine(y)[x] = uchar(random() >> 7);
+    return page;
+}
+
+int mode(const QString &path)
+{
+    struct stat status
+    {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777)
+                                                                     : -1;
+}
+
+} // namespace
+
+class tst_pagestack : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QImage>("taken");
+        QTest::addColumn<QImage>("expected"); // what comes back from the disk
+        QImage lineArt = stackPage(0);
+        QImage inverted = lineArt.copy();
+        inverted.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        const QImage grey = stackPage(1), colour = stackPage(2);
+        QTest::newRow("line art, a set bit black") << lineArt << lineArt;
+        QTest::newRow("line art, a set bit white") << inverted << inverted;
+        QTest::newRow("grey") << grey << grey;
+        QTest::newRow("colour") << colour << colour;
+        QImage wideGrey = grey.convertToFormat(QImage::Format_Grayscale16);
+        QTest::newRow("16-bit grey, kept at 8") << wideGrey << grey;
+        QImage rgb32 = colour.convertToFormat(QImage::Format_RGB32);
+        QTest::newRow("32-bit colour, kept at 24") << rgb32 << colour;
+    }
+
+    // The first page stays the very picture while it is alone; once a second
+    // page comes both are on disk, and each comes back as PageSamples sorts
+    // it, with the same size, two colours and resolution.
+    void roundTrip()
+    {
+        QFETCH(QImage, taken);
+        QFETCH(QImage, expected);
+        PageStack stack;
+        QString error;
+        QVERIFY(stack.takePage(taken, &error));
+        QCOMPARE(stack.page(0, &error), taken);
+        QVERIFY(stack.directory().isEmpty());
+        QVERIFY(stack.takePage(stackPage(5), &error));
+        QVERIFY2(!stack.directory().isEmpty(), qPrintable(error));
+        for (int i = 0; i < 2; ++i) {
+            const QImage back = stack.page(i, &error);
+            const QImage want = i == 0 ? expected : stackPage(5);
+            QVERIFY2(!back.isNull(), qPrintable(error));
+            QCOMPARE(back.format(), want.format());
+            QCOMPARE(back.colorTable(), want.colorTable());
+            QCOMPARE(back.dotsPerMeterX(), want.dotsPerMeterX());
+            QCOMPARE(back.dotsPerMeterY(), want.dotsPerMeterY());
+            QCOMPARE(back, want);
+        }
+    }
+
+    // Only the user reads the pages, and nothing of them stays once the copy
+    // is over.
+    void privateSpoolGoesWithTheStack()
+    {
+        QString directory;
+        {
+            PageStack stack;
+            QString error;
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(stack.takePage(stackPage(i), &error));
+            directory = stack.directory();
+            QVERIFY(directory.startsWith(QDir::tempPath() + '/'));
+            QCOMPARE(mode(directory), 0700);
+            const QFileInfoList files = QDir(directory).entryInfoList(QDir::Files);
+            QCOMPARE(files.size(), 3);
+            for (const QFileInfo &file : files)
+                QCOMPARE(mode(file.filePath()), 0600);
+        }
+        QVERIFY(!QFileInfo::exists(directory));
+    }
+
+    void fullDisk_data()
+    {
+        QTest::addColumn<QList<int>>("sides"); // of the noise pages taken, in pixels
+        QTest::addColumn<int>("kept");         // pages the stack holds after the failure
+        QTest::addColumn<int>("onDisk");       // files in its folder
+        // A file may not grow past 64 KiB: a page of 200 x 200 (117 KiB) does
+        // not fit, one of 100 x 100 (29 KiB) does.
+        QTest::newRow("the first page, spooled with the second") << QList<int>{200, 100} << 1 << 0;
+        QTest::newRow("the third page") << QList<int>{100, 100, 200, 100} << 2 << 2;
+    }
+
+    // In a child process whose files may not grow past the limit: the page
+    // that did not fit is refused in words, leaves no file behind, and the
+    // stack takes nothing more; the pages already kept stay whole.
+    void fullDisk()
+    {
+        QFETCH(QList<int>, sides);
+        QFETCH(int, kept);
+        QFETCH(int, onDisk);
+        int out[2];
+        QVERIFY(pipe(out) == 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{64 * 1024, 64 * 1024};
+            setrlimit(RLIMIT_FSIZE, &small);
+            PageStack stack;
+            QString error, again;
+            int taken = 0;
+            while (taken < sides.size() && stack.takePage(noise(sides[taken]), &error))
+                ++taken;
+            stack.takePage(noise(10), &again);
+            bool whole = stack.count() == taken;
+            for (int i = 0; i < stack.count(); ++i)
+                whole = whole && stack.page(i, nullptr) == noise(sides[i]);
+            const QString report = QStringLiteral("%1|%2|%3|%4|%5")
+                                       .arg(error, again)
+                                       .arg(stack.count())
+                                       .arg(QDir(stack.directory()).entryList(QDir::Files).size())
+                                       .arg(whole);
+            const QByteArray bytes = report.toUtf8();
+            _exit(write(out[1], bytes.constData(), size_t(bytes.size())) < 0);
+        }
+        close(out[1]);
+        char text[4096] = {};
+        const ssize_t n = read(out[0], text, sizeof text - 1);
+        close(out[0]);
+        waitpid(child, nullptr, 0);
+        const QString words("There is not enough room on the disk to keep the scanned pages.");
+        QCOMPARE(QString::fromUtf8(text, qMax<ssize_t>(n, 0)),
+                 QStringList({words, words, QString::number(kept), QString::number(onDisk), "1"})
+                     .join('|'));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_pagestack)
+#include "tst_pagestack.moc"
