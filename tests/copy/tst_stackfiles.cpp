@@ -5,6 +5,7 @@
 // bitmaps beside the typed name, each pixel for pixel; nothing existing is
 // replaced before the user said yes, and the save dialog tells which kind of
 // file was chosen.
+#include "common/MessageBox.h"
 #include "copyjob/CommonDialog.h"
 #include "copyjob/save/StackFiles.h"
 #include "copyjob/stack/PageStack.h"
@@ -181,6 +182,24 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), files);
         for (const QString &name : existing)
             QCOMPARE(readFile(dir.filePath(name)) == "earlier", !replaced);
+    }
+
+    // The program's question: its one kind of box with Yes and No, the
+    // answer as given.
+    void question_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void question()
+    {
+        QFETCH(bool, yes);
+        MessageWatcher watcher;
+        watcher.answerYes = yes;
+        QCOMPARE(MsgAsk(nullptr, "Replace it?"), yes);
+        QCOMPARE(watcher.texts, QStringList{"ASKED: Replace it?"});
     }
 
     // The save dialog reports the kind of file chosen in it.

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
@@ -177,10 +178,20 @@ bool MessageWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     auto *box = qobject_cast<QMessageBox *>(watched);
     if (event->type() == QEvent::Show && box) {
-        const bool plain = box->windowTitle() == QLatin1String("Mirel") &&
-                           box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-        texts << (plain ? box->text() : QStringLiteral("NOT PLAIN: ") + box->text());
-        QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
+        const bool ours =
+            box->windowTitle() == QLatin1String("Mirel") && box->icon() == QMessageBox::NoIcon;
+        const bool plain = ours && box->buttons().size() == 1;
+        const bool question =
+            ours && box->buttons().size() == 2 &&
+            box->standardButtons() == (QMessageBox::Yes | QMessageBox::No) &&
+            box->defaultButton() == static_cast<QAbstractButton *>(box->button(QMessageBox::No));
+        texts << (plain      ? box->text()
+                  : question ? QStringLiteral("ASKED: ") + box->text()
+                             : QStringLiteral("NOT PLAIN: ") + box->text());
+        QAbstractButton *button = question
+                                      ? box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)
+                                      : box->buttons().value(0);
+        QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
     }
     return false;
 }

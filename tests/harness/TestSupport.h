@@ -79,11 +79,14 @@ void pressKeyOn(QWidget *dialog, Qt::Key key);
 
 // Records the text of every message box the program shows and closes it with
 // OK. A box that is not the program's one kind (title "Mirel", no icon, one
-// button) is recorded with the prefix "NOT PLAIN: ".
+// button) is recorded with the prefix "NOT PLAIN: ". The program's one kind
+// of question (the same with Yes and No, No the default) is recorded with the
+// prefix "ASKED: " and answered with yes or no as `answerYes` says.
 class MessageWatcher : public QObject
 {
 public:
     QStringList texts;
+    bool answerYes = false;
     MessageWatcher() { qApp->installEventFilter(this); }
     ~MessageWatcher() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override;
