@@ -129,8 +129,68 @@ QByteArray CupsDestination::media(const QSizeF &points)
            QByteArray::number(length / 100.0, 'f', 2) + "mm";
 }
 
+namespace {
+
+// The document's bytes straight into the request that carries it to the
+// scheduler. The first refusal is kept, with the scheduler's words.
+class RequestBody : public QIODevice
+{
+public:
+    RequestBody(const CupsApi &api, http_t *http) : m_api(api), m_http(http)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool refused = false;
+    ipp_status_t status = IPP_STATUS_OK;
+    QString detail;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (refused)
+            return -1;
+        if (size > 0 &&
+            m_api.cupsWriteRequestData(m_http, data, size_t(size)) != HTTP_STATUS_CONTINUE) {
+            refused = true;
+            status = m_api.cupsLastError();
+            detail = QString::fromUtf8(m_api.cupsLastErrorString());
+            return -1;
+        }
+        return size;
+    }
+
+private:
+    const CupsApi &m_api;
+    http_t *m_http;
+};
+
+} // namespace
+
 Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int copies,
                                    const QByteArray &media, const Options &extra)
+{
+    const auto copy = [&pdf](QIODevice &out, QString *why) {
+        QByteArray buffer(kChunk, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = pdf.read(buffer.data(), kChunk);
+            if (got < 0) {
+                *why = QStringLiteral("The page could not be read back for printing (%1), so "
+                                      "nothing was printed.")
+                           .arg(pdf.errorString());
+                return false;
+            }
+            if (got == 0)
+                return true;
+            if (out.write(buffer.constData(), got) != got)
+                return false;
+        }
+    };
+    return submitDocument(copy, title, copies, media, extra);
+}
+
+Outcome CupsDestination::submitDocument(const DocumentWriter &write, const QString &title,
+                                        int copies, const QByteArray &media, const Options &extra)
 {
     // The copy count goes once, with the one document: the printer, or CUPS
     // for a printer that cannot, makes the copies. CUPS's default scaling
@@ -168,25 +228,15 @@ Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int cop
         return abandon(
             describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
 
-    QByteArray buffer(kChunk, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = pdf.read(buffer.data(), kChunk);
-        if (got < 0) {
-            m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
-            return abandon(
-                QStringLiteral("The page could not be read back for printing (%1), so nothing "
-                               "was printed.")
-                    .arg(pdf.errorString()));
-        }
-        if (got == 0)
-            break;
-        if (m_api->cupsWriteRequestData(m_http, buffer.constData(), size_t(got)) !=
-            HTTP_STATUS_CONTINUE) {
-            const ipp_status_t status = m_api->cupsLastError();
-            const QString detail = QString::fromUtf8(m_api->cupsLastErrorString());
-            m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
-            return abandon(describe(status, detail));
-        }
+    RequestBody body(*m_api, m_http);
+    QString why;
+    if (!write(body, &why)) {
+        m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
+        if (body.refused)
+            return abandon(describe(body.status, body.detail));
+        return abandon(why.isEmpty() ? QStringLiteral("The pages could not be made ready for "
+                                                      "printing, so nothing was printed.")
+                                     : why);
     }
     if (refused(m_api->cupsFinishDestDocument(m_http, m_dest, m_info)))
         return abandon(

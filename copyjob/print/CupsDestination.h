@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 class QIODevice;
@@ -46,6 +47,12 @@ public:
     using Options = QList<std::pair<QByteArray, QByteArray>>;
     Outcome submitPdf(QIODevice &pdf, const QString &title, int copies, const QByteArray &media,
                       const Options &extra = {});
+    // The same for a PDF that `write` makes as it goes, straight into the
+    // request: false, with the words in `why`, when it could not be made
+    // whole, and then the job is cancelled before anything is printed.
+    using DocumentWriter = std::function<bool(QIODevice &out, QString *why)>;
+    Outcome submitDocument(const DocumentWriter &write, const QString &title, int copies,
+                           const QByteArray &media, const Options &extra = {});
 
 private:
     QString describe(int status, const QString &detail) const;

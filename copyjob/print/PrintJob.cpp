@@ -9,7 +9,6 @@
 #include "copyjob/stack/StackPdf.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -17,7 +16,6 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -152,24 +150,17 @@ Outcome PrintStackCopies(const PageStack &stack, int copies, int intScale,
         return Outcome::success();
     }
 
-    // The document is made whole before the job starts, beside the pages it
-    // is made of, so the queue never sees half of it and nothing is left in
-    // the user's folders.
-    QTemporaryFile pdf((stack.directory().isEmpty() ? QDir::tempPath() : stack.directory()) +
-                       "/copy-XXXXXX.pdf");
-    errno = 0;
-    if (!pdf.open() || !WriteStackPdf(pdf, stack, intScale, &layout, &error) ||
-        pdf.error() != QFileDevice::NoError || !pdf.flush() || !pdf.seek(0)) {
+    // The document goes to the scheduler as it is written, the pages' stored
+    // streams copied once: no second copy of the stack on disk, and no time
+    // spent writing and reading one. A page that cannot be read back cancels
+    // the job before anything is printed.
+    const auto write = [&](QIODevice &out, QString *why) {
+        if (WriteStackPdf(out, stack, intScale, &layout, &error))
+            return true;
         if (!error.isEmpty())
-            return Outcome::failure(error + QStringLiteral(" Nothing was printed."));
-        if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)
-            return Outcome::failure(
-                QStringLiteral("There is not enough room on the disk to prepare the pages for "
-                               "printing, so nothing was printed."));
-        return Outcome::failure(QStringLiteral("The pages could not be prepared for printing "
-                                               "(%1), so nothing was printed.")
-                                    .arg(pdf.errorString()));
-    }
-    return destination->submitPdf(pdf, kJobTitle, copies, destination->media(PagePoints(layout)),
-                                  options);
+            *why = error + QStringLiteral(" Nothing was printed.");
+        return false;
+    };
+    return destination->submitDocument(write, kJobTitle, copies,
+                                       destination->media(PagePoints(layout)), options);
 }

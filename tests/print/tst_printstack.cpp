@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cups/ipp.h>
+
 namespace {
 
 QByteArray contents(const QString &path)
@@ -177,6 +179,23 @@ private slots:
         QVERIFY(!document.isEmpty());
 
         QCOMPARE(contents(m_cups.documentPath(stacked.id)), document);
+    }
+
+    // A page whose spool went missing stops the job that was being sent: the
+    // scheduler cancels it, and the words say which page.
+    void lostPageCancelsTheJob()
+    {
+        QVERIFY(m_cups.setDefault("copier"));
+        const auto stack = stackOf(3);
+        QVERIFY(QFile::remove(stack->description(1).file));
+        const int before = m_cups.jobs("copier").size();
+        const Outcome outcome = PrintStackCopies(*stack, 2, 100, *m_printer);
+        QCOMPARE(outcome.message, QString("Scanned page 2 could not be read back: No such file or "
+                                          "directory. Nothing was printed."));
+        QVERIFY(!outcome.ok);
+        const auto jobs = m_cups.jobs("copier");
+        QCOMPARE(jobs.size(), before + 1);
+        QCOMPARE(jobs.last().state, int(IPP_JSTATE_CANCELED));
     }
 
     // "Print to file": the whole stack in the file and in no queue; a file
