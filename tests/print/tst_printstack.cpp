@@ -100,6 +100,8 @@ private slots:
         // and once with its duplexer.
         QVERIFY2(m_cups.addQueue("copier"), qPrintable(m_cups.lastError()));
         QVERIFY2(m_cups.addDuplexQueue("duplex"), qPrintable(m_cups.lastError()));
+        // And a printer of its own that prints both sides.
+        QVERIFY2(m_cups.addEverywhereQueue("printer", true), qPrintable(m_cups.lastError()));
     }
     void init() { m_printer = std::make_unique<ApplicationPrinter>(); }
 
@@ -141,6 +143,8 @@ private slots:
         QTest::newRow("duplex stack, two-sided queue") << "duplex" << true << "two-sided-long-edge";
         QTest::newRow("duplex stack, one-sided queue") << "copier" << true << "one-sided";
         QTest::newRow("one-sided stack, two-sided queue") << "duplex" << false << "one-sided";
+        QTest::newRow("duplex stack, two-sided printer")
+            << "printer" << true << "two-sided-long-edge";
     }
 
     // Both sides of the sheet for the two sides of each original, where the
@@ -159,6 +163,12 @@ private slots:
         QVERIFY(!jobs.isEmpty());
         QCOMPARE(jobs.last().sides, sides);
         QCOMPARE(pageCount(m_cups.documentPath(jobs.last().id)), 4);
+        if (queue != "printer")
+            return;
+        // What the printer was asked for, past CUPS's filters.
+        const auto held = m_cups.printerJobs(queue, jobs.size());
+        QVERIFY(!held.isEmpty());
+        QCOMPARE(held.last().sides, sides);
     }
 
     // A stack of one page is the single copy's job, to the byte.
