@@ -3,13 +3,15 @@
 
 // Times PrintCopies from the call to the job spooled in a private scheduler,
 // and reads the process's peak resident memory, for an A4 colour page at 300
-// and 600 dpi. Every run is a fresh process, so each peak is that run's own;
-// the figures are medians.
+// and 600 dpi; then a stack of such pages at 300 dpi, from the last page's
+// arrival in the stack to the job spooled, against the single page. Every run
+// is a fresh process, so each peak is that run's own; the figures are medians.
 //
-//     bench_print [runs]          (default 5 runs per resolution)
+//     bench_print [runs] [pages]  (default 5 runs per row, a stack of 10 pages)
 #include "bench/common/BenchStats.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/print/PrintJob.h"
+#include "copyjob/stack/PageStack.h"
 #include "harness/CupsTestServer.h"
 
 #include <QClipboard>
@@ -82,15 +84,49 @@ int runOnce(int argc, char **argv, int dpi)
     return 0;
 }
 
+// One stack in this process, each page made as the scanner would hand it
+// over and dropped once taken: "<ms from the last page taken to spooled>
+// <peak before kB> <peak after kB>".
+int runStack(int argc, char **argv, int pages)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ApplicationPrinter printer;
+    printer.printer().setPrinterName(kQueue);
+    const long before = peakResidentKiB();
+    PageStack stack;
+    QElapsedTimer timer;
+    for (int i = 0; i < pages; ++i) {
+        const QImage page = scannedA4(300);
+        timer.start();
+        QString error;
+        if (!stack.takePage(page, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+    }
+    const Outcome outcome = PrintStackCopies(stack, 1, 100, printer);
+    const qint64 ns = timer.nsecsElapsed();
+    if (!outcome.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
+        return 1;
+    }
+    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakResidentKiB());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--one") == 0)
         return runOnce(argc, argv, atoi(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--stack") == 0)
+        return runStack(argc, argv, atoi(argv[2]));
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    const int pages = argc > 2 ? qMax(2, atoi(argv[2])) : 10;
     CupsTestServer cups;
     // A raw queue: the scheduler sends the file on as it is, so no filter
     // competes with the next run for the processor.
@@ -102,7 +138,15 @@ int main(int argc, char **argv)
     std::printf("A4 colour page, 100 %%, 1 copy, %d runs each, fresh process per run\n", runs);
     std::printf("%-8s %14s %22s %20s %12s\n", "dpi", "spooled (ms)", "peak before print (MB)",
                 "peak after (MB)", "PDF (MB)");
-    for (const int dpi : {300, 600}) {
+    double single = 0;
+    // The single page at both resolutions, then the stack (0 dpi: a row of
+    // its own) at 300.
+    for (const int dpi : {300, 600, 0}) {
+        if (dpi == 0)
+            std::printf("\nA stack of %d such pages at 300 dpi, from the last page's arrival\n"
+                        "%-8s %14s %22s %20s %12s %8s\n",
+                        pages, "pages", "spooled (ms)", "peak before print (MB)", "peak after (MB)",
+                        "PDF (MB)", "x 1 page");
         QList<double> times;
         QList<double> before;
         QList<double> after;
@@ -111,8 +155,9 @@ int main(int argc, char **argv)
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--one"), QString::number(dpi)});
-            if (!child.waitForFinished(300000) || child.exitCode() != 0) {
+                        dpi ? QStringList{QStringLiteral("--one"), QString::number(dpi)}
+                            : QStringList{QStringLiteral("--stack"), QString::number(pages)});
+            if (!child.waitForFinished(600000) || child.exitCode() != 0) {
                 std::fprintf(stderr, "run failed at %d dpi\n", dpi);
                 return 1;
             }
@@ -129,8 +174,15 @@ int main(int argc, char **argv)
                 QFile::remove(cups.documentPath(jobs.last().id));
             }
         }
-        std::printf("%-8d %14.0f %22.0f %20.0f %12.1f\n", dpi, median(times), median(before),
-                    median(after), sizes.isEmpty() ? 0.0 : median(sizes));
+        if (dpi == 300)
+            single = median(times);
+        if (dpi)
+            std::printf("%-8d %14.0f %22.0f %20.0f %12.1f\n", dpi, median(times), median(before),
+                        median(after), sizes.isEmpty() ? 0.0 : median(sizes));
+        else
+            std::printf("%-8d %14.0f %22.0f %20.0f %12.1f %8.2f\n", pages, median(times),
+                        median(before), median(after), sizes.isEmpty() ? 0.0 : median(sizes),
+                        single > 0 ? median(times) / single : 0.0);
     }
     return 0;
 }
