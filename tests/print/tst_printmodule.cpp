@@ -6,6 +6,7 @@
 // message in plain words for both questions a copy asks.
 #include "TestSupport.h"
 #include "copyjob/print/PrintModule.h"
+#include "copyjob/stack/PageStack.h"
 
 #include <QFile>
 #include <QImage>
@@ -50,6 +51,11 @@ private slots:
         const bool moduleMessage = printed.message.startsWith(
             QStringLiteral("Printing is not available: Mirel's print module could not be loaded."));
         QCOMPARE(moduleMessage, !loads);
+        // A stack made here is read by the module's own code, and refused the
+        // same way.
+        PageStack stack;
+        QVERIFY(stack.takePage(page, nullptr) && stack.takePage(page, nullptr));
+        QCOMPARE(module.PrintStack(stack, 2, 100).message, printed.message);
         QCOMPARE(module.load() != nullptr, loads);
         QCOMPARE(printSupportMapped(), loads);
         if (loads)
