@@ -26,7 +26,8 @@ using Confirm = std::function<bool(const QString &question)>;
 // bitmaps go to NumberedNames, each file whole or as it was; a PDF is one
 // file of every page at its true size, named as typed with ".pdf" added when
 // no extension was typed. Before anything existing is replaced, `confirm`
-// is asked once, naming what exists; no is a success with no message and
-// nothing written.
+// is asked once, naming what exists; no (or no `confirm` at all) is a success
+// with no message and nothing written. The save dialog itself asks nothing
+// (CommonDialog::ShowSave turns its own question off), so nothing is asked twice.
 Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat format,
                   const Confirm &confirm);
