@@ -138,20 +138,26 @@ private slots:
             signal(SIGXFSZ, SIG_IGN);
             const rlimit small{64 * 1024, 64 * 1024};
             setrlimit(RLIMIT_FSIZE, &small);
-            PageStack stack;
-            QString error, again;
-            int taken = 0;
-            while (taken < sides.size() && stack.takePage(noise(sides[taken]), &error))
-                ++taken;
-            stack.takePage(noise(10), &again);
-            bool whole = stack.count() == taken;
-            for (int i = 0; i < stack.count(); ++i)
-                whole = whole && stack.page(i, nullptr) == noise(sides[i]);
-            const QString report = QStringLiteral("%1|%2|%3|%4|%5")
-                                       .arg(error, again)
-                                       .arg(stack.count())
-                                       .arg(QDir(stack.directory()).entryList(QDir::Files).size())
-                                       .arg(whole);
+            QString report, directory;
+            {
+                PageStack stack;
+                QString error, again;
+                int taken = 0;
+                while (taken < sides.size() && stack.takePage(noise(sides[taken]), &error))
+                    ++taken;
+                stack.takePage(noise(10), &again);
+                bool whole = stack.count() == taken;
+                for (int i = 0; i < stack.count(); ++i)
+                    whole = whole && stack.page(i, nullptr) == noise(sides[i]);
+                directory = stack.directory();
+                report = QStringLiteral("%1|%2|%3|%4|%5")
+                             .arg(error, again)
+                             .arg(stack.count())
+                             .arg(QDir(directory).entryList(QDir::Files).size())
+                             .arg(whole);
+            }
+            // The failed copy's spool goes with its stack too.
+            report += QStringLiteral("|%1").arg(QFileInfo::exists(directory) ? "kept" : "gone");
             const QByteArray bytes = report.toUtf8();
             _exit(write(out[1], bytes.constData(), size_t(bytes.size())) < 0);
         }
@@ -161,9 +167,10 @@ private slots:
         close(out[0]);
         waitpid(child, nullptr, 0);
         const QString words("There is not enough room on the disk to keep the scanned pages.");
-        QCOMPARE(QString::fromUtf8(text, qMax<ssize_t>(n, 0)),
-                 QStringList({words, words, QString::number(kept), QString::number(onDisk), "1"})
-                     .join('|'));
+        QCOMPARE(
+            QString::fromUtf8(text, qMax<ssize_t>(n, 0)),
+            QStringList({words, words, QString::number(kept), QString::number(onDisk), "1", "gone"})
+                .join('|'));
     }
 };
 
