@@ -17,15 +17,25 @@
  *   zero-bytes  answers every read with "good, 0 bytes", as SANE's net
  *               backend does once its server is gone
  *   exit        calls _exit(3), as a driver that gives up on its own would
+ *   io-error    answers the read with an I/O error
  *   truncate    behaves, but keeps a duplicate of the front end's shared page
  *               (its memfd "mirel-page", found among this process's
  *               descriptors) and half a second after the page was handed
  *               over truncates it to nothing
  *
- * and one fails before the first byte:
+ * and some fail before the first byte:
  *
  *   lamp        blocks in its first sane_read for ever, as a scanner whose
  *               lamp never warms up
+ *   jam, cover-open
+ *               sane_start says the feeder jammed or the cover is open
+ *
+ * Its "source" is the glass or a feeder that holds "sheets" sheets, one side
+ * or both ("ADF Duplex": front, then back). From a feeder, the fault strikes
+ * only the page numbered "fault-page" (counted from 1 across the stack, and
+ * across the device being opened afresh, as a real feeder keeps its paper),
+ * and page n's pattern is shifted by 16 (n - 1), so a test sees the order.
+ * Setting another "sheets" or source loads the feeder again.
  */
 #define _GNU_SOURCE
 #include <sane/sane.h>
@@ -42,12 +52,16 @@
 /* One device needs no handle, and SANE's other arguments are often moot here. */
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 
-enum { OPT_COUNT, OPT_RESOLUTION, OPT_FAULT, OPT_N };
-enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT, TRUNCATE, LAMP };
+enum { OPT_COUNT, OPT_RESOLUTION, OPT_FAULT, OPT_SOURCE, OPT_SHEETS, OPT_FAULT_PAGE, OPT_N };
+enum { NONE, SEGFAULT, ABORT, HANG, ZERO_BYTES, EXIT, TRUNCATE, LAMP, JAM, COVER_OPEN, IO_ERROR };
+enum { FLATBED, ADF, ADF_DUPLEX };
 
-static SANE_String_Const faults[] = {"none", "segfault", "abort", "hang", "zero-bytes",
-                                     "exit", "truncate", "lamp",  0};
+static SANE_String_Const faults[] = {"none",       "segfault",   "abort",    "hang",
+                                     "zero-bytes", "exit",       "truncate", "lamp",
+                                     "jam",        "cover-open", "io-error", 0};
+static SANE_String_Const sources[] = {"Flatbed", "ADF", "ADF Duplex", 0};
 static const SANE_Word resolutions[] = {3, 50, 100, 300}; /* the length first */
+static const SANE_Range counts = {0, 1000, 1};
 #define OPT(NAME, TYPE, UNIT, SIZE, KIND)                                                          \
     NAME, NAME, "", SANE_TYPE_##TYPE, SANE_UNIT_##UNIT, SIZE,                                      \
         SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT, SANE_CONSTRAINT_##KIND
@@ -56,24 +70,31 @@ static const SANE_Option_Descriptor options[OPT_N] = {
     {OPT(SANE_NAME_SCAN_RESOLUTION, INT, DPI, sizeof(SANE_Word), WORD_LIST),
      {.word_list = resolutions}},
     {OPT("fault", STRING, NONE, 16, STRING_LIST), {faults}},
+    {OPT(SANE_NAME_SCAN_SOURCE, STRING, NONE, 16, STRING_LIST), {sources}},
+    {OPT("sheets", INT, NONE, sizeof(SANE_Word), RANGE), {.range = &counts}},
+    {OPT("fault-page", INT, NONE, sizeof(SANE_Word), RANGE), {.range = &counts}},
 };
+/* The string options, and the list each value indexes. */
+static SANE_String_Const *const lists[OPT_N] = {[OPT_FAULT] = faults, [OPT_SOURCE] = sources};
 
 /* SANE's dll backend puts "faulty:" in front. */
 static const SANE_Device device = {"0", "Mirel", "Faulty test scanner", "virtual device"};
 static const SANE_Device *device_list[] = {&device, NULL};
 
-static SANE_Word values[OPT_N]; /* values[OPT_FAULT] indexes faults */
+static SANE_Word values[OPT_N]; /* a string option's value indexes its list */
 static int is_open, scanning;
 static SANE_Parameters params;
 static long long position; /* bytes of the page handed out so far */
+static int page;           /* of the stack, from 1; 0 before the first */
+static int fault_now;      /* the page under way is the one that fails */
 
 SANE_Status sane_faulty_init(SANE_Int *version_code, SANE_Auth_Callback authorize)
 {
     if (version_code)
         *version_code = SANE_VERSION_CODE(1, 0, 0);
-    const SANE_Word defaults[OPT_N] = {OPT_N, 50, NONE};
+    const SANE_Word defaults[OPT_N] = {OPT_N, 50, NONE, FLATBED, 3, 1};
     memcpy(values, defaults, sizeof values);
-    is_open = scanning = 0;
+    is_open = scanning = page = 0;
     return SANE_STATUS_GOOD;
 }
 
@@ -113,8 +134,8 @@ SANE_Status sane_faulty_control_option(SANE_Handle handle, SANE_Int n, SANE_Acti
     if (n < 0 || n >= OPT_N || !value ||
         (!get && (action != SANE_ACTION_SET_VALUE || n == OPT_COUNT || scanning)))
         return SANE_STATUS_INVAL;
-    if (get && n == OPT_FAULT)
-        strcpy(value, faults[values[n]]);
+    if (get && lists[n])
+        strcpy(value, lists[n][values[n]]);
     else if (get)
         *(SANE_Word *)value = values[n];
     if (get)
@@ -123,11 +144,15 @@ SANE_Status sane_faulty_control_option(SANE_Handle handle, SANE_Int n, SANE_Acti
     for (int i = 1; n == OPT_RESOLUTION && i <= resolutions[0]; ++i)
         if (resolutions[i] == *(SANE_Word *)value)
             w = resolutions[i];
-    for (int i = 0; n == OPT_FAULT && faults[i]; ++i)
-        if (strcmp(faults[i], value) == 0)
+    for (int i = 0; lists[n] && lists[n][i]; ++i)
+        if (strcmp(lists[n][i], value) == 0)
             w = i;
+    if ((n == OPT_SHEETS || n == OPT_FAULT_PAGE) && *(SANE_Word *)value >= 0)
+        w = *(SANE_Word *)value;
     if (w < 0)
         return SANE_STATUS_INVAL;
+    if ((n == OPT_SHEETS || n == OPT_SOURCE) && values[n] != w)
+        page = 0;
     values[n] = w;
     if (info)
         *info = SANE_INFO_RELOAD_PARAMS;
@@ -152,6 +177,16 @@ SANE_Status sane_faulty_start(SANE_Handle handle)
     sane_faulty_get_parameters(handle, NULL);
     if (scanning)
         return SANE_STATUS_INVAL;
+    const int feeder = values[OPT_SOURCE] != FLATBED;
+    const int sides = values[OPT_SOURCE] == ADF_DUPLEX ? 2 : 1;
+    if (feeder && page >= values[OPT_SHEETS] * sides)
+        return SANE_STATUS_NO_DOCS;
+    page = feeder ? page + 1 : 1;
+    fault_now = !feeder || page == values[OPT_FAULT_PAGE];
+    if (fault_now && values[OPT_FAULT] == JAM)
+        return SANE_STATUS_JAMMED;
+    if (fault_now && values[OPT_FAULT] == COVER_OPEN)
+        return SANE_STATUS_COVER_OPEN;
     position = 0;
     scanning = 1;
     return SANE_STATUS_GOOD;
@@ -197,35 +232,39 @@ SANE_Status sane_faulty_read(SANE_Handle handle, SANE_Byte *data, SANE_Int max_l
                              SANE_Int *length)
 {
     const long long total = (long long)params.bytes_per_line * params.lines;
-    const int behaves = values[OPT_FAULT] == NONE || values[OPT_FAULT] == TRUNCATE;
+    const int fault = fault_now ? values[OPT_FAULT] : NONE;
+    const int behaves = fault == NONE || fault == TRUNCATE || fault == JAM || fault == COVER_OPEN;
     long long end = behaves ? total : total / 2;
     *length = 0;
     if (!scanning)
         return SANE_STATUS_CANCELLED;
-    while (values[OPT_FAULT] == LAMP)
+    while (fault == LAMP)
         pause();
     if (position >= total) {
         scanning = 0;
-        if (values[OPT_FAULT] == TRUNCATE)
+        if (fault == TRUNCATE)
             truncate_page_later();
         return SANE_STATUS_EOF;
     }
     if (position >= end) {
-        if (values[OPT_FAULT] == SEGFAULT)
+        if (fault == SEGFAULT)
             *(volatile int *)NULL = 1;
-        if (values[OPT_FAULT] == ABORT)
+        if (fault == ABORT)
             abort();
-        if (values[OPT_FAULT] == EXIT)
+        if (fault == EXIT)
             _exit(3);
-        while (values[OPT_FAULT] == HANG)
+        while (fault == HANG)
             pause();
+        if (fault == IO_ERROR)
+            return SANE_STATUS_IO_ERROR;
         return SANE_STATUS_GOOD; /* zero-bytes: good, and nothing, for ever */
     }
     if (end - position > max_length)
         end = position + max_length;
+    const int shift = values[OPT_SOURCE] == FLATBED ? 0 : 16 * (page - 1);
     for (; position < end; ++position, ++*length)
-        *data++ =
-            (SANE_Byte)(position % params.pixels_per_line + position / params.pixels_per_line);
+        *data++ = (SANE_Byte)(position % params.pixels_per_line +
+                              position / params.pixels_per_line + shift);
     return SANE_STATUS_GOOD;
 }
 
