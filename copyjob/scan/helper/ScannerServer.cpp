@@ -134,6 +134,11 @@ void ScannerServer::handle(const Message &message)
             });
         }
         break;
+    case Type::EndStack:
+        // The last sheet's scan was left open for the next one.
+        if (m_device && !m_reader)
+            m_api.cancel(m_device->handle());
+        break;
     case Type::Quit:
         quit();
         break;
@@ -336,7 +341,10 @@ void ScannerServer::startScan(const ScanRequest &request)
 {
     if (m_reader)
         return;
-    const Outcome set = applySettings(request);
+    // A later sheet of a batch comes as the first did: the device is
+    // scanning with those settings still, and some refuse them meanwhile.
+    m_sheet = request.sheet;
+    const Outcome set = m_sheet > 1 && m_device ? Outcome::success() : applySettings(request);
     if (!set.ok) {
         m_device.reset(); // may have gone; opened afresh on Retry
         m_channel.send(Type::Failed, pack(set.message, false));
@@ -346,7 +354,8 @@ void ScannerServer::startScan(const ScanRequest &request)
                                             request.memoryLimit,
                                             [this](int w, int h, QImage::Format f, qint64 bpl) {
                                                 return m_page.allocate(w, h, f, bpl);
-                                            });
+                                            },
+                                            m_sheet == 0);
     connect(m_reader.get(), &SaneReader::finished, this, &ScannerServer::onScanFinished);
     m_progress.start();
     m_reader->start();
@@ -373,7 +382,14 @@ void ScannerServer::onScanFinished()
     QString message = job->outcome().message;
     if (message == saneStatusMessage(SANE_STATUS_IO_ERROR))
         message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
+    const bool feederEmpty = m_sheet > 1 && job->deviceStatus() == SANE_STATUS_NO_DOCS;
     job.release()->deleteLater(); // called from its own signal
+    if (feederEmpty) { // the normal end of a stack; the device stays open
+        if (fd >= 0)
+            ::close(fd);
+        m_channel.send(Type::FeederEmpty);
+        return;
+    }
     if (!whole || fd < 0) {
         m_device.reset(); // opened afresh on Retry
         if (fd >= 0)

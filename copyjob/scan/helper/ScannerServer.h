@@ -63,5 +63,6 @@ private:
     bool m_unreachableSaid = false;
     std::unique_ptr<SaneDevice> m_device;
     std::unique_ptr<SaneReader> m_reader;
+    int m_sheet = 0; // of the scan under way, as asked (ScanRequest::sheet)
     SharedPage m_page;
 };

@@ -290,10 +290,12 @@ QDataStream &operator>>(QDataStream &in, QList<ScanOption> &list)
 
 QDataStream &operator<<(QDataStream &out, const ScanRequest &r)
 {
-    return out << r.mode << r.resolution << r.wholeBed << r.chosen << r.presets << r.memoryLimit;
+    return out << r.mode << r.resolution << r.wholeBed << r.chosen << r.presets << r.memoryLimit
+               << r.sheet;
 }
 
 QDataStream &operator>>(QDataStream &in, ScanRequest &r)
 {
-    return in >> r.mode >> r.resolution >> r.wholeBed >> r.chosen >> r.presets >> r.memoryLimit;
+    return in >> r.mode >> r.resolution >> r.wholeBed >> r.chosen >> r.presets >> r.memoryLimit >>
+           r.sheet;
 }

@@ -30,6 +30,7 @@ enum class Type : quint8 {
     Scan,      // ScanRequest -> Progress..., then Page or Failed
     Cancel,    // the scan under way stops
     Quit,
+    EndStack, // the feeder's batch is over: the device is told so (sane_cancel)
     // The helper to Mirel
     Devices = 64, // QList<SaneDeviceInfo>
     Opened,       // QString error, SaneDeviceInfo, QList<ScanOption>
@@ -39,6 +40,7 @@ enum class Type : quint8 {
     HelloReply,   // bool available, int sane version code
     OptionSet,    // QString error, QList<ScanOption>: the device's options after the setting
     Unreachable,  // QString message: the scan's network connection closed, nothing more comes
+    FeederEmpty,  // the next sheet of a stack asked for, and the feeder has none: its normal end
 };
 
 // Option values in the order they are set on the device.
@@ -55,6 +57,11 @@ struct ScanRequest
     Settings chosen;
     Settings presets;
     qint64 memoryLimit = 0; // 0: the machine's
+    // 0: one page, and the scan is ended after it. From a feeder's stack, 1
+    // for its first sheet (or the first after a fault), then 2, 3 ...: the
+    // scan stays open between sheets, as a feeder's batch must, and a later
+    // sheet sets nothing, so each sheet comes as the first did.
+    int sheet = 0;
 };
 
 // Everything read from the helper is bounded: no message, list or string

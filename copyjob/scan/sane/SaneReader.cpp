@@ -26,9 +26,9 @@ constexpr unsigned long kEmptyReadPauseMsecs = 5;
 } // namespace
 
 SaneReader::SaneReader(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit,
-                       ScanImageAssembler::Allocator allocator)
+                       ScanImageAssembler::Allocator allocator, bool endScan)
     : m_api(api), m_handle(handle), m_dpi(dpi), m_memoryLimit(memoryLimit),
-      m_allocator(std::move(allocator))
+      m_allocator(std::move(allocator)), m_endScan(endScan)
 {}
 
 SaneReader::~SaneReader()
@@ -105,7 +105,11 @@ void SaneReader::run()
         // by being given a moment to settle first.
         QThread::msleep(kSettleAfterErrorMsecs);
     }
-    // Ends the scan in every case, a finished one included, as SANE asks.
+    m_status = failure;
+    // Ends the scan in every case, a finished one included, as SANE asks;
+    // within a batch, a whole page is the one case that leaves it open.
+    if (!m_endScan && !m_image.isNull())
+        return;
     if (!m_cancelCalled.exchange(true))
         m_api.cancel(m_handle);
 }

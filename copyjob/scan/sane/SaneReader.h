@@ -24,8 +24,11 @@ class SaneReader : public QObject
     Q_OBJECT
 public:
     // memoryLimit as for ScanImageAssembler (0: the machine's memory).
+    // endScan false for a sheet of a feeder's batch: a whole page leaves the
+    // scan open for the next sheet (sane_cancel would end the batch, and
+    // some feeders eject the rest of the stack); anything else still ends it.
     SaneReader(const SaneApi &api, SANE_Handle handle, double dpi, qint64 memoryLimit = 0,
-               ScanImageAssembler::Allocator allocator = {});
+               ScanImageAssembler::Allocator allocator = {}, bool endScan = true);
     ~SaneReader() override; // waits for the thread
 
     void start();
@@ -43,6 +46,8 @@ public:
     qint64 expectedBytes() const { return m_expected; }
 
     bool wasCancelled() const { return m_cancelled; }
+    // What the device answered when it failed; GOOD otherwise.
+    SANE_Status deviceStatus() const { return m_status; }
     const Outcome &outcome() const { return m_outcome; }
     QImage takeImage() { return std::exchange(m_image, QImage()); }
 
@@ -62,6 +67,7 @@ private:
     double m_dpi;
     qint64 m_memoryLimit;
     ScanImageAssembler::Allocator m_allocator;
+    bool m_endScan;
     QThread *m_thread = nullptr;
 
     std::atomic<bool> m_cancelRequested{false};
@@ -71,6 +77,7 @@ private:
 
     // Written by the reading thread, read after it ended.
     bool m_cancelled = false;
+    SANE_Status m_status = SANE_STATUS_GOOD;
     Outcome m_outcome;
     QImage m_image;
 };

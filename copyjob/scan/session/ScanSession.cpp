@@ -214,10 +214,17 @@ void ScanSession::setOption(const QString &name, const QVariant &value)
     ask(Pending::Setting, Type::SetOption, pack(name, value));
 }
 
-void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen)
+void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen, int sheet)
 {
-    const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit};
+    const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit, sheet};
     ask(Pending::Scanning, Type::Scan, pack(scan));
+}
+
+void ScanSession::endStack()
+{
+    // A helper gone meanwhile took the device's scan with it.
+    if (m_channel && m_pending == Pending::None && !m_channel->send(Type::EndStack))
+        helperGone();
 }
 
 void ScanSession::cancel()
@@ -342,6 +349,9 @@ void ScanSession::handle(const Message &message)
         emit scanEnded({}, error, cancelled);
         break;
     }
+    case Type::FeederEmpty:
+        emit feederEmpty();
+        break;
     case Type::Unreachable: {
         // Nothing more comes over the closed connection, and the helper's SANE
         // keeps reading from it: a fresh helper for the next request.

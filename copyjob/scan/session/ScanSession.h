@@ -64,8 +64,12 @@ public:
     void setOption(const QString &name, const QVariant &value); // -> optionSet
     // The dialog's own settings, then the whole bed, then what the user chose
     // among the device's options (the area included), then the presets.
-    void startScan(const QString &mode, int dpi,
-                   const ScannerProtocol::Settings &chosen = {}); // -> progress..., scanEnded
+    // sheet as ScanRequest::sheet: 0 for one page; a feeder's stack counts
+    // 1, 2, 3 ... and is ended with endStack().
+    void startScan(const QString &mode, int dpi, const ScannerProtocol::Settings &chosen = {},
+                   int sheet = 0); // -> progress..., scanEnded or feederEmpty
+    // The stack is over: the device's scan, left open after its last sheet, ends.
+    void endStack();
     // Stops what is outstanding: a scan is asked to stop and its helper ended
     // when it does not within a couple of seconds; anything else ends the
     // helper at once. scanEnded() or nothing follows.
@@ -103,6 +107,8 @@ signals:
     void progress(qint64 received, qint64 expected);
     // A whole page, or an error in words; cancelled when the user stopped it.
     void scanEnded(const QImage &page, const QString &error, bool cancelled);
+    // A later sheet of a stack was asked for and the feeder had none left.
+    void feederEmpty();
     // The helper died, could not be started, or lost its scanner's network
     // connection mid-scan; the next request starts a fresh one.
     void helperFailed(const QString &message);
