@@ -66,19 +66,45 @@ int SaneScannerLayer::TWAIN_IsAvailable()
     return m_session.isAvailable() ? 1 : 0;
 }
 
+// The scan dialog, run to its end; false when no page came.
+bool SaneScannerLayer::runScanDialog(ScanDialog &dialog)
+{
+    QObject::connect(&dialog, &ScanDialog::scanStarting, &dialog, [this] { keep(); });
+    // Each page of a stack reaches the clipboard as it arrives.
+    QObject::connect(&dialog, &ScanDialog::pageArrived, &dialog, &PutPageOnClipboard);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Only a whole page ever reaches the clipboard.
+    if (!dialog.page().isNull())
+        PutPageOnClipboard(dialog.page());
+    return true;
+}
+
 QImage SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes)
 {
     if (!m_session.isAvailable())
         return {};
     recallKept();
     ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
-    QObject::connect(&dialog, &ScanDialog::scanStarting, &dialog, [this] { keep(); });
-    if (dialog.exec() != QDialog::Accepted)
+    return runScanDialog(dialog) ? dialog.page() : QImage();
+}
+
+StackResult SaneScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink)
+{
+    if (!m_session.isAvailable())
         return {};
-    // Only a whole page ever reaches the clipboard.
-    const QImage page = dialog.page();
-    PutPageOnClipboard(page);
-    return page;
+    recallKept();
+    ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
+    dialog.setSink(&sink);
+    // A sink that refused a page ended the dialog; its words are the caller's to show.
+    if (!runScanDialog(dialog))
+        return {};
+    if (dialog.pages() > 0)
+        return {dialog.pages(), dialog.duplex()};
+    QString error;
+    if (!sink.takePage(dialog.page(), &error))
+        return {};
+    return {1, false};
 }
 
 int SaneScannerLayer::TWAIN_SelectImageSource(QWidget *owner)

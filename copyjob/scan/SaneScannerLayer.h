@@ -13,6 +13,8 @@
 
 #include <optional>
 
+class ScanDialog;
+
 // The scanner layer over SANE: the five operations, showing the scan and
 // source dialogs over a ScanSession and the choices they remember. SANE runs in the session's
 // helper process, started on the first Copy or Select Source, never at start-up, so a machine
@@ -29,6 +31,7 @@ public:
 
     int TWAIN_IsAvailable() override;
     QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) override;
+    StackResult AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink) override;
     int TWAIN_SelectImageSource(QWidget *owner) override;
     int TWAIN_EasyVersion() override;
 
@@ -48,6 +51,7 @@ public:
     void setMemoryLimit(qint64 bytes) { m_session.setMemoryLimit(bytes); }
 
 private:
+    bool runScanDialog(ScanDialog &dialog);
     void recallKept();
     void keep();
     void onListed(const QList<SaneDeviceInfo> &devices);

@@ -10,3 +10,12 @@ int ScannerLayer::TWAIN_RegisterApp(int, int, int, int, const QString &, const Q
     // to a library that wants to know.
     return 1;
 }
+
+StackResult ScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink)
+{
+    const QImage page = TWAIN_AcquireToClipboard(owner, pixelTypes);
+    QString error;
+    if (page.isNull() || !sink.takePage(page, &error))
+        return {};
+    return {1, false};
+}

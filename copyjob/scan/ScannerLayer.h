@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "common/PageSink.h"
+
 #include <QImage>
 #include <QString>
 
@@ -27,6 +29,12 @@ public:
     // saves this one: the clipboard is anyone's to change while a dialog
     // waits); a null image, the library's 0, when no page came.
     virtual QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) = 0;
+    // As TWAIN_AcquireToClipboard, but the pages go into `sink` as they come:
+    // from a document feeder every sheet in it (both sides of each from a
+    // duplex source) when the user leaves that chosen, else the one page. The
+    // clipboard holds the last page. Pages 0 when none was kept (cancelled,
+    // or the sink refused one and says why). This one takes a single page.
+    virtual StackResult AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink);
     // Lets the user pick the scanner that later acquisitions use.
     virtual int TWAIN_SelectImageSource(QWidget *owner) = 0;
     // Version of the scanner library in use, times 100.

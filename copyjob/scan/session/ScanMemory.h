@@ -31,6 +31,7 @@ public:
         ScannerProtocol::Settings options; // in the order chosen, one per name
         QString paperSize;                 // empty: the whole area
         QRectF customArea;                 // millimetres
+        bool allSheets = true;             // from a feeder: the whole stack, not one sheet
     };
 
     // The mode and resolution to show for a device: those of its last scan,

@@ -121,6 +121,7 @@ QString ScanSettingsFile::load(ScanMemory &memory) const
         choices.paperSize = textAt(file, QStringLiteral("paper"));
         choices.customArea = areaFrom(textAt(file, QStringLiteral("area")));
         choices.options = readOptions(file);
+        choices.allSheets = textAt(file, QStringLiteral("allSheets")) != QLatin1String("false");
         memory.setIdentity(device);
         memory.setChoices(device.name, choices);
     }
@@ -163,6 +164,8 @@ QString ScanSettingsFile::save(const ScanMemory &memory, const QString &chosen) 
             file.setValue(QStringLiteral("paper"), choices.paperSize);
         if (!choices.customArea.isEmpty())
             file.setValue(QStringLiteral("area"), areaText(choices.customArea));
+        if (!choices.allSheets) // on unless turned off, as for a device never seen
+            file.setValue(QStringLiteral("allSheets"), QStringLiteral("false"));
         file.beginWriteArray(QStringLiteral("options"), int(choices.options.size()));
         for (int j = 0; j < choices.options.size(); ++j) {
             file.setArrayIndex(j);

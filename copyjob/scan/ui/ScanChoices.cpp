@@ -116,7 +116,18 @@ bool isFeederSource(const QList<ScanOption> &options)
     if (!source || source->type != ScanOption::Type::String)
         return false;
     const QString value = source->value.toString().toLower();
-    return value.contains(QLatin1String("adf")) || value.contains(QLatin1String("feeder"));
+    return value.contains(QLatin1String("adf")) || value.contains(QLatin1String("feeder")) ||
+           isDuplexSource(options);
+}
+
+bool isDuplexSource(const QList<ScanOption> &options)
+{
+    const ScanOption *source = find(options, QStringLiteral("source"));
+    if (!source || source->type != ScanOption::Type::String)
+        return false;
+    const QString value = source->value.toString().toLower();
+    return value.contains(QLatin1String("duplex")) ||
+           (value.contains(QLatin1String("front")) && value.contains(QLatin1String("back")));
 }
 
 namespace {

@@ -35,6 +35,9 @@ int resolutionIndex(const QList<int> &dpis, int remembered, int preferred = 300)
 int previewResolution(const ScanOption &resolution);
 // Whether the source chosen takes its sheets from a document feeder.
 bool isFeederSource(const QList<ScanOption> &options);
+// Whether the device names the source chosen as one that scans both sides
+// of each sheet ("ADF Duplex", "Duplex", "ADF Front and Back"...).
+bool isDuplexSource(const QList<ScanOption> &options);
 // A value kept for an option, as the option's own type when it reads as one
 // and lies within its constraint (range and step, list, count of values);
 // invalid otherwise, and the device keeps its own value.

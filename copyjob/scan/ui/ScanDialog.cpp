@@ -11,6 +11,7 @@
 
 #include <sane/saneopts.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -67,6 +68,13 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     m_scanButton->setDefault(true);
     m_cancelButton = makeButton(tr("Cancel"), "cancelButton", this);
     m_cancelButton->setAutoDefault(false);
+    m_allSheetsBox = new QCheckBox(tr("&All sheets in the feeder"), this);
+    m_allSheetsBox->setObjectName(QStringLiteral("allSheetsBox"));
+    m_allSheetsBox->setChecked(true);
+    m_allSheetsBox->hide();
+    m_copySoFarButton = makeButton(tr("Co&py the pages scanned"), "copySoFarButton", this);
+    m_copySoFarButton->setAutoDefault(false);
+    m_copySoFarButton->hide();
 
     auto *form = new QFormLayout;
     form->addRow(tr("Scanner:"), m_deviceLabel);
@@ -74,6 +82,7 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     form->addRow(tr("&Colour:"), m_modeBox);
     auto *settings = new QVBoxLayout;
     settings->addLayout(form);
+    settings->addWidget(m_allSheetsBox);
     settings->addWidget(m_options, 1);
     auto *sides = new QHBoxLayout;
     sides->addWidget(m_pane, 1);
@@ -81,6 +90,7 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_previewButton);
     buttons->addStretch();
+    buttons->addWidget(m_copySoFarButton);
     buttons->addWidget(m_scanButton);
     buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
@@ -94,6 +104,13 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     connect(m_previewButton, &QPushButton::clicked, this, &ScanDialog::preview);
     connect(m_pane, &PreviewPane::areaDrawn, m_options, &ScanOptionsPanel::setCustomArea);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
+    connect(m_allSheetsBox, &QCheckBox::toggled, this, &ScanDialog::keepAllSheets);
+    connect(m_copySoFarButton, &QPushButton::clicked, this, [this] {
+        if (m_state == State::Interrupted)
+            accept();
+        else if (m_state == State::Stalled)
+            stopScanning(true);
+    });
     connect(m_options, &ScanOptionsPanel::optionChanged, this, &ScanDialog::onOptionChanged);
     connect(m_resolutionBox, &QComboBox::currentIndexChanged, this, [this] {
         m_options->setResolution(m_resolutionBox->currentData().toDouble());
@@ -103,6 +120,7 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     connect(&m_session, &ScanSession::optionSet, this, &ScanDialog::onOptionSet);
     connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
     connect(&m_session, &ScanSession::scanEnded, this, &ScanDialog::onScanEnded);
+    connect(&m_session, &ScanSession::feederEmpty, this, &ScanDialog::onFeederEmpty);
     connect(&m_session, &ScanSession::helperFailed, this, &ScanDialog::onTrouble);
     connect(&m_session, &ScanSession::stalled, this, &ScanDialog::onStalled);
 
@@ -181,8 +199,20 @@ void ScanDialog::setState(State state)
     case State::Closing:
         m_cancelButton->setEnabled(false);
         m_scanButton->setEnabled(false);
+        m_copySoFarButton->setEnabled(false);
+        break;
+    case State::Stopping: // the page under way still comes, and Cancel again stops it now
+        m_cancelButton->setFocus();
+        break;
+    case State::Interrupted:
+        setControlsEnabled(false); // the rest of the stack comes as the first pages did
+        m_progressBar->hide();
+        offer(tr("Retry from the &next sheet"));
         break;
     }
+    const bool keep = m_pages > 0 && (state == State::Interrupted || state == State::Stalled);
+    m_copySoFarButton->setVisible(keep);
+    m_copySoFarButton->setEnabled(keep);
     followArea();
 }
 
@@ -197,6 +227,7 @@ void ScanDialog::followArea()
     m_previewButton->setToolTip(
         feeder ? tr("A preview would take a sheet out of the document feeder.") : QString());
     m_previewButton->setEnabled(m_state == State::Ready && !feeder && !options.isEmpty());
+    m_allSheetsBox->setVisible(m_sink && feeder);
 }
 
 void ScanDialog::openDevice(State opening)
@@ -225,6 +256,8 @@ void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
     const bool firstOpen = m_options->options().isEmpty();
     showChoices(options);
     if (firstOpen) {
+        const QSignalBlocker quiet(m_allSheetsBox);
+        m_allSheetsBox->setChecked(m_memory.choices(device.name).allSheets);
         m_pane->setPicture(m_memory.preview(device.name));
         m_options->fitWindow(); // the settings arrived after the dialog was shown
     }
@@ -246,6 +279,10 @@ void ScanDialog::showOpenFailure(const QString &error)
 {
     m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
                                                                : m_session.currentDevice());
+    if (m_pages > 0) { // the stack's pages stay whatever became of the device
+        interrupt(error);
+        return;
+    }
     showMessage(error);
     setState(State::Failed);
     setControlsEnabled(false);
@@ -281,6 +318,7 @@ void ScanDialog::onEnter()
         scan();
         break;
     case State::Failed:
+    case State::Interrupted:
         // The helper closes the device after every failed scan; Retry opens
         // it afresh, so a scanner that went away and came back is found again.
         openDevice(State::Retrying);
@@ -312,7 +350,15 @@ void ScanDialog::scan()
     });
     chosen += m_options->areaValues();
     m_previewing = false;
-    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen);
+    // A stack starts at its first sheet, and again after a fault: the device
+    // was opened afresh.
+    m_stack = stackOffered() && m_allSheetsBox->isChecked();
+    m_duplex = m_stack && ScanChoices::isDuplexSource(m_options->options());
+    m_sheet = m_stack ? 1 : 0;
+    if (m_pages > 0)
+        showMessage(tr("Page %1").arg(m_pages));
+    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen,
+                        m_sheet);
 }
 
 // The whole bed at a low resolution in the chosen mode, with the device's
@@ -359,15 +405,15 @@ void ScanDialog::onProgress(qint64 received, qint64 expected)
 
 void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool cancelled)
 {
-    if (flow() != State::Scanning && flow() != State::Previewing && m_state != State::Closing)
+    if (flow() != State::Scanning && flow() != State::Previewing && flow() != State::Stopping &&
+        m_state != State::Closing)
         return;
     if (m_state == State::Closing || cancelled) {
-        QDialog::reject();
+        m_acceptWhenStopped ? accept() : QDialog::reject();
         return;
     }
     if (page.isNull()) {
-        showMessage(error.isEmpty() ? tr("The scanner sent no picture.") : error);
-        setState(State::Failed);
+        failWith(error.isEmpty() ? tr("The scanner sent no picture.") : error);
         return;
     }
     if (m_previewing) {
@@ -375,6 +421,10 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
         return;
     }
     m_memory.setLastScanDevice(m_session.currentDevice());
+    if (m_stack) {
+        takeStackPage(page);
+        return;
+    }
     m_page = page;
     accept();
 }
@@ -383,11 +433,10 @@ void ScanDialog::onTrouble(const QString &message)
 {
     m_toSet.clear();
     if (m_state == State::Closing) {
-        QDialog::reject();
+        m_acceptWhenStopped ? accept() : QDialog::reject();
         return;
     }
-    showMessage(message);
-    setState(State::Failed); // Retry starts a fresh helper
+    failWith(message); // Retry starts a fresh helper
 }
 
 void ScanDialog::onStalled(const QString &message)
@@ -402,14 +451,18 @@ void ScanDialog::onStalled(const QString &message)
 void ScanDialog::reject()
 {
     if (!m_session.isBusy()) {
+        if (m_stack)
+            m_session.endStack();
         QDialog::reject();
         return;
     }
     if (m_state == State::Closing)
         return;
-    setState(State::Closing);
-    showMessage(tr("Stopping the scan…"));
-    m_session.cancel();
-    if (!m_session.isBusy())
-        QDialog::reject();
+    if (m_stack && m_pages > 0 && m_state == State::Scanning) {
+        // The sheet in the scanner comes out whole, and the pages stay.
+        setState(State::Stopping);
+        showMessage(tr("Stopping after page %1…").arg(m_pages + 1));
+        return;
+    }
+    stopScanning(false);
 }

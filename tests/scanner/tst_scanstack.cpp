@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 Mirel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A document feeder's whole stack in one Scan: SANE's test backend's feeder,
+// and the tests' faulty backend for a duplex feeder and faults on a given page.
+
+#include "common/PageSink.h"
+#include "copyjob/scan/SaneScannerLayer.h"
+#include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/ui/ScanOptionsPanel.h"
+#include "harness/SaneTestScanner.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Keeps what it is given, as the Copy command's spool does; refuses page
+// `refuse` (from 1) as a full disk would.
+struct KeptPages : PageSink
+{
+    QList<QImage> pages;
+    int refuse = 0;
+    bool takePage(const QImage &page, QString *error) override
+    {
+        if (pages.size() + 1 == refuse) {
+            *error = QStringLiteral("No room.");
+            return false;
+        }
+        pages.append(page);
+        return true;
+    }
+};
+
+// Page n of the faulty backend's feeder: its pattern shifted by 16 (n - 1).
+int pageNumber(const QImage &page)
+{
+    return page.isNull() ? 0 : page.constScanLine(0)[0] / 16 + 1;
+}
+
+QString numbers(const QList<QImage> &pages)
+{
+    QStringList said;
+    for (const QImage &page : pages)
+        said << QString::number(pageNumber(page));
+    return said.join(u' ');
+}
+
+} // namespace
+
+class tst_ScanStack : public QObject
+{
+    Q_OBJECT
+
+    SaneTestScanner m_scanner;
+
+    // A driver that sets the source and the feeder choice, as a user would.
+    static ScanDialogDriver &choose(ScanDialogDriver &driver, const QString &source,
+                                    bool allSheets = true)
+    {
+        driver.until([source](QDialog *d) {
+            auto *panel = d->findChild<ScanOptionsPanel *>();
+            if (!scanDialogReady(d) || !panel->editor("source"))
+                return false;
+            setByUser(panel->editor("source"), source);
+            return true;
+        });
+        return driver.until([allSheets](QDialog *d) {
+            auto *box = d->findChild<QCheckBox *>(QStringLiteral("allSheetsBox"));
+            if (!scanDialogReady(d))
+                return false;
+            if (box->isVisible() != !d->findChild<ScanOptionsPanel *>()
+                                         ->editor("source")
+                                         ->property("currentText")
+                                         .toString()
+                                         .contains("Flatbed"))
+                return false;
+            if (box->isVisible())
+                setByUser(box, allSheets);
+            return true;
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_scanner.isValid(), qPrintable(m_scanner.errorString()));
+        QVERIFY2(m_scanner.addFaultyBackend(), qPrintable(m_scanner.errorString()));
+        LetDriverCrashesThrough();
+    }
+
+    void init() { forgetKeptChoices(); }
+
+    void stacks_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("allSheets");
+        QTest::addColumn<QString>("pages"); // as numbered by the faulty feeder
+        QTest::addColumn<bool>("duplex");
+        QTest::newRow("test backend's feeder: its ten sheets")
+            << "test:0"
+            << "Automatic Document Feeder" << true << "1 1 1 1 1 1 1 1 1 1" << false;
+        QTest::newRow("duplex: front and back of three sheets")
+            << "faulty:0"
+            << "ADF Duplex" << true << "1 2 3 4 5 6" << true;
+        QTest::newRow("feeder, one sheet chosen") << "faulty:0"
+                                                  << "ADF" << false << "1" << false;
+        QTest::newRow("the glass") << "faulty:0"
+                                   << "Flatbed" << true << "1" << false;
+    }
+
+    void stacks()
+    {
+        QFETCH(QString, device);
+        QFETCH(QString, source);
+        QFETCH(bool, allSheets);
+        QFETCH(QString, pages);
+        QFETCH(bool, duplex);
+        SaneScannerLayer layer;
+        layer.setCurrentDevice(device);
+        layer.setOptionPreset(QStringLiteral("sheets"), 3);
+        if (device == "test:0")
+            layer.clearOptionPresets();
+        KeptPages kept;
+        ScanDialogDriver driver;
+        choose(driver.chooseResolution(device == "test:0" ? 75 : 50), source, allSheets)
+            .pressEnter()
+            .start();
+        const StackResult result = layer.AcquireStack(nullptr, 0, kept);
+        QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
+        QCOMPARE(result.pages, int(kept.pages.size()));
+        QCOMPARE(device == "test:0" ? QString::number(kept.pages.size()) : numbers(kept.pages),
+                 device == "test:0" ? QString::number(pages.count(u' ') + 1) : pages);
+        QCOMPARE(result.duplex, duplex);
+        // The clipboard holds the last page.
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), kept.pages.last().size());
+        // The next dialog shows the choice as it was left for this device.
+        bool shown = false;
+        ScanDialogDriver next;
+        next.until([&](QDialog *d) {
+                auto *box = d->findChild<QCheckBox *>(QStringLiteral("allSheetsBox"));
+                if (!scanDialogReady(d))
+                    return false;
+                shown = box->isVisible() && box->isChecked();
+                return true;
+            })
+            .pressEscape()
+            .start();
+        QCOMPARE(layer.AcquireStack(nullptr, 0, kept).pages, 0);
+        QCOMPARE(shown, allSheets && source != "Flatbed");
+    }
+
+    void faultsMidStack_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("choice"); // copy, retry, cancel
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("pages");
+        const QString choices = " | Retry from the &next sheet | Cancel";
+        const QString jam = "Page 3: Document feeder jammed";
+        QTest::newRow("jam, copy the pages scanned") << "jam"
+                                                     << "copy" << jam + choices << "1 2";
+        QTest::newRow("jam, on from the next sheet") << "jam"
+                                                     << "retry" << jam + choices << "1 2 4 5";
+        QTest::newRow("jam, cancel") << "jam"
+                                     << "cancel" << jam + choices << "";
+        QTest::newRow("cover open, on") << "cover-open"
+                                        << "retry"
+                                        << "Page 3: Scanner cover is open" + choices << "1 2 4 5";
+        QTest::newRow("I/O error, copy")
+            << "io-error"
+            << "copy"
+            << "Page 3: " + saneStatusMessage(SANE_STATUS_IO_ERROR) + choices << "1 2";
+        QTest::newRow("driver crash, copy")
+            << "segfault"
+            << "copy"
+            << "Page 3: The scanner driver stopped working for faulty:0 (it was ended by signal "
+               "11, Segmentation fault). Choose Retry to start it again." +
+                   choices
+            << "1 2";
+        QTest::newRow("stalled, copy") << "hang"
+                                       << "copy"
+                                       << "The scanner has sent nothing for 1 seconds. | &Keep "
+                                          "waiting | Cancel"
+                                       << "1 2";
+    }
+
+    // Five sheets, a fault on the third: the two before it stay.
+    void faultsMidStack()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, choice);
+        QFETCH(QString, message);
+        QFETCH(QString, pages);
+        SaneScannerLayer layer;
+        layer.setCurrentDevice(QStringLiteral("faulty:0"));
+        layer.session().setStallAfterDataSeconds(1);
+        layer.setOptionPreset(QStringLiteral("sheets"), 5);
+        layer.setOptionPreset(QStringLiteral("fault-page"), 3);
+        layer.setOptionPreset(QStringLiteral("fault"), fault);
+        KeptPages kept;
+        ScanDialogDriver driver;
+        choose(driver.chooseResolution(50), QStringLiteral("ADF")).pressEnter().waitForMessage();
+        driver.then([&](QDialog *d) {
+            layer.clearOptionPresets(); // the rest of the stack behaves
+            layer.setOptionPreset(QStringLiteral("sheets"), 5);
+            if (choice == "copy")
+                d->findChild<QPushButton *>(QStringLiteral("copySoFarButton"))->click();
+            else if (choice == "cancel")
+                pressKeyOn(d, Qt::Key_Escape);
+            else
+                pressKeyOn(d, Qt::Key_Return);
+        });
+        driver.start();
+        const StackResult result = layer.AcquireStack(nullptr, 0, kept);
+        QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
+        QCOMPARE(driver.messages(), QStringList{message});
+        QCOMPARE(result.pages, choice == "cancel" ? 0 : int(kept.pages.size()));
+        QCOMPARE(numbers(kept.pages), choice == "cancel" ? QString("1 2") : pages);
+    }
+
+    // Cancel lets the sheet under way come out whole, then asks.
+    void cancelAfterThePageUnderWay()
+    {
+        SaneScannerLayer layer;
+        layer.setCurrentDevice(QStringLiteral("faulty:0"));
+        layer.setOptionPreset(QStringLiteral("sheets"), 50);
+        KeptPages kept;
+        ScanDialogDriver driver;
+        choose(driver.chooseResolution(50), QStringLiteral("ADF"))
+            .pressEnter()
+            .until([&](QDialog *d) {
+                if (kept.pages.size() < 2)
+                    return false;
+                pressKeyOn(d, Qt::Key_Escape);
+                return true;
+            })
+            .waitForMessage()
+            .then([](QDialog *d) {
+                d->findChild<QPushButton *>(QStringLiteral("copySoFarButton"))->click();
+            })
+            .start();
+        const StackResult result = layer.AcquireStack(nullptr, 0, kept);
+        QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
+        QCOMPARE(driver.messages(),
+                 QStringList{QStringLiteral("Stopped after page %1. | Retry from the &next sheet | "
+                                            "Cancel")
+                                 .arg(kept.pages.size())});
+        QCOMPARE(result.pages, int(kept.pages.size()));
+        QCOMPARE_LT(kept.pages.size(), 50);
+        // The scanner is free for the next copy.
+        KeptPages next;
+        ScanDialogDriver again;
+        again.pressEnter().start();
+        QCOMPARE(layer.AcquireStack(nullptr, 0, next).pages, 50 - kept.pages.size());
+    }
+
+    // A spool that cannot keep a page ends the scan; nothing is given.
+    void sinkRefuses()
+    {
+        SaneScannerLayer layer;
+        layer.setCurrentDevice(QStringLiteral("faulty:0"));
+        KeptPages kept;
+        kept.refuse = 2;
+        ScanDialogDriver driver;
+        choose(driver.chooseResolution(50), QStringLiteral("ADF")).pressEnter().start();
+        QCOMPARE(layer.AcquireStack(nullptr, 0, kept).pages, 0);
+        QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
+        // The next copy goes on with what is left in the feeder.
+        KeptPages next;
+        ScanDialogDriver again;
+        again.pressEnter().start();
+        QVERIFY(layer.AcquireStack(nullptr, 0, next).pages > 0);
+        QCOMPARE_GE(pageNumber(next.pages.first()), 3);
+    }
+};
+
+QTEST_MAIN(tst_ScanStack)
+#include "tst_scanstack.moc"
