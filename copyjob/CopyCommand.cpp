@@ -6,11 +6,36 @@
 #include "common/MessageBox.h"
 #include "copyjob/print/Printing.h"
 #include "copyjob/save/BitmapFile.h"
+#include "copyjob/save/StackFiles.h"
 #include "copyjob/scan/ScannerLayer.h"
+#include "copyjob/stack/PageStack.h"
 
 #include <QImage>
 #include <QVariant>
 #include <QWidget>
+
+namespace {
+
+// The spool, and why it refused a page: the scan dialog closes without a
+// word then, and the command says it.
+class Spool : public PageSink
+{
+public:
+    explicit Spool(PageStack &stack) : m_stack(stack) {}
+    bool takePage(const QImage &page, QString *error) override
+    {
+        const bool kept = m_stack.takePage(page, error);
+        if (!kept)
+            refusal = *error;
+        return kept;
+    }
+    QString refusal;
+
+private:
+    PageStack &m_stack;
+};
+
+} // namespace
 
 CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Printing &printing)
     : m_mainWindow(mainWindow), m_scanner(scanner), m_printing(printing)
@@ -22,13 +47,21 @@ void CopyCommand::run(const CopyRequest &request)
         MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
         return;
     }
-    // Held from here to the end of the command; the clipboard keeps its own.
-    const QImage page = m_scanner.TWAIN_AcquireToClipboard(&m_mainWindow, 0);
-    if (page.isNull()) {
+    // Held from here to the end of the command, its files removed with it
+    // whatever the end; the clipboard keeps its own copy of the last page.
+    PageStack stack;
+    Spool spool(stack);
+    const StackResult scanned = m_scanner.AcquireStack(&m_mainWindow, 0, spool);
+    if (scanned.pages == 0 || stack.count() == 0) {
+        if (!spool.refusal.isEmpty())
+            MsgBox(&m_mainWindow, spool.refusal);
         m_mainWindow.activateWindow();
         m_mainWindow.setFocus();
         return;
     }
+    stack.setDuplex(scanned.duplex);
+    // One page is held as it came, and goes the way a page from the glass does.
+    const QImage page = stack.count() == 1 ? stack.heldPage() : QImage();
 
     if (request.route == CopyRoute::AskForPrinter) {
         dlg.CancelError = true;
@@ -40,10 +73,39 @@ void CopyCommand::run(const CopyRequest &request)
             return;
     }
 
+    if (stack.count() > 1) {
+        if (request.route == CopyRoute::Save) {
+            saveStack(stack);
+            return;
+        }
+        const Outcome printed = m_printing.PrintStack(stack, request.copies, request.scale);
+        if (!printed.message.isEmpty())
+            MsgBox(&m_mainWindow, printed.message);
+        return;
+    }
     if (request.route == CopyRoute::Save)
         saveRoute(page);
     else
         printRoute(page, request);
+}
+
+// The pages as one PDF, or as bitmaps numbered beside the name typed; a name
+// typed with ".pdf" is a PDF whichever type the dialog showed.
+void CopyCommand::saveStack(const PageStack &stack)
+{
+    dlg.DialogTitle = QStringLiteral("Save to");
+    dlg.CancelError = true;
+    dlg.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp|PDF (*.pdf)|*.pdf");
+    dlg.FilterIndex = 1;
+    if (dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Cancelled)
+        return;
+    const bool pdf =
+        dlg.FilterIndex == 2 || dlg.FileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    const Outcome saved =
+        SaveStack(stack, dlg.FileName, pdf ? StackFormat::Pdf : StackFormat::Bitmaps,
+                  [this](const QString &question) { return MsgAsk(&m_mainWindow, question); });
+    if (!saved.ok)
+        MsgBox(&m_mainWindow, saved.message);
 }
 
 void CopyCommand::saveRoute(const QImage &page)

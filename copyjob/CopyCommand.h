@@ -6,6 +6,7 @@
 #include "common/CopyRoute.h"
 #include "copyjob/CommonDialog.h"
 
+class PageStack;
 class Printing;
 class QImage;
 class QWidget;
@@ -23,7 +24,9 @@ struct CopyRequest
 // The Copy command: scan one page to the clipboard, then ask for a printer and
 // print, print straight away, or save the page as a bitmap file. The page
 // scanned is the page printed or saved, whatever reaches the clipboard while a
-// dialog waits.
+// dialog waits. From a document feeder the pages of the whole stack, kept in a
+// private spool as they come, print as one job of collated copies or save as
+// one PDF or numbered bitmaps; one page goes exactly as from the glass.
 class CopyCommand
 {
 public:
@@ -34,6 +37,7 @@ public:
 private:
     void saveRoute(const QImage &page);
     void printRoute(const QImage &page, const CopyRequest &request);
+    void saveStack(const PageStack &stack);
 
     QWidget &m_mainWindow;
     ScannerLayer &m_scanner;
