@@ -75,6 +75,14 @@ void CopyCommand::run(const CopyRequest &request)
 
     if (stack.count() > 1) {
         if (request.route == CopyRoute::Save) {
+            // Nothing is saved of a stack whose last page could not be kept;
+            // a print job is sent while that page is still being kept, and
+            // cancelled if it could not be.
+            QString error;
+            if (!stack.ready(stack.count() - 1, &error)) {
+                MsgBox(&m_mainWindow, error);
+                return;
+            }
             saveStack(stack);
             return;
         }

@@ -222,8 +222,8 @@ bool runBaseline(int sheets, const QString &mode, int dpi, const QString &folder
                        "2>/dev/null && lp -d %7 -t baseline '%5'/p*.png >/dev/null")
             .arg(kFeeder, mode)
             .arg(dpi)
-            .arg(kPicture, folder,
-                 sheets > 1 ? QString() : QStringLiteral("--batch-count=1"), kQueue);
+            .arg(kPicture, folder, sheets > 1 ? QString() : QStringLiteral("--batch-count=1"),
+                 kQueue);
     QProcess shell;
     shell.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer timer;
@@ -288,8 +288,8 @@ int main(int argc, char **argv)
             for (int run = 0; run < runs; ++run) {
                 if (!runMirel(sheets, mode, dpi, f) ||
                     !runBaseline(sheets, mode, dpi, out.filePath(QStringLiteral("batch")), f)) {
-                    std::fprintf(stderr, "%s %d sheets: run %d failed\n", qPrintable(mode),
-                                 sheets, run);
+                    std::fprintf(stderr, "%s %d sheets: run %d failed\n", qPrintable(mode), sheets,
+                                 run);
                     return 1;
                 }
                 emptySpool(cups);
@@ -313,9 +313,9 @@ int main(int argc, char **argv)
             } else {
                 const double afterRatio = median(f.afterMs) / singleAfter;
                 allMet = allMet && afterRatio <= 1.5;
-                afterRows << QString::asprintf("| %s | %.0f | %.0f | %.2f | %s |",
-                                               qPrintable(mode), singleAfter, median(f.afterMs),
-                                               afterRatio, afterRatio <= 1.5 ? "met" : "MISSED");
+                afterRows << QString::asprintf("| %s | %.0f | %.0f | %.2f | %s |", qPrintable(mode),
+                                               singleAfter, median(f.afterMs), afterRatio,
+                                               afterRatio <= 1.5 ? "met" : "MISSED");
             }
         }
     }

@@ -55,14 +55,20 @@ qint64 rowBytes(const StackPage &page)
 } // namespace
 
 PageStack::PageStack() = default;
-PageStack::~PageStack() = default;
+
+PageStack::~PageStack()
+{
+    // The folder goes only once nothing writes into it.
+    if (m_spooling.valid())
+        m_spooling.wait();
+}
 
 QString PageStack::directory() const
 {
     return m_dir ? m_dir->path() : QString();
 }
 
-bool PageStack::refuse(const QString &why, QString *error)
+bool PageStack::refuse(const QString &why, QString *error) const
 {
     m_failure = why;
     if (error)
@@ -70,8 +76,40 @@ bool PageStack::refuse(const QString &why, QString *error)
     return false;
 }
 
+void PageStack::settle() const
+{
+    if (!m_spooling.valid())
+        return;
+    for (const Spooled &kept : m_spooling.get()) {
+        if (!kept.error.isEmpty()) {
+            // The pages from the one that failed are lost; a first page
+            // that failed is still held whole.
+            m_failure = kept.error;
+            m_pages.resize(qMax(kept.index, 1));
+            break;
+        }
+        m_pages[kept.index].file = kept.file;
+        m_pages[kept.index].length = kept.length;
+        if (kept.index == 0)
+            m_held = QImage();
+    }
+}
+
+bool PageStack::ready(int index, QString *error) const
+{
+    if (index >= m_spoolingFrom)
+        settle();
+    if (index >= 0 && index < m_pages.size())
+        return true;
+    if (error)
+        *error = m_failure;
+    return false;
+}
+
 bool PageStack::takePage(const QImage &page, QString *error)
 {
+    // One page compressed at a time: the one before is done first.
+    settle();
     if (!m_failure.isEmpty())
         return refuse(m_failure, error);
     if (page.isNull()) {
@@ -92,19 +130,6 @@ bool PageStack::takePage(const QImage &page, QString *error)
         m_pages.append(description);
         return true;
     }
-    if (!m_held.isNull()) {
-        if (!spool(m_held, 0, m_pages.first(), error))
-            return false;
-        m_held = QImage();
-    }
-    if (!spool(page, int(m_pages.size()), description, error))
-        return false;
-    m_pages.append(description);
-    return true;
-}
-
-bool PageStack::spool(const QImage &page, int index, StackPage &description, QString *error)
-{
     if (!m_dir) {
         errno = 0;
         // mkdtemp's 0700: nobody else reads a scanned page.
@@ -113,11 +138,37 @@ bool PageStack::spool(const QImage &page, int index, StackPage &description, QSt
             return refuse(keepFailure(errno, dir->errorString()), error);
         m_dir = std::move(dir);
     }
-    const QString path = m_dir->filePath(QString::asprintf("page-%05d", index + 1));
+    // The first page goes to disk with the second; the thread has its own
+    // references to the pictures, which nothing writes to meanwhile.
+    const int index = int(m_pages.size());
+    const bool withFirst = !m_held.isNull();
+    m_pages.append(description);
+    m_spoolingFrom = withFirst ? 0 : index;
+    m_spooling = std::async(std::launch::async, [first = withFirst ? m_held : QImage(),
+                                                 firstDescription = m_pages.first(), page,
+                                                 description, index, folder = m_dir->path()] {
+        QList<Spooled> kept;
+        if (!first.isNull())
+            kept << spool(first, 0, firstDescription, folder);
+        if (kept.isEmpty() || kept.first().error.isEmpty())
+            kept << spool(page, index, description, folder);
+        return kept;
+    });
+    return true;
+}
+
+PageStack::Spooled PageStack::spool(const QImage &page, int index, const StackPage &description,
+                                    const QString &folder)
+{
+    Spooled kept;
+    kept.index = index;
+    const QString path = folder + QString::asprintf("/page-%05d", index + 1);
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return refuse(keepFailure(errno), error);
+    if (fd < 0) {
+        kept.error = keepFailure(errno);
+        return kept;
+    }
     int writeError = 0;
     qint64 length = 0;
     const bool deflated = DeflatePageSamples(
@@ -135,19 +186,19 @@ bool PageStack::spool(const QImage &page, int index, StackPage &description, QSt
         writeError = errno;
     if (!deflated || !closed) {
         ::unlink(name.constData());
-        return refuse(writeError != 0 ? keepFailure(writeError)
-                                      : keepFailure(0, QStringLiteral("the page could not be "
-                                                                      "compressed")),
-                      error);
+        kept.error = writeError != 0 ? keepFailure(writeError)
+                                     : keepFailure(0, QStringLiteral("the page could not be "
+                                                                     "compressed"));
+        return kept;
     }
-    description.file = path;
-    description.length = length;
-    return true;
+    kept.file = path;
+    kept.length = length;
+    return kept;
 }
 
 QImage PageStack::page(int index, QString *error) const
 {
-    if (index < 0 || index >= m_pages.size())
+    if (!ready(index, error))
         return {};
     const StackPage &description = m_pages.at(index);
     if (description.file.isEmpty())

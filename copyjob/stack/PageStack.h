@@ -11,6 +11,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <future>
 #include <memory>
 
 class QTemporaryDir;
@@ -37,6 +38,12 @@ struct StackPage
 // bytes, and memory holds at most the page being taken and the first. The
 // folder (0700, files 0600) goes with the stack, and being in the temporary
 // folder, never lies among the user's files even if Mirel is killed.
+//
+// A page is compressed on a thread of its own while the caller goes on: the
+// scanner feeds the next sheet meanwhile, and a stack printed right after its
+// last page is sent while that page is still being compressed. Whatever reads
+// a page waits for it (ready()); a page that could not be kept is said there,
+// or by the next takePage().
 class PageStack : public PageSink
 {
 public:
@@ -45,9 +52,13 @@ public:
     PageStack(const PageStack &) = delete;
     PageStack &operator=(const PageStack &) = delete;
 
-    // False, with the words, when the page could not be kept; from then on
-    // the stack takes no more and says the same again.
+    // False, with the words, when this page or the one before could not be
+    // kept; from then on the stack takes no more and says the same again.
     bool takePage(const QImage &page, QString *error) override;
+    // Waits until page `index` is kept; false, with the words, when it could
+    // not be. The pages from one that could not be kept are gone from the
+    // stack, and those before it stay whole.
+    bool ready(int index, QString *error) const;
 
     int count() const { return int(m_pages.size()); }
     // Whether the pages are the two sides of each sheet, front then back.
@@ -59,6 +70,7 @@ public:
     // and resolution; the picture itself while it is held in memory. Null,
     // with the words in `error`, when its file cannot be read back.
     QImage page(int index, QString *error) const;
+    // What page `index` is and where it is kept, once ready(index).
     const StackPage &description(int index) const { return m_pages.at(index); }
     // The page held in memory: the first, while nothing went to disk.
     const QImage &heldPage() const { return m_held; }
@@ -67,12 +79,25 @@ public:
     QString directory() const;
 
 private:
-    bool spool(const QImage &page, int index, StackPage &description, QString *error);
-    bool refuse(const QString &why, QString *error);
+    struct Spooled
+    {
+        int index = 0;
+        QString file, error;
+        qint64 length = 0;
+    };
+    static Spooled spool(const QImage &page, int index, const StackPage &description,
+                         const QString &folder);
+    bool refuse(const QString &why, QString *error) const;
+    // Takes in what the compressing thread did, once it has done it.
+    void settle() const;
 
-    QList<StackPage> m_pages;
-    QImage m_held;
+    // Reading a page waits for the thread that keeps it, so these change
+    // under const: the pages' files, the first page let go once on disk.
+    mutable QList<StackPage> m_pages;
+    mutable QImage m_held;
+    mutable QString m_failure;
+    mutable std::future<QList<Spooled>> m_spooling;
+    int m_spoolingFrom = 0; // the first page it keeps
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_failure;
     bool m_duplex = false;
 };

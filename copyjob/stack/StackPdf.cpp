@@ -64,6 +64,10 @@ bool WriteStackPdf(QIODevice &out, const PageStack &stack, int scale, const QPag
               " >>\nendobj\n");
 
     for (int i = 0; i < count && pdf.ok(); ++i) {
+        // The last page may still be on its way to disk while the ones
+        // before it are written.
+        if (!stack.ready(i, error))
+            return false;
         const StackPage &page = stack.description(i);
         const int object = first(i);
         // One picture pixel is one device pixel of 1/dpi inch, as on a

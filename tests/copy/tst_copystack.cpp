@@ -80,7 +80,8 @@ class tst_copystack : public QObject
         ApplicationPrinter printer;
         frmMain form(scanner, printer);
         form.Form_Load();
-        form.counters().stepCopies(copies - 1);
+        for (int more = 1; more < copies; ++more)
+            form.counters().stepCopies(4); // up by one
         setCopyRoute(form, route);
         const auto answer = answerDialog("SaveDialog", [&](QDialog &d) {
             if (!filter.isEmpty())
@@ -135,21 +136,25 @@ private slots:
         for (int page = 1; page <= 10; ++page)
             numbered << QString::number(page) + ":590x590@75";
         QTest::newRow("ten sheets, three collated copies")
-            << "test:0" << "Automatic Document Feeder" << true << "plain"
-            << "10 3 separate-documents-collated-copies one-sided" << numbered;
+            << "test:0"
+            << "Automatic Document Feeder" << true << "plain"
+            << "10 3 separate-documents-collated-copies -" << numbered;
         // One sheet goes as a page from the glass does.
-        QTest::newRow("the feeder choice off") << "test:0" << "Automatic Document Feeder" << false
-                                               << "plain" << "1 3 - -"
-                                               << QStringList{"1:590x590@75"};
+        QTest::newRow("the feeder choice off") << "test:0"
+                                               << "Automatic Document Feeder" << false << "plain"
+                                               << "1 3 - -" << QStringList{"1:590x590@75"};
         QStringList sides;
         for (int page = 1; page <= 4; ++page)
             sides << QString::number(page) + ":425x584@50";
         QTest::newRow("duplex, two-sided where the printer can")
-            << "faulty:0" << "ADF Duplex" << true << "duplex"
+            << "faulty:0"
+            << "ADF Duplex" << true << "duplex"
             << "4 3 separate-documents-collated-copies two-sided-long-edge" << sides;
+        // A raw queue says nothing of sides, and is asked nothing.
         QTest::newRow("duplex, one-sided where it cannot")
-            << "faulty:0" << "ADF Duplex" << true << "plain"
-            << "4 3 separate-documents-collated-copies one-sided" << sides;
+            << "faulty:0"
+            << "ADF Duplex" << true << "plain"
+            << "4 3 separate-documents-collated-copies -" << sides;
     }
 
     void print()
@@ -197,15 +202,20 @@ private slots:
         QStringList bitmaps{"stack.bmp"};
         for (int page = 2; page <= 10; ++page)
             bitmaps << QStringLiteral("stack-%1.bmp").arg(page);
-        QTest::newRow("numbered bitmaps") << "stack.bmp" << "" << "" << false << bitmaps
-                                          << QStringList();
-        QTest::newRow("one PDF") << "stack" << "PDF (*.pdf)" << "" << false
-                                 << QStringList{"stack.pdf"} << QStringList();
+        QTest::newRow("numbered bitmaps") << "stack.bmp"
+                                          << ""
+                                          << "" << false << bitmaps << QStringList();
+        QTest::newRow("one PDF") << "stack"
+                                 << "PDF (*.pdf)"
+                                 << "" << false << QStringList{"stack.pdf"} << QStringList();
         QTest::newRow("a numbered name taken, not replaced")
-            << "stack.bmp" << "" << "stack-4.bmp" << false << QStringList{"stack-4.bmp"}
-            << QStringList{"ASKED: "};
+            << "stack.bmp"
+            << ""
+            << "stack-4.bmp" << false << QStringList{"stack-4.bmp"} << QStringList{"ASKED: "};
         QTest::newRow("a numbered name taken, replaced")
-            << "stack.bmp" << "" << "stack-4.bmp" << true << bitmaps << QStringList{"ASKED: "};
+            << "stack.bmp"
+            << ""
+            << "stack-4.bmp" << true << bitmaps << QStringList{"ASKED: "};
     }
 
     void save()
@@ -225,8 +235,8 @@ private slots:
         scanner.setCurrentDevice("test:0");
         MessageWatcher messages;
         messages.answerYes = yes;
-        copy(scanner, "Automatic Document Feeder", true, 1, CopyRoute::Save,
-             folder.filePath(typed), filter);
+        copy(scanner, "Automatic Document Feeder", true, 1, CopyRoute::Save, folder.filePath(typed),
+             filter);
         QCOMPARE(messages.texts.size(), asked.size());
         for (int i = 0; i < asked.size(); ++i)
             QVERIFY2(messages.texts[i].startsWith(asked[i]), qPrintable(messages.texts[i]));

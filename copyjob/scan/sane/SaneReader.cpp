@@ -70,11 +70,13 @@ void SaneReader::run()
     assembler.setAllocator(m_allocator);
     std::vector<SANE_Byte> buffer(256 * 1024);
     bool lastFrame = false;
+    bool started = false;
     SANE_Status failure = SANE_STATUS_GOOD;
 
     while (!lastFrame && m_outcome.ok && failure == SANE_STATUS_GOOD && !m_cancelRequested) {
         SANE_Parameters params{};
         failure = m_api.start(m_handle);
+        started = started || failure == SANE_STATUS_GOOD;
         if (failure == SANE_STATUS_GOOD)
             failure = m_api.get_parameters(m_handle, &params);
         if (failure != SANE_STATUS_GOOD)
@@ -98,7 +100,10 @@ void SaneReader::run()
     } else if (m_outcome.ok) {
         m_outcome = Outcome::failure(saneStatusMessage(SANE_STATUS_EOF));
     }
-    if (failure != SANE_STATUS_GOOD && !m_cancelRequested) {
+    // An empty feeder, the end of every stack, is said by sane_start before
+    // any reader was started: nothing to settle.
+    const bool feederEmpty = failure == SANE_STATUS_NO_DOCS && !started;
+    if (failure != SANE_STATUS_GOOD && !m_cancelRequested && !feederEmpty) {
         // The same asynchronous cancel, after a failure: cancelled while it
         // is still starting up (allocating, formatting a message) the reader
         // dies holding a libc lock. A device that just failed loses nothing
