@@ -14,6 +14,7 @@
 #include "panel/LabelButton.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDoubleSpinBox>
@@ -65,6 +66,7 @@ QString shown(QDialog *d)
             what << combo->currentText();
     for (const char *box : {"areaLeft", "areaTop", "areaWidth", "areaHeight"})
         what << QString::number(d->findChild<QDoubleSpinBox *>(box)->value());
+    what << (d->findChild<QCheckBox *>("allSheetsBox")->isChecked() ? "all sheets" : "one sheet");
     return "shown " + what.join(u'|');
 }
 
@@ -111,6 +113,7 @@ int runAsMirel(int argc, char **argv)
                 driver.chooseResolution(100)
                     .chooseMode("Color")
                     .until(set("option-source", "Automatic Document Feeder"))
+                    .until(set("allSheetsBox", false))
                     .until(set("option-test-picture", "Grid"))
                     .until(set("paperSizeBox", ScanOptionsPanel::customName()))
                     .until(set("areaWidth", 50))
@@ -232,7 +235,7 @@ private slots:
         QCOMPARE(first.out.size(), 4);
         QVERIFY2(
             first.out[2].contains("(test:1)|100 dpi|Color|Automatic Document Feeder|Custom|Grid|"
-                                  "10|20|50|40"),
+                                  "10|20|50|40|one sheet"),
             qPrintable(first.out.join('\n')));
         QVERIFY2(first.out[3].startsWith("scanned test:1 100 196x157 "), qPrintable(first.out[3]));
 

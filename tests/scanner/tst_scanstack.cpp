@@ -247,7 +247,7 @@ private slots:
         const StackResult result = layer.AcquireStack(nullptr, 0, kept);
         QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
         QCOMPARE(driver.messages(),
-                 QStringList{QStringLiteral("Stopped after page %1. | Retry from the &next sheet | "
+                 QStringList{QStringLiteral("Stopped after page %1. | &Go on from the next sheet | "
                                             "Cancel")
                                  .arg(kept.pages.size())});
         QCOMPARE(result.pages, int(kept.pages.size()));

@@ -157,6 +157,7 @@ void ScanDialog::setControlsEnabled(bool enabled)
     m_resolutionBox->setEnabled(enabled && m_resolutionBox->count() > 0);
     m_modeBox->setEnabled(enabled && m_modeBox->count() > 0);
     m_options->setEnabled(enabled);
+    m_allSheetsBox->setEnabled(enabled);
     m_pane->setEnabled(enabled);
 }
 
@@ -207,7 +208,8 @@ void ScanDialog::setState(State state)
     case State::Interrupted:
         setControlsEnabled(false); // the rest of the stack comes as the first pages did
         m_progressBar->hide();
-        offer(tr("Retry from the &next sheet"));
+        // After Cancel nothing failed: the stack goes on rather than retries.
+        offer(m_stopped ? tr("&Go on from the next sheet") : tr("Retry from the &next sheet"));
         break;
     }
     const bool keep = m_pages > 0 && (state == State::Interrupted || state == State::Stalled);

@@ -113,7 +113,7 @@ private:
     bool takeStackPage(const QImage &page);
     void onFeederEmpty();
     void failWith(const QString &text);
-    void interrupt(const QString &text);
+    void interrupt(const QString &text, bool stopped = false);
     void stopScanning(bool thenAccept);
     void keepAllSheets(bool on);
     void showMessage(const QString &text);
@@ -138,6 +138,7 @@ private:
     int m_pages = 0;       // in the sink
     int m_sheet = 0;       // as asked of the session, see ScanSession::startScan
     bool m_acceptWhenStopped = false;
+    bool m_stopped = false; // the stack was interrupted by Cancel, not by a fault
     QString m_sinkError;
 
     QLabel *m_deviceLabel = nullptr;

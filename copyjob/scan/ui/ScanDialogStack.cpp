@@ -37,7 +37,7 @@ bool ScanDialog::takeStackPage(const QImage &page)
     }
     if (stop) {
         m_session.endStack();
-        interrupt(tr("Stopped after page %1.").arg(m_pages));
+        interrupt(tr("Stopped after page %1.").arg(m_pages), true);
     } else {
         showMessage(tr("Page %1").arg(m_pages));
     }
@@ -50,7 +50,7 @@ void ScanDialog::onFeederEmpty()
         return;
     m_session.endStack();
     if (m_state == State::Stopping)
-        interrupt(tr("Stopped after page %1.").arg(m_pages));
+        interrupt(tr("Stopped after page %1.").arg(m_pages), true);
     else
         accept(); // the normal end of a stack
 }
@@ -66,8 +66,9 @@ void ScanDialog::failWith(const QString &text)
     setState(State::Failed);
 }
 
-void ScanDialog::interrupt(const QString &text)
+void ScanDialog::interrupt(const QString &text, bool stopped)
 {
+    m_stopped = stopped;
     showMessage(text);
     setState(State::Interrupted);
 }
