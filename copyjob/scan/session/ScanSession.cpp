@@ -339,6 +339,9 @@ void ScanSession::handle(const Message &message)
             emit scanEnded({}, say("The page could not be taken from the scanner driver."), false);
             break;
         }
+        // A driver that was slow but sent its page keeps its helper, and a
+        // feeder's batch stays open there for the next sheet.
+        m_replaceHelper = false;
         emit scanEnded(page, {}, false);
         break;
     }

@@ -24,6 +24,10 @@ bool ScanDialog::takeStackPage(const QImage &page)
 {
     ++m_pages;
     emit pageArrived(page);
+    if (m_state == State::Stalled) { // it came after all
+        showMessage({});
+        setState(m_stalledFrom);
+    }
     const bool stop = m_state == State::Stopping;
     if (!stop)
         m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), {},
