@@ -97,15 +97,21 @@ void CopyCommand::run(const CopyRequest &request)
         printRoute(page, request);
 }
 
+// The "Save to" dialog on the file types given; false when cancelled.
+bool CopyCommand::askFileName(const QString &filter)
+{
+    dlg.DialogTitle = QStringLiteral("Save to");
+    dlg.CancelError = true;
+    dlg.Filter = filter;
+    dlg.FilterIndex = 1;
+    return dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Accepted;
+}
+
 // The pages as one PDF, or as bitmaps numbered beside the name typed; a name
 // typed with ".pdf" is a PDF whichever type the dialog showed.
 void CopyCommand::saveStack(const PageStack &stack)
 {
-    dlg.DialogTitle = QStringLiteral("Save to");
-    dlg.CancelError = true;
-    dlg.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp|PDF (*.pdf)|*.pdf");
-    dlg.FilterIndex = 1;
-    if (dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Cancelled)
+    if (!askFileName(QStringLiteral("Bitmap (*.bmp)|*.bmp|PDF (*.pdf)|*.pdf")))
         return;
     const bool pdf =
         dlg.FilterIndex == 2 || dlg.FileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
@@ -118,11 +124,7 @@ void CopyCommand::saveStack(const PageStack &stack)
 
 void CopyCommand::saveRoute(const QImage &page)
 {
-    dlg.DialogTitle = QStringLiteral("Save to");
-    dlg.CancelError = true;
-    dlg.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
-    dlg.FilterIndex = 1;
-    if (dlg.ShowSave(&m_mainWindow) == CommonDialog::Result::Cancelled)
+    if (!askFileName(QStringLiteral("Bitmap (*.bmp)|*.bmp")))
         return;
     const Outcome saved = SaveBitmapFile(page, dlg.FileName);
     if (!saved.ok)

@@ -38,6 +38,7 @@ private:
     void saveRoute(const QImage &page);
     void printRoute(const QImage &page, const CopyRequest &request);
     void saveStack(const PageStack &stack);
+    bool askFileName(const QString &filter);
 
     QWidget &m_mainWindow;
     ScannerLayer &m_scanner;

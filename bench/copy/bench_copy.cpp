@@ -26,6 +26,7 @@
 // helper's answer that SANE is there.
 #include "app/frmMain.h"
 #include "bench/common/BenchStats.h"
+#include "bench/common/QuietOffscreen.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/save/BitmapFile.h"
 #include "copyjob/scan/SaneScannerLayer.h"
@@ -141,21 +142,13 @@ protected:
     }
 };
 
-// Qt's notes about what the offscreen platform cannot do are not results.
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg &&
-        !message.contains(QLatin1String("propagateSizeHints")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 // One copy in this process. Prints "<scan ms> <copy ms> <after-scan ms>
 // <write ms> <width> <height> <bytes per pixel> <peak KiB> <helper's peak KiB>
 // <helper start ms> <monotonic ms at the press of Scan>".
 int copyOnce(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietHandler);
+    qInstallMessageHandler(QuietOffscreenMessages);
     ScanSession::setDefaultHelperPath(QStringLiteral(MIREL_SCANNER_HELPER));
     const bool save = qstrcmp(argv[2], "save") == 0;
     const int dpi = atoi(argv[3]);

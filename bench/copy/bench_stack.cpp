@@ -23,6 +23,7 @@
 // Mirel's and its scanner helper's, each run a fresh process. Medians.
 #include "app/frmMain.h"
 #include "bench/common/BenchStats.h"
+#include "bench/common/QuietOffscreen.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
@@ -131,19 +132,12 @@ protected:
     }
 };
 
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg &&
-        !message.contains(QLatin1String("propagateSizeHints")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 // One copy in this process. Prints "<copy ms> <after the last sheet ms>
 // <pages> <page bytes> <peak KiB> <helper's peak KiB>".
 int copyOnce(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietHandler);
+    qInstallMessageHandler(QuietOffscreenMessages);
     ScanSession::setDefaultHelperPath(QStringLiteral(MIREL_SCANNER_HELPER));
     const bool stack = atoi(argv[2]) > 1;
     const QString mode = QString::fromLatin1(argv[3]);

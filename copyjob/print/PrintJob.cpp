@@ -31,6 +31,15 @@ QString noPrinter()
 // The paper of the chosen printer, upright: a copier's original lies on the
 // glass the way the sheet comes out. The copy starts at the corner of what the
 // printer can print, its own margins, not Qt's 10 pt default.
+// The queue found and taking a job of this many copies.
+Outcome openQueue(std::optional<CupsDestination> &destination, const QString &name, int copies)
+{
+    destination.emplace(name);
+    if (Outcome opened = destination->open(); !opened.ok)
+        return opened;
+    return destination->checkCopies(copies);
+}
+
 QPageLayout copyLayout(QPrinter &device)
 {
     QPageLayout layout = device.pageLayout();
@@ -62,11 +71,8 @@ Outcome PrintCopies(const QImage &picture, int copies, int intScale, Application
     // Ask the queue before drawing: a refusal then costs no rendering.
     std::optional<CupsDestination> destination;
     if (fileName.isEmpty()) {
-        destination.emplace(printerName);
-        if (Outcome opened = destination->open(); !opened.ok)
+        if (Outcome opened = openQueue(destination, printerName, copyCount); !opened.ok)
             return opened;
-        if (Outcome accepted = destination->checkCopies(copyCount); !accepted.ok)
-            return accepted;
     }
 
     const double w = (intScale / 100.0) * width;
@@ -119,11 +125,8 @@ Outcome PrintStackCopies(const PageStack &stack, int copies, int intScale,
     std::optional<CupsDestination> destination;
     CupsDestination::Options options;
     if (fileName.isEmpty()) {
-        destination.emplace(printerName);
-        if (Outcome opened = destination->open(); !opened.ok)
+        if (Outcome opened = openQueue(destination, printerName, copies); !opened.ok)
             return opened;
-        if (Outcome accepted = destination->checkCopies(copies); !accepted.ok)
-            return accepted;
         // Sets of the whole document, one after the other, as a copier
         // sorts them; the queue makes them from the one document sent.
         options.emplaceBack("multiple-document-handling", "separate-documents-collated-copies");
