@@ -169,12 +169,22 @@ void ScanDialogDriver::tick()
         m_timer.stop();
         return;
     }
+    if (!m_failure.isEmpty()) {
+        // A stack stops only after the sheet under way, and then asks: Esc
+        // again until the dialog is gone.
+        if (dialog && m_clock.elapsed() > 500) {
+            pressKeyOn(dialog, Qt::Key_Escape);
+            m_clock.start();
+        }
+        return;
+    }
     if (m_clock.elapsed() > 30000 && (!m_steps.empty() || !m_seen)) {
         m_failure = QStringLiteral("step %1 not done; dialog message: %2")
                         .arg(m_messages.size())
                         .arg(dialog ? dialog->property("message").toString() : "no dialog");
         m_steps.clear();
         m_seen = true;
+        m_clock.start();
         if (dialog)
             pressKeyOn(dialog, Qt::Key_Escape);
     }
