@@ -20,17 +20,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
+QPushButton *ScanDialog::makeButton(const QString &text, const char *name, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return button;
 }
-
-} // namespace
 
 ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes, QWidget *parent)
     : QDialog(parent), m_session(session), m_memory(memory), m_pixelTypes(pixelTypes)
@@ -68,13 +64,7 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     m_scanButton->setDefault(true);
     m_cancelButton = makeButton(tr("Cancel"), "cancelButton", this);
     m_cancelButton->setAutoDefault(false);
-    m_allSheetsBox = new QCheckBox(tr("&All sheets in the feeder"), this);
-    m_allSheetsBox->setObjectName(QStringLiteral("allSheetsBox"));
-    m_allSheetsBox->setChecked(true);
-    m_allSheetsBox->hide();
-    m_copySoFarButton = makeButton(tr("Co&py the pages scanned"), "copySoFarButton", this);
-    m_copySoFarButton->setAutoDefault(false);
-    m_copySoFarButton->hide();
+    makeStackControls();
 
     auto *form = new QFormLayout;
     form->addRow(tr("Scanner:"), m_deviceLabel);
@@ -104,13 +94,6 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     connect(m_previewButton, &QPushButton::clicked, this, &ScanDialog::preview);
     connect(m_pane, &PreviewPane::areaDrawn, m_options, &ScanOptionsPanel::setCustomArea);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
-    connect(m_allSheetsBox, &QCheckBox::toggled, this, &ScanDialog::keepAllSheets);
-    connect(m_copySoFarButton, &QPushButton::clicked, this, [this] {
-        if (m_state == State::Interrupted)
-            accept();
-        else if (m_state == State::Stalled)
-            stopScanning(true);
-    });
     connect(m_options, &ScanOptionsPanel::optionChanged, this, &ScanDialog::onOptionChanged);
     connect(m_resolutionBox, &QComboBox::currentIndexChanged, this, [this] {
         m_options->setResolution(m_resolutionBox->currentData().toDouble());

@@ -109,6 +109,8 @@ private:
     void onScanEnded(const QImage &page, const QString &error, bool cancelled);
     void onTrouble(const QString &message);
     void onStalled(const QString &message);
+    static QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);
+    void makeStackControls();
     bool stackOffered() const;
     bool takeStackPage(const QImage &page);
     void onFeederEmpty();

@@ -10,7 +10,27 @@
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
+
+void ScanDialog::makeStackControls()
+{
+    m_allSheetsBox = new QCheckBox(tr("&All sheets in the feeder"), this);
+    m_allSheetsBox->setObjectName(QStringLiteral("allSheetsBox"));
+    m_allSheetsBox->setChecked(true);
+    m_allSheetsBox->hide();
+    m_copySoFarButton = makeButton(tr("Co&py the pages scanned"), "copySoFarButton", this);
+    m_copySoFarButton->setAutoDefault(false);
+    m_copySoFarButton->hide();
+    connect(m_allSheetsBox, &QCheckBox::toggled, this, &ScanDialog::keepAllSheets);
+    connect(m_copySoFarButton, &QPushButton::clicked, this, [this] {
+        if (m_state == State::Interrupted)
+            accept();
+        else if (m_state == State::Stalled)
+            stopScanning(true);
+    });
+}
 
 bool ScanDialog::stackOffered() const
 {
