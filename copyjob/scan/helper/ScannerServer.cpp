@@ -350,12 +350,12 @@ void ScannerServer::startScan(const ScanRequest &request)
         m_channel.send(Type::Failed, pack(set.message, false));
         return;
     }
-    m_reader = std::make_unique<SaneReader>(m_api, m_device->handle(), m_device->resolution(),
-                                            request.memoryLimit,
-                                            [this](int w, int h, QImage::Format f, qint64 bpl) {
-                                                return m_page.allocate(w, h, f, bpl);
-                                            },
-                                            m_sheet == 0);
+    m_reader = std::make_unique<SaneReader>(
+        m_api, m_device->handle(), m_device->resolution(), request.memoryLimit,
+        [this](int w, int h, QImage::Format f, qint64 bpl) {
+            return m_page.allocate(w, h, f, bpl);
+        },
+        m_sheet == 0);
     connect(m_reader.get(), &SaneReader::finished, this, &ScannerServer::onScanFinished);
     m_progress.start();
     m_reader->start();
@@ -384,7 +384,8 @@ void ScannerServer::onScanFinished()
         message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
     const bool feederEmpty = m_sheet > 1 && job->deviceStatus() == SANE_STATUS_NO_DOCS;
     job.release()->deleteLater(); // called from its own signal
-    if (feederEmpty) { // the normal end of a stack; the device stays open
+    // The normal end of a stack; the device stays open.
+    if (feederEmpty) {
         if (fd >= 0)
             ::close(fd);
         m_channel.send(Type::FeederEmpty);
