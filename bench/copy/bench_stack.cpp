@@ -26,14 +26,12 @@
 #include "bench/common/QuietOffscreen.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/scan/SaneScannerLayer.h"
-#include "copyjob/scan/ui/ScanOptionsPanel.h"
 #include "harness/CopyDriving.h"
 #include "harness/CupsTestServer.h"
 #include "harness/SaneTestScanner.h"
 #include "panel/LabelButton.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -160,24 +158,7 @@ int copyOnce(int argc, char **argv)
     ScanPress press;
     app.installEventFilter(&press);
     ScanDialogDriver driver;
-    driver.chooseResolution(dpi)
-        .chooseMode(mode)
-        .until([](QDialog *d) {
-            auto *panel = d->findChild<ScanOptionsPanel *>();
-            if (!scanDialogReady(d) || !panel->editor("source"))
-                return false;
-            setByUser(panel->editor("source"), kFeeder);
-            return true;
-        })
-        .until([stack](QDialog *d) {
-            auto *box = d->findChild<QCheckBox *>(QStringLiteral("allSheetsBox"));
-            if (!scanDialogReady(d) || !box->isVisible())
-                return false;
-            setByUser(box, stack);
-            return true;
-        })
-        .pressEnter()
-        .start();
+    driver.chooseResolution(dpi).chooseMode(mode).chooseFeeder(kFeeder, stack).pressEnter().start();
     QTest::mouseClick(form.lblCopy, Qt::LeftButton);
     const double doneAt = nowMs();
     const long helperKiB = peakResidentKiB(sane.session().helperProcessId());

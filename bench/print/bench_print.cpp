@@ -57,6 +57,17 @@ QImage scannedA4(int dpi)
     return page;
 }
 
+// What a run prints: "<ms> <peak before kB> <peak after kB>", or why it failed.
+int report(const Outcome &outcome, qint64 ns, long before)
+{
+    if (!outcome.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
+        return 1;
+    }
+    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakResidentKiB());
+    return 0;
+}
+
 // One run in this process: "<ms> <peak before kB> <peak after kB>".
 int runOnce(int argc, char **argv, int dpi)
 {
@@ -75,13 +86,7 @@ int runOnce(int argc, char **argv, int dpi)
     timer.start();
     const Outcome outcome =
         PrintCopies(QGuiApplication::clipboard()->image(), copies, 100, printer);
-    const qint64 ns = timer.nsecsElapsed();
-    if (!outcome.ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
-        return 1;
-    }
-    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakResidentKiB());
-    return 0;
+    return report(outcome, timer.nsecsElapsed(), before);
 }
 
 // One stack in this process, each page made as the scanner would hand it
@@ -106,13 +111,7 @@ int runStack(int argc, char **argv, int pages)
         }
     }
     const Outcome outcome = PrintStackCopies(stack, 1, 100, printer);
-    const qint64 ns = timer.nsecsElapsed();
-    if (!outcome.ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
-        return 1;
-    }
-    std::printf("%.1f %ld %ld\n", ns / 1e6, before, peakResidentKiB());
-    return 0;
+    return report(outcome, timer.nsecsElapsed(), before);
 }
 
 } // namespace

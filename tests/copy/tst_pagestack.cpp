@@ -59,10 +59,6 @@ private slots:
         QTest::newRow("line art, a set bit white") << inverted << inverted;
         QTest::newRow("grey") << grey << grey;
         QTest::newRow("colour") << colour << colour;
-        QImage wideGrey = grey.convertToFormat(QImage::Format_Grayscale16);
-        QTest::newRow("16-bit grey, kept at 8") << wideGrey << grey;
-        QImage rgb32 = colour.convertToFormat(QImage::Format_RGB32);
-        QTest::newRow("32-bit colour, kept at 24") << rgb32 << colour;
     }
 
     // The first page stays the very picture while it is alone; once a second

@@ -1,20 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Saving a stack: one PDF of every page at its true size, or numbered
-// bitmaps beside the typed name, each pixel for pixel; nothing existing is
-// replaced before the user said yes, and the save dialog tells which kind of
-// file was chosen.
-#include "common/MessageBox.h"
-#include "copyjob/CommonDialog.h"
+// Saving a stack: one PDF of every page at its true size, pixel for pixel,
+// or bitmaps numbered beside the typed name; nothing existing is replaced
+// before the user said yes.
 #include "copyjob/save/StackFiles.h"
 #include "copyjob/stack/PageStack.h"
 #include "harness/StackPages.h"
 #include "harness/TestSupport.h"
 
 #include <QColorSpace>
-#include <QFileDialog>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,14 +22,6 @@ std::unique_ptr<PageStack> stackOf(int count)
     for (int i = 0; i < count; ++i)
         stack->takePage(stackPage(i), nullptr);
     return stack;
-}
-
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
 }
 
 int dpiOf(const QImage &page)
@@ -94,7 +81,7 @@ private slots:
         QVERIFY2(saved.ok && saved.message.isEmpty(), qPrintable(saved.message));
         QVERIFY(asked.questions.isEmpty());
         const QString pdf = dir.filePath("copy.pdf");
-        const QString info = run("pdfinfo", {"-f", "1", "-l", "10", pdf});
+        const QString info = toolOutput("pdfinfo", {"-f", "1", "-l", "10", pdf});
         QVERIFY(info.contains(QRegularExpression("Pages:\\s+10\\n")));
         for (int i = 0; i < 10; ++i) {
             const QImage page = stackPage(i);
@@ -104,29 +91,10 @@ private slots:
                                                 page.width() * points, page.height() * points)),
                 qPrintable(info));
             const QString dpi = QString::number(dpiOf(page)), shown = dir.filePath("shown");
-            run("pdftocairo", {"-r", dpi, "-f", QString::number(i + 1), "-l",
-                               QString::number(i + 1), "-png", "-singlefile", pdf, shown});
+            toolOutput("pdftocairo", {"-r", dpi, "-f", QString::number(i + 1), "-l",
+                                      QString::number(i + 1), "-png", "-singlefile", pdf, shown});
             QImage back(shown + ".png");
             back.setColorSpace({});
-            QCOMPARE(back.convertToFormat(QImage::Format_RGB888),
-                     page.convertToFormat(QImage::Format_RGB888));
-        }
-    }
-
-    // Ten numbered bitmaps, each its page at its depth and resolution.
-    void tenPagesAsBitmaps()
-    {
-        QTemporaryDir dir;
-        const auto stack = stackOf(10);
-        Asked asked;
-        QVERIFY(
-            SaveStack(*stack, dir.filePath("copy.bmp"), StackFormat::Bitmaps, asked.confirm()).ok);
-        QVERIFY(asked.questions.isEmpty());
-        const QStringList names = NumberedNames(dir.filePath("copy.bmp"), 10);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 10);
-        for (int i = 0; i < 10; ++i) {
-            const QImage back(names[i], "BMP"), page = stackPage(i);
-            QCOMPARE(back.dotsPerMeterX(), page.dotsPerMeterX());
             QCOMPARE(back.convertToFormat(QImage::Format_RGB888),
                      page.convertToFormat(QImage::Format_RGB888));
         }
@@ -182,41 +150,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), files);
         for (const QString &name : existing)
             QCOMPARE(readFile(dir.filePath(name)) == "earlier", !replaced);
-    }
-
-    // The program's question: its one kind of box with Yes and No, the
-    // answer as given.
-    void question_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
-
-    void question()
-    {
-        QFETCH(bool, yes);
-        MessageWatcher watcher;
-        watcher.answerYes = yes;
-        QCOMPARE(MsgAsk(nullptr, "Replace it?"), yes);
-        QCOMPARE(watcher.texts, QStringList{"ASKED: Replace it?"});
-    }
-
-    // The save dialog reports the kind of file chosen in it.
-    void dialogTellsTheFilterChosen()
-    {
-        QTemporaryDir dir;
-        CommonDialog dlg;
-        dlg.CancelError = true;
-        dlg.Filter = "Bitmap (*.bmp)|*.bmp|PDF (*.pdf)|*.pdf";
-        const auto answered = answerDialog("SaveDialog", [&](QDialog &dialog) {
-            static_cast<QFileDialog &>(dialog).selectNameFilter("PDF (*.pdf)");
-            saveAs(dialog, dir.filePath("copy"));
-        });
-        QCOMPARE(dlg.ShowSave(nullptr), CommonDialog::Result::Accepted);
-        QVERIFY(answered->ran);
-        QCOMPARE(dlg.FilterIndex, 2);
-        QCOMPARE(dlg.FileName, dir.filePath("copy"));
     }
 };
 

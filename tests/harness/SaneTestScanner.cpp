@@ -5,8 +5,10 @@
 
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "copyjob/scan/session/ScanSession.h"
+#include "copyjob/scan/ui/ScanOptionsPanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -117,6 +119,26 @@ ScanDialogDriver &ScanDialogDriver::chooseMode(const QString &mode)
         if (!scanDialogReady(d) || box->findText(mode) < 0)
             return false;
         box->setCurrentText(mode);
+        return true;
+    });
+}
+
+ScanDialogDriver &ScanDialogDriver::chooseFeeder(const QString &source, bool allSheets)
+{
+    until([source](QDialog *d) {
+        auto *panel = d->findChild<ScanOptionsPanel *>();
+        if (!scanDialogReady(d) || !panel || !panel->editor("source"))
+            return false;
+        setByUser(panel->editor("source"), source);
+        return true;
+    });
+    // Ready again once the device took the source; the glass shows no box.
+    return until([allSheets](QDialog *d) {
+        auto *box = d->findChild<QCheckBox *>(QStringLiteral("allSheetsBox"));
+        if (!scanDialogReady(d) || !box)
+            return false;
+        if (box->isVisible())
+            setByUser(box, allSheets);
         return true;
     });
 }

@@ -79,6 +79,9 @@ public:
     ScanDialogDriver &then(std::function<void(QDialog *)> step);
     ScanDialogDriver &chooseResolution(int dpi);
     ScanDialogDriver &chooseMode(const QString &mode);
+    // The scanner's source as a user picks it, then "All sheets in the
+    // feeder" on or off where the source shows it.
+    ScanDialogDriver &chooseFeeder(const QString &source, bool allSheets = true);
     ScanDialogDriver &pressEnter();
     ScanDialogDriver &pressEscape();
     // Records "message | default button | cancel button" once the dialog

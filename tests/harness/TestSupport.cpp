@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
@@ -32,6 +34,22 @@ QString readFile(const QString &path)
 {
     QFile in(path);
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
+}
+
+QByteArray toolOutput(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
+
+int pdfPageCount(const QString &pdf)
+{
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+            .match(QString::fromLocal8Bit(toolOutput(QStringLiteral("pdfinfo"), {pdf})));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
 void forgetKeptChoices()

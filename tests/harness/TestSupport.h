@@ -20,6 +20,12 @@
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
 
+// What a tool (pdfinfo, pdfimages, pdftocairo ...) writes on standard output
+// within two minutes; nothing when it fails.
+QByteArray toolOutput(const QString &program, const QStringList &arguments);
+// The pages of a PDF as pdfinfo reads them; -1 when it is no valid PDF.
+int pdfPageCount(const QString &pdf);
+
 // Forgets what the scanner layer kept from earlier copies in this suite's own
 // configuration folder (see ConfigHome.cpp), for a row that starts afresh.
 void forgetKeptChoices();

@@ -7,6 +7,7 @@
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/print/PrintJob.h"
 #include "harness/CupsTestServer.h"
+#include "harness/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,14 +33,6 @@ QImage greyPage(int width, int dpi)
     return page;
 }
 
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(120000);
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
-}
-
 QList<double> numbers(const QByteArray &text, const QString &pattern)
 {
     const auto match = QRegularExpression(pattern).match(QString::fromLatin1(text));
@@ -47,12 +40,6 @@ QList<double> numbers(const QByteArray &text, const QString &pattern)
     for (int i = 1; i <= match.lastCapturedIndex(); ++i)
         values << match.captured(i).toDouble();
     return values;
-}
-
-// pdfinfo reads the whole document: -1 when it is not a valid PDF.
-int pageCount(const QString &pdf)
-{
-    return numbers(run("pdfinfo", {pdf}), "Pages:\\s+(\\d+)").value(0, -1);
 }
 
 // In thousandths of a point, so that rows compare as lists.
@@ -83,7 +70,7 @@ QStringList placement(const QString &path)
 QRectF inkMm(const QString &pdf)
 {
     QTemporaryDir dir;
-    run("pdftoppm", {"-r", "100", "-gray", "-singlefile", pdf, dir.filePath("page")});
+    toolOutput("pdftoppm", {"-r", "100", "-gray", "-singlefile", pdf, dir.filePath("page")});
     const QImage page(dir.filePath("page.pgm"));
     QRect ink;
     for (int y = 0; y < page.height(); ++y)
@@ -165,7 +152,7 @@ private slots:
         QCOMPARE(QList<int>({jobs.last().copies, jobs.last().documents}), QList<int>({copies, 1}));
         QCOMPARE(jobs.last().media, QString(a4 ? "iso_a4_210x297mm" : "na_letter_8.5x11in"));
         const QString spooled = m_cups.documentPath(jobs.last().id);
-        QCOMPARE(pageCount(spooled), 1);
+        QCOMPARE(pdfPageCount(spooled), 1);
         const double size = scale / 100.0 * width * 72 / dpi;
         if (ink.isNull()) {
             QCOMPARE(placement(spooled), points({a4 ? 595.2756 : 612, a4 ? 841.8898 : 792, 12, 12,
@@ -175,7 +162,7 @@ private slots:
         const auto held = m_cups.printerJobs(queue, jobs.size());
         QVERIFY(!held.isEmpty());
         const QString received = m_cups.received(queue, held.last().id);
-        QCOMPARE(pageCount(received) * qMax(1, held.last().copies), copies);
+        QCOMPARE(pdfPageCount(received) * qMax(1, held.last().copies), copies);
         const QRectF got = inkMm(received);
         const QRectF off(got.topLeft() - ink.topLeft(), got.size() - ink.size());
         QVERIFY2(qMax(qMax(qAbs(off.x()), qAbs(off.y())),
@@ -195,7 +182,7 @@ private slots:
         const int before = m_cups.jobs("copier").size();
         const Outcome outcome = PrintCopies(greyPage(30, 300), 3, 50, *m_printer);
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
-        QCOMPARE(pageCount(target), 1);
+        QCOMPARE(pdfPageCount(target), 1);
         QCOMPARE(placement(target), points({419.5276, 595.2756, 0, 0, 3.6, 4.8})); // A5
         QCOMPARE(m_cups.jobs("copier").size(), before);
 
@@ -204,7 +191,7 @@ private slots:
         QCOMPARE(failed.message, QString("The copy could not be written to \"%1\": No such file or "
                                          "directory.")
                                      .arg(dir.filePath("missing/copy.pdf")));
-        QCOMPARE(pageCount(target), 1);
+        QCOMPARE(pdfPageCount(target), 1);
     }
 
     void failures_data()

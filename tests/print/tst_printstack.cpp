@@ -4,18 +4,17 @@
 // A stack of pages printed through a private CUPS scheduler: one job of one
 // document with every page in order at its true size, the copies collated by
 // the printer, both sides of the sheet only for a duplex stack on a queue
-// that can, and a one-page stack printed exactly as a single copy.
+// that can, and a page that went missing on the way.
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/print/PrintJob.h"
 #include "copyjob/stack/PageStack.h"
 #include "harness/CupsTestServer.h"
 #include "harness/StackPages.h"
+#include "harness/TestSupport.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cups/ipp.h>
@@ -26,16 +25,6 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// pdfinfo reads the whole document: -1 when it is not a valid PDF.
-int pageCount(const QString &pdf)
-{
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished(60000);
-    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(info.readAllStandardOutput());
-    return info.exitCode() == 0 && match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 // Each page's paper and the box its picture is drawn into, in points from the
@@ -131,7 +120,7 @@ private slots:
         QCOMPARE(QList<int>({jobs.last().copies, jobs.last().documents}), QList<int>({copies, 1}));
         QCOMPARE(jobs.last().documentHandling, QString("separate-documents-collated-copies"));
         const QString spooled = m_cups.documentPath(jobs.last().id);
-        QCOMPARE(pageCount(spooled), 10);
+        QCOMPARE(pdfPageCount(spooled), 10);
         QCOMPARE(placements(contents(spooled)), onLetter(10, scale));
     }
 
@@ -162,33 +151,13 @@ private slots:
         const auto jobs = m_cups.jobs(queue);
         QVERIFY(!jobs.isEmpty());
         QCOMPARE(jobs.last().sides, sides);
-        QCOMPARE(pageCount(m_cups.documentPath(jobs.last().id)), 4);
+        QCOMPARE(pdfPageCount(m_cups.documentPath(jobs.last().id)), 4);
         if (queue != "printer")
             return;
         // What the printer was asked for, past CUPS's filters.
         const auto held = m_cups.printerJobs(queue, jobs.size());
         QVERIFY(!held.isEmpty());
         QCOMPARE(held.last().sides, sides);
-    }
-
-    // A stack of one page is the single copy's job, to the byte.
-    void onePageIsTheSingleCopy()
-    {
-        QVERIFY(m_cups.setDefault("copier"));
-        const auto stack = stackOf(1);
-        QVERIFY(stack->directory().isEmpty());
-        QVERIFY(PrintCopies(stackPage(0), 2, 50, *m_printer).ok);
-        QVERIFY(PrintStackCopies(*stack, 2, 50, *m_printer).ok);
-        const auto jobs = m_cups.jobs("copier");
-        QVERIFY(jobs.size() >= 2);
-        const auto &single = jobs.at(jobs.size() - 2), &stacked = jobs.last();
-        QCOMPARE(QList<int>({stacked.copies, stacked.documents}),
-                 QList<int>({single.copies, single.documents}));
-        QCOMPARE(stacked.documentHandling, single.documentHandling);
-        const QByteArray document = contents(m_cups.documentPath(single.id));
-        QVERIFY(!document.isEmpty());
-
-        QCOMPARE(contents(m_cups.documentPath(stacked.id)), document);
     }
 
     // A page whose spool went missing stops the job that was being sent: the
@@ -206,27 +175,6 @@ private slots:
         const auto jobs = m_cups.jobs("copier");
         QCOMPARE(jobs.size(), before + 1);
         QCOMPARE(jobs.last().state, int(IPP_JSTATE_CANCELED));
-    }
-
-    // "Print to file": the whole stack in the file and in no queue; a file
-    // that cannot be written is an error in words.
-    void printToFile()
-    {
-        QVERIFY(m_cups.setDefault("copier"));
-        QTemporaryDir dir;
-        const QString target = dir.filePath("copy.pdf");
-        m_printer->printer().setOutputFileName(target);
-        const int before = m_cups.jobs("copier").size();
-        const auto stack = stackOf(3);
-        const Outcome outcome = PrintStackCopies(*stack, 3, 100, *m_printer);
-        QVERIFY2(outcome.ok, qPrintable(outcome.message));
-        QCOMPARE(pageCount(target), 3);
-        QCOMPARE(m_cups.jobs("copier").size(), before);
-
-        m_printer->printer().setOutputFileName(dir.filePath("missing/copy.pdf"));
-        QCOMPARE(PrintStackCopies(*stack, 3, 100, *m_printer).message,
-                 QString("The copy could not be written to \"%1\": No such file or directory.")
-                     .arg(dir.filePath("missing/copy.pdf")));
     }
 };
 

@@ -7,7 +7,6 @@
 #include "common/PageSink.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "copyjob/scan/sane/SaneApi.h"
-#include "copyjob/scan/ui/ScanOptionsPanel.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>
@@ -57,33 +56,6 @@ class tst_ScanStack : public QObject
 
     SaneTestScanner m_scanner;
 
-    // A driver that sets the source and the feeder choice, as a user would.
-    static ScanDialogDriver &choose(ScanDialogDriver &driver, const QString &source,
-                                    bool allSheets = true)
-    {
-        driver.until([source](QDialog *d) {
-            auto *panel = d->findChild<ScanOptionsPanel *>();
-            if (!scanDialogReady(d) || !panel->editor("source"))
-                return false;
-            setByUser(panel->editor("source"), source);
-            return true;
-        });
-        return driver.until([allSheets](QDialog *d) {
-            auto *box = d->findChild<QCheckBox *>(QStringLiteral("allSheetsBox"));
-            if (!scanDialogReady(d))
-                return false;
-            if (box->isVisible() != !d->findChild<ScanOptionsPanel *>()
-                                         ->editor("source")
-                                         ->property("currentText")
-                                         .toString()
-                                         .contains("Flatbed"))
-                return false;
-            if (box->isVisible())
-                setByUser(box, allSheets);
-            return true;
-        });
-    }
-
 private slots:
     void initTestCase()
     {
@@ -127,7 +99,8 @@ private slots:
             layer.clearOptionPresets();
         KeptPages kept;
         ScanDialogDriver driver;
-        choose(driver.chooseResolution(device == "test:0" ? 75 : 50), source, allSheets)
+        driver.chooseResolution(device == "test:0" ? 75 : 50)
+            .chooseFeeder(source, allSheets)
             .pressEnter()
             .start();
         const StackResult result = layer.AcquireStack(nullptr, 0, kept);
@@ -204,7 +177,10 @@ private slots:
         layer.setOptionPreset(QStringLiteral("fault"), fault);
         KeptPages kept;
         ScanDialogDriver driver;
-        choose(driver.chooseResolution(50), QStringLiteral("ADF")).pressEnter().waitForMessage();
+        driver.chooseResolution(50)
+            .chooseFeeder(QStringLiteral("ADF"))
+            .pressEnter()
+            .waitForMessage();
         driver.then([&](QDialog *d) {
             layer.clearOptionPresets(); // the rest of the stack behaves
             layer.setOptionPreset(QStringLiteral("sheets"), 5);
@@ -231,7 +207,8 @@ private slots:
         layer.setOptionPreset(QStringLiteral("sheets"), 50);
         KeptPages kept;
         ScanDialogDriver driver;
-        choose(driver.chooseResolution(50), QStringLiteral("ADF"))
+        driver.chooseResolution(50)
+            .chooseFeeder(QStringLiteral("ADF"))
             .pressEnter()
             .until([&](QDialog *d) {
                 if (kept.pages.size() < 2)
@@ -269,7 +246,7 @@ private slots:
         KeptPages kept;
         kept.refuse = 2;
         ScanDialogDriver driver;
-        choose(driver.chooseResolution(50), QStringLiteral("ADF")).pressEnter().start();
+        driver.chooseResolution(50).chooseFeeder(QStringLiteral("ADF")).pressEnter().start();
         QCOMPARE(layer.AcquireStack(nullptr, 0, kept).pages, 0);
         QVERIFY2(driver.succeeded(), qPrintable(driver.failure()));
         // The next copy goes on with what is left in the feeder.
