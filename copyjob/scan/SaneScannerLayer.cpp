@@ -4,7 +4,6 @@
 #include "copyjob/scan/SaneScannerLayer.h"
 
 #include "common/PageClipboard.h"
-#include "copyjob/scan/sane/SaneApi.h"
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/SourceDialog.h"
 
@@ -14,12 +13,12 @@ SaneScannerLayer::SaneScannerLayer(QString libraryFile) : m_session(std::move(li
 {
     // What each device is, so that its choices are known again under another name.
     QObject::connect(&m_session, &ScanSession::opened, &m_session,
-                     [this](const QString &error, const SaneDeviceInfo &device) {
-                         if (error.isEmpty())
+                     [this](const Outcome &result, const ScanDevice &device) {
+                         if (result.ok)
                              m_memory.setIdentity(device);
                      });
     QObject::connect(&m_session, &ScanSession::devicesListed, &m_session,
-                     [this](const QList<SaneDeviceInfo> &devices) { onListed(devices); });
+                     [this](const QList<ScanDevice> &devices) { onListed(devices); });
 }
 
 // Once a run, on the first Copy or Select Source: a device chosen in this run
@@ -38,9 +37,9 @@ void SaneScannerLayer::recallKept()
     }
 }
 
-void SaneScannerLayer::onListed(const QList<SaneDeviceInfo> &devices)
+void SaneScannerLayer::onListed(const QList<ScanDevice> &devices)
 {
-    for (const SaneDeviceInfo &device : devices)
+    for (const ScanDevice &device : devices)
         m_memory.setIdentity(device);
     if (!std::exchange(m_findAgain, false))
         return;
@@ -85,7 +84,7 @@ QImage SaneScannerLayer::TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes
     if (!m_session.isAvailable())
         return {};
     recallKept();
-    ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
+    ScanDialog dialog(m_session, m_memory, PixelTypes::fromInt(pixelTypes), owner);
     return runScanDialog(dialog) ? dialog.page() : QImage();
 }
 
@@ -94,7 +93,7 @@ StackResult SaneScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageS
     if (!m_session.isAvailable())
         return {};
     recallKept();
-    ScanDialog dialog(m_session, m_memory, pixelTypes, owner);
+    ScanDialog dialog(m_session, m_memory, PixelTypes::fromInt(pixelTypes), owner);
     dialog.setSink(&sink);
     // A sink that refused a page ended the dialog; its words are the caller's to show.
     if (!runScanDialog(dialog))
@@ -122,8 +121,7 @@ int SaneScannerLayer::TWAIN_SelectImageSource(QWidget *owner)
 
 int SaneScannerLayer::TWAIN_EasyVersion()
 {
-    if (m_session.versionCode() == 0 && !m_session.isAvailable())
+    if (m_session.version() == 0 && !m_session.isAvailable())
         return 0;
-    const int code = m_session.versionCode();
-    return saneVersionTimes100(SANE_VERSION_MAJOR(code), SANE_VERSION_MINOR(code));
+    return m_session.version();
 }

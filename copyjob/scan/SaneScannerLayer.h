@@ -54,7 +54,7 @@ private:
     bool runScanDialog(ScanDialog &dialog);
     void recallKept();
     void keep();
-    void onListed(const QList<SaneDeviceInfo> &devices);
+    void onListed(const QList<ScanDevice> &devices);
 
     ScanSession m_session;
     ScanMemory m_memory;

@@ -27,7 +27,9 @@ public:
     // Runs the scan dialog and puts the page on the system clipboard. Gives
     // that page, held by the caller from here on (the Copy command prints or
     // saves this one: the clipboard is anyone's to change while a dialog
-    // waits); a null image, the library's 0, when no page came.
+    // waits); a null image, the library's 0, when no page came. pixelTypes
+    // are the bits of the TWAIN call, 1 black and white, 2 grey, 4 colour,
+    // summed, 0 for any: a plain int here only (PixelTypes within).
     virtual QImage TWAIN_AcquireToClipboard(QWidget *owner, int pixelTypes) = 0;
     // As TWAIN_AcquireToClipboard, but the pages go into `sink` as they come:
     // from a document feeder every sheet in it (both sides of each from a

@@ -24,7 +24,7 @@ struct Dialog
     ScanDialog dialog;
     PreviewPane *pane;
     QPushButton *preview;
-    Dialog(SaneScannerLayer &layer) : dialog(layer.session(), layer.memory(), 0)
+    Dialog(SaneScannerLayer &layer) : dialog(layer.session(), layer.memory(), {})
     {
         dialog.show();
         pane = dialog.findChild<PreviewPane *>(QStringLiteral("previewPane"));

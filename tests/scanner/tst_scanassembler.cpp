@@ -4,7 +4,10 @@
 // The frame assembler against hand-made scanner bytes: each kind of frame SANE
 // sends becomes the right picture whatever the size of the reads, and frames
 // that cannot make a page, or would not fit in memory, are refused in words.
+// And what the SANE side reads from a driver's names.
 #include "copyjob/scan/sane/SaneApi.h"
+#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/sane/SaneOptions.h"
 #include "copyjob/scan/sane/ScanImageAssembler.h"
 
 #include <QTest>
@@ -99,7 +102,7 @@ private slots:
         ScanImageAssembler assembler(limit);
         assembler.setResolution(300);
         const QStringList parts = frames.split(u';');
-        Outcome o = Outcome::success();
+        ScanError o;
         for (const QString &part : parts) {
             const QStringList n = part.section(u':', 0, 0).split(u' ', Qt::SkipEmptyParts);
             const QString hex = part.section(u':', 1).remove(u' ');
@@ -113,18 +116,18 @@ private slots:
             const SANE_Parameters p{kind,         last,         n[3].toInt(),
                                     n[2].toInt(), n[4].toInt(), n[1].toInt()};
             o = assembler.beginFrame(p);
-            for (qsizetype at = 0; o.ok && at < data.size(); at += piece)
+            for (qsizetype at = 0; !o && at < data.size(); at += piece)
                 o = assembler.addData(reinterpret_cast<const uchar *>(data.constData()) + at,
                                       qMin<qsizetype>(piece, data.size() - at));
-            if (!o.ok || !(o = assembler.endFrame()).ok)
+            if (o || (o = assembler.endFrame()))
                 break;
         }
-        QCOMPARE(assembler.isComplete(), o.ok);
+        QCOMPARE(assembler.isComplete(), !o);
         const QImage page = assembler.takeImage();
         QCOMPARE(page.format(), format);
-        if (!o.ok)
-            QCOMPARE(o.message, outcome);
-        if (!o.ok)
+        if (o)
+            QCOMPARE(o.text(), outcome);
+        if (o)
             return;
         // Colours compared at 16 bits a channel, so 8-bit ones compare exactly too.
         const auto name = [](QColor c) {
@@ -139,6 +142,52 @@ private slots:
             want[i] = name(QColor(want[i]));
         QCOMPARE(got, want);
         QCOMPARE(QSize(page.dotsPerMeterX(), page.dotsPerMeterY()), QSize(11811, 11811));
+    }
+
+    // Whether a device is reached over the network, by its SANE name: the
+    // backends that only reach one so, and vendors' network devices beside
+    // their USB ones.
+    void networkNames_data()
+    {
+        QTest::addColumn<bool>("networked");
+        for (const char *name :
+             {"net:192.168.1.2:test:0", "airscan:e0:Brother MFC-L2710DW",
+              "escl:https://10.0.0.5:443", "epson2:net:192.168.1.7", "epsonds:net:10.0.0.9",
+              "kodakaio:net:10.0.0.4", "hpaio:/net/Officejet_Pro_8600?ip=10.0.0.3",
+              "pixma:MF4800_192.168.1.45", "xerox_mfp:tcp 10.0.0.2", "brother4:net1;dev0"})
+            QTest::newRow(name) << true;
+        for (const char *name :
+             {"test:0", "epson2:libusb:001:004", "hpaio:/usb/Officejet_Pro_8600?serial=CN1",
+              "pixma:04A91709_123456", "xerox_mfp:libusb:001:003", "brother4:bus2;dev1",
+              "genesys:libusb:001:002"})
+            QTest::newRow(name) << false;
+    }
+
+    void networkNames()
+    {
+        QFETCH(bool, networked);
+        QCOMPARE(isNetworkDevice(QTest::currentDataTag()), networked);
+    }
+
+    // The kind of picture a colour mode gives, by SANE's names and drivers' own.
+    void modeKinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (const auto &[mode, kind] : {std::pair{"Color", 4},
+                                         {"24bit Color", 4},
+                                         {"Gray", 2},
+                                         {"True Gray", 2},
+                                         {"Lineart", 1},
+                                         {"Halftone", 1},
+                                         {"Binary", 1},
+                                         {"Infrared", 0}})
+            QTest::newRow(mode) << kind;
+    }
+
+    void modeKinds()
+    {
+        QFETCH(int, kind);
+        QCOMPARE(pixelTypeOfMode(QTest::currentDataTag()).toInt(), kind);
     }
 
     void versionNumber()

@@ -469,7 +469,7 @@ private slots:
         QTest::newRow("more devices than any machine has") << pack(quint32(0xfffffff0)) << true;
         QTest::newRow("more options than any scanner has") << pack(quint32(0xfffffff0)) << false;
         QTest::newRow("a name of a million characters")
-            << pack(quint32(1), SaneDeviceInfo{QString(1 << 20, u'x'), "", "", ""}) << true;
+            << pack(quint32(1), ScanDevice{QString(1 << 20, u'x'), "", "", "", false}) << true;
         QByteArray other = pack(quint32(1), ScanOption{});
         other.back() = 9; // the kind of the option's value
         QTest::newRow("a value of another kind") << other << false;
@@ -479,7 +479,7 @@ private slots:
     {
         QFETCH(QByteArray, payload);
         QFETCH(bool, devices);
-        QList<SaneDeviceInfo> found;
+        QList<ScanDevice> found;
         QList<ScanOption> options;
         QVERIFY(devices ? !ScannerProtocol::unpack(payload, found)
                         : !ScannerProtocol::unpack(payload, options));

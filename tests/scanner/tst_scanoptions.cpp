@@ -9,8 +9,6 @@
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
 #include "harness/SaneTestScanner.h"
 
-#include <sane/sane.h>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -110,7 +108,7 @@ private slots:
     {
         QFETCH(OptionRow, row);
         SaneScannerLayer layer;
-        ScanDialog dialog(layer.session(), layer.memory(), 0);
+        ScanDialog dialog(layer.session(), layer.memory(), {});
         dialog.show();
         QTRY_VERIFY(scanDialogReady(&dialog));
         auto *panel = dialog.findChild<ScanOptionsPanel *>(QStringLiteral("optionsPanel"));
@@ -219,7 +217,7 @@ private slots:
         QVERIFY(configure(row.bedMm));
         SaneScannerLayer layer;
         layer.setMemoryLimit(row.memoryLimit);
-        ScanDialog dialog(layer.session(), layer.memory(), 2);
+        ScanDialog dialog(layer.session(), layer.memory(), PixelType::Grey);
         dialog.show();
         QTRY_VERIFY(scanDialogReady(&dialog));
         auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSizeBox"));
@@ -259,12 +257,14 @@ private slots:
     void pictureSettingsAtTheTop()
     {
         QList<ScanOption> options;
-        for (auto [name, max, caps] : {std::tuple{"brightness", 100, 0},
-                                       {"threshold", 255, 0},
-                                       {"contrast", 50, SANE_CAP_ADVANCED}}) {
+        using Capability = ScanOption::Capability;
+        for (auto [name, max, advanced] : {std::tuple{"brightness", 100, false},
+                                           {"threshold", 255, false},
+                                           {"contrast", 50, true}}) {
             ScanOption o;
             o.name = o.title = QString::fromLatin1(name);
-            o.capabilities = SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT | caps;
+            o.capabilities = Capability::Settable;
+            o.capabilities.setFlag(Capability::Advanced, advanced);
             o.constraint = ScanOption::Constraint::Range;
             o.minimum = -max;
             o.maximum = max;

@@ -6,7 +6,6 @@
 
 #include "common/PageSink.h"
 #include "copyjob/scan/SaneScannerLayer.h"
-#include "copyjob/scan/sane/SaneApi.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>
@@ -147,7 +146,10 @@ private slots:
         QTest::newRow("I/O error, copy")
             << "io-error"
             << "copy"
-            << "Page 3: " + saneStatusMessage(SANE_STATUS_IO_ERROR) + choices << "1 2";
+            << "Page 3: The scanner could not be reached (input/output error). Check its cable "
+               "and power." +
+                   choices
+            << "1 2";
         QTest::newRow("driver crash, copy")
             << "segfault"
             << "copy"

@@ -29,9 +29,14 @@ constexpr int kForceCancelMsecs = 400;
 // keeps its connection.
 constexpr int kQuietBeforeLostMsecs = 2000;
 
-QString say(const char *text)
+using Code = ScanError::Code;
+
+// A scanner on the network that stopped answering is not a cable to check.
+ScanError seenOn(const ScanDevice &device, const ScanError &error)
 {
-    return QCoreApplication::translate("Scanner", text);
+    if (device.networked && error.code == Code::DeviceStatus && error.status == ScanStatus::IoError)
+        return ScanError::of(Code::ConnectionLost, {device.name});
+    return error;
 }
 
 // True when a TCP connection this process holds has been closed by its peer,
@@ -95,7 +100,7 @@ void ScannerServer::handle(const Message &message)
     case Type::Hello: {
         unpack(message.payload, m_libraryFile);
         const bool ok = load();
-        const int version = m_versionCode;
+        const int version = m_version;
         m_channel.send(Type::HelloReply, pack(ok, version));
         break;
     }
@@ -106,17 +111,17 @@ void ScannerServer::handle(const Message &message)
         QString name;
         unpack(message.payload, name);
         openDevice(name);
-        sendOpened({});
+        sendOpened();
         break;
     }
     case Type::SetOption: {
         QString name;
         QVariant value;
         unpack(message.payload, name, value);
-        Outcome set = m_device ? m_device->setOption(name, value)
-                               : Outcome::failure(say("No scanner is open."));
+        const ScanError set =
+            m_device ? m_device->setOption(name, value) : ScanError::of(Code::NoScannerOpen);
         const QList<ScanOption> options = m_device ? m_device->options() : QList<ScanOption>{};
-        m_channel.send(Type::OptionSet, pack(set.ok ? QString() : set.message, options));
+        m_channel.send(Type::OptionSet, pack(set, options));
         break;
     }
     case Type::Scan: {
@@ -147,12 +152,11 @@ void ScannerServer::handle(const Message &message)
     }
 }
 
-void ScannerServer::sendOpened(const QString &error)
+void ScannerServer::sendOpened()
 {
-    const QString why = !error.isEmpty() ? error : m_openError;
-    const SaneDeviceInfo info = m_device ? m_device->info() : SaneDeviceInfo{};
+    const ScanDevice info = m_device ? m_device->info() : ScanDevice{};
     const QList<ScanOption> options = m_device ? m_device->options() : QList<ScanOption>{};
-    m_channel.send(Type::Opened, pack(why, info, options));
+    m_channel.send(Type::Opened, pack(m_openError, info, options));
 }
 
 // A scan server that stopped or restarted closes its connections, and SANE's
@@ -175,7 +179,7 @@ void ScannerServer::watchConnection()
         return;
     m_unreachableSaid = true;
     const QString device = m_device ? m_device->info().name : QString();
-    m_channel.send(Type::Unreachable, pack(statusMessage(SANE_STATUS_IO_ERROR, device)));
+    m_channel.send(Type::Unreachable, pack(ScanError::of(Code::ConnectionLost, {device})));
 }
 
 bool ScannerServer::load()
@@ -200,7 +204,7 @@ bool ScannerServer::load()
     SANE_Int code = 0;
     if (m_api.init(&code, nullptr) != SANE_STATUS_GOOD)
         return false;
-    m_versionCode = code;
+    m_version = saneVersionTimes100(SANE_VERSION_MAJOR(code), SANE_VERSION_MINOR(code));
     m_initialised = true;
     return true;
 }
@@ -216,15 +220,14 @@ bool ScannerServer::restartSane()
     return load();
 }
 
-QList<SaneDeviceInfo> ScannerServer::listDevices()
+QList<ScanDevice> ScannerServer::listDevices()
 {
     m_known.clear();
     const SANE_Device **list = nullptr;
     if (!load() || m_api.get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list)
         return {};
     for (const SANE_Device **d = list; *d; ++d)
-        m_known.append({QString::fromUtf8((*d)->name), QString::fromUtf8((*d)->vendor),
-                        QString::fromUtf8((*d)->model), QString::fromUtf8((*d)->type)});
+        m_known.append(scanDeviceOf(**d));
     return m_known;
 }
 
@@ -240,23 +243,22 @@ void ScannerServer::openDevice(const QString &name)
     // open. A scan that failed closed it, so one that went away is
     // looked for afresh.
     if (m_device && (name.isEmpty() || name == m_device->info().name) && stillAnswers()) {
-        m_openError.clear();
+        m_openError = {};
         return;
     }
     m_device.reset();
-    m_openError.clear();
+    m_openError = {};
     if (!load()) {
-        m_openError = say("SANE, the scanning library, could not be started.");
+        m_openError = ScanError::of(Code::SaneUnavailable);
         return;
     }
     QString target = name;
     if (target.isEmpty()) {
-        QList<SaneDeviceInfo> found = listDevices();
+        QList<ScanDevice> found = listDevices();
         if (found.isEmpty() && restartSane())
             found = listDevices();
         if (found.isEmpty()) {
-            m_openError = say("No scanner was found. Connect a scanner and switch it on, "
-                              "then choose Retry.");
+            m_openError = ScanError::of(Code::NoScanner);
             return;
         }
         target = found.first().name;
@@ -276,21 +278,19 @@ void ScannerServer::openDevice(const QString &name)
             status = m_api.open(saneName.constData(), &handle);
         }
     }
+    ScanDevice info{target, {}, {}, {}, isNetworkDevice(target)};
+    const auto known = std::find_if(m_known.cbegin(), m_known.cend(),
+                                    [&](const ScanDevice &d) { return d.name == target; });
+    if (known != m_known.cend())
+        info = *known;
     if (status != SANE_STATUS_GOOD) {
-        const bool present = std::any_of(m_known.cbegin(), m_known.cend(),
-                                         [&](const SaneDeviceInfo &d) { return d.name == target; });
-        if (present || status == SANE_STATUS_DEVICE_BUSY || status == SANE_STATUS_ACCESS_DENIED)
-            m_openError = statusMessage(status, target);
+        if (known != m_known.cend() || status == SANE_STATUS_DEVICE_BUSY ||
+            status == SANE_STATUS_ACCESS_DENIED)
+            m_openError = seenOn(info, saneFailure(status));
         else
-            m_openError = say("The scanner %1 is not connected. Connect it and switch it on, "
-                              "then choose Retry.")
-                              .arg(target);
+            m_openError = ScanError::of(Code::NotConnected, {target});
         return;
     }
-    SaneDeviceInfo info{target, {}, {}, {}};
-    for (const SaneDeviceInfo &known : m_known)
-        if (known.name == target)
-            info = known;
     m_device = std::make_unique<SaneDevice>(m_api, handle, info);
 }
 
@@ -303,36 +303,26 @@ bool ScannerServer::stillAnswers() const
            SANE_STATUS_GOOD;
 }
 
-QString ScannerServer::statusMessage(SANE_Status status, const QString &device)
-{
-    // A scanner on the network that stopped answering is not a cable to check.
-    if (status == SANE_STATUS_IO_ERROR && device.startsWith(QLatin1String("net:")))
-        return say("The scanner %1 can no longer be reached. Check the network and the "
-                   "scan server, then choose Retry.")
-            .arg(device);
-    return saneStatusMessage(status);
-}
-
 // The dialog's settings, then the whole bed, then the user's choices and
 // the presets: what comes later narrows or overrides what came before.
-Outcome ScannerServer::applySettings(const ScanRequest &request)
+ScanError ScannerServer::applySettings(const ScanRequest &request)
 {
     if (!m_device)
-        return Outcome::failure(say("No scanner is open."));
-    Settings dialog;
+        return ScanError::of(Code::NoScannerOpen);
+    ScanSettings dialog;
     if (!request.mode.isEmpty())
         dialog.append({QStringLiteral(SANE_NAME_SCAN_MODE), request.mode});
     if (request.resolution > 0)
         dialog.append({QStringLiteral(SANE_NAME_SCAN_RESOLUTION), request.resolution});
-    Outcome set = Outcome::success();
+    ScanError set;
     for (const auto &[name, value] : dialog)
-        if (set.ok)
+        if (!set)
             set = m_device->setOption(name, value);
-    if (set.ok && request.wholeBed)
+    if (!set && request.wholeBed)
         set = m_device->coverWholeBed();
-    for (const Settings *settings : {&request.chosen, &request.presets})
+    for (const ScanSettings *settings : {&request.chosen, &request.presets})
         for (const auto &[name, value] : *settings)
-            if (set.ok)
+            if (!set)
                 set = m_device->setOption(name, value);
     return set;
 }
@@ -344,10 +334,10 @@ void ScannerServer::startScan(const ScanRequest &request)
     // A later sheet of a batch comes as the first did: the device is
     // scanning with those settings still, and some refuse them meanwhile.
     m_sheet = request.sheet;
-    const Outcome set = m_sheet > 1 && m_device ? Outcome::success() : applySettings(request);
-    if (!set.ok) {
+    const ScanError set = m_sheet > 1 && m_device ? ScanError() : applySettings(request);
+    if (set) {
         m_device.reset(); // may have gone; opened afresh on Retry
-        m_channel.send(Type::Failed, pack(set.message, false));
+        m_channel.send(Type::Failed, pack(set));
         return;
     }
     m_reader = std::make_unique<SaneReader>(
@@ -371,17 +361,13 @@ void ScannerServer::onScanFinished()
 {
     m_progress.stop();
     std::unique_ptr<SaneReader> job(m_reader.release());
-    const bool cancelled = job->wasCancelled();
-    QImage page = job->outcome().ok && !cancelled ? job->takeImage() : QImage();
+    QImage page = !job->error() && !job->wasCancelled() ? job->takeImage() : QImage();
     const PageHeader header = SharedPage::headerOf(page);
     const bool whole = !page.isNull();
     // The helper's own writable mapping goes before the seal, which it forbids.
     page = QImage();
     const int fd = m_page.take();
-    const QString deviceName = m_device ? m_device->info().name : QString();
-    QString message = job->outcome().message;
-    if (message == saneStatusMessage(SANE_STATUS_IO_ERROR))
-        message = statusMessage(SANE_STATUS_IO_ERROR, deviceName);
+    const ScanError error = m_device ? seenOn(m_device->info(), job->error()) : job->error();
     const bool feederEmpty = m_sheet > 1 && job->deviceStatus() == SANE_STATUS_NO_DOCS;
     job.release()->deleteLater(); // called from its own signal
     // The normal end of a stack; the device stays open.
@@ -395,10 +381,10 @@ void ScannerServer::onScanFinished()
         m_device.reset(); // opened afresh on Retry
         if (fd >= 0)
             ::close(fd);
-        QString why = message.isEmpty() ? say("The scanner sent no picture.") : message;
+        ScanError why = error ? error : ScanError::of(Code::NoPicture);
         if (whole) // a duplicate of the page that a driver maps writable
-            why = say("The page could not be taken from the scanner driver.");
-        m_channel.send(Type::Failed, pack(why, cancelled));
+            why = ScanError::of(Code::PageNotTaken);
+        m_channel.send(Type::Failed, pack(why));
         return;
     }
     m_channel.send(Type::Page, pack(header), fd);

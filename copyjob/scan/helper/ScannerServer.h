@@ -33,15 +33,14 @@ private:
     void onReadable();
     void quit();
     void handle(const ScannerProtocol::Message &message);
-    void sendOpened(const QString &error);
+    void sendOpened();
     void watchConnection();
     bool load();
     bool restartSane();
-    QList<SaneDeviceInfo> listDevices();
+    QList<ScanDevice> listDevices();
     void openDevice(const QString &name);
     bool stillAnswers() const;
-    static QString statusMessage(SANE_Status status, const QString &device);
-    Outcome applySettings(const ScannerProtocol::ScanRequest &request);
+    ScanError applySettings(const ScannerProtocol::ScanRequest &request);
     void startScan(const ScannerProtocol::ScanRequest &request);
     void sendProgress();
     void onScanFinished();
@@ -53,9 +52,9 @@ private:
     void *m_library = nullptr;
     SaneApi m_api;
     bool m_initialised = false;
-    int m_versionCode = 0;
-    QList<SaneDeviceInfo> m_known;
-    QString m_openError;
+    int m_version = 0; // times 100
+    QList<ScanDevice> m_known;
+    ScanError m_openError;
     // What watchConnection() saw of the scan under way.
     const SaneReader *m_watchedScan = nullptr;
     qint64 m_watchedBytes = -1;

@@ -236,23 +236,42 @@ void readValue(QDataStream &in, QVariant &v)
 
 } // namespace
 
-QDataStream &operator<<(QDataStream &out, const SaneDeviceInfo &d)
+QDataStream &operator<<(QDataStream &out, const ScanDevice &d)
 {
-    return out << d.name << d.vendor << d.model << d.type;
+    return out << d.name << d.vendor << d.model << d.type << d.networked;
 }
 
-QDataStream &operator>>(QDataStream &in, SaneDeviceInfo &d)
+QDataStream &operator>>(QDataStream &in, ScanDevice &d)
 {
     for (QString *s : {&d.name, &d.vendor, &d.model, &d.type})
         readString(in, *s);
+    return in >> d.networked;
+}
+
+QDataStream &operator<<(QDataStream &out, const ScanError &e)
+{
+    return out << quint8(e.code) << quint8(e.status) << e.args;
+}
+
+QDataStream &operator>>(QDataStream &in, ScanError &e)
+{
+    quint8 code = 0, status = 0;
+    in >> code >> status;
+    readList(in, e.args, kMaxArguments, readString);
+    if (code > quint8(ScanError::Code::StalledNetwork) || status > quint8(ScanStatus::Unknown))
+        corrupt(in);
+    e.code = ScanError::Code(code);
+    e.status = ScanStatus(status);
     return in;
 }
 
 QDataStream &operator<<(QDataStream &out, const ScanOption &o)
 {
-    out << o.name << o.title << o.description << o.group << int(o.type) << o.unit << o.count
-        << o.capabilities << int(o.constraint) << o.minimum << o.maximum << o.quant << o.words
-        << o.strings;
+    out << o.name << o.title << o.description << o.group << int(o.type) << quint8(o.unit) << o.count
+        << quint8(o.capabilities.toInt()) << int(o.constraint) << o.minimum << o.maximum << o.quant
+        << o.words << o.strings << quint32(o.kinds.size());
+    for (PixelTypes kind : o.kinds)
+        out << quint8(kind.toInt());
     writeValue(out, o.value);
     return out;
 }
@@ -260,25 +279,34 @@ QDataStream &operator<<(QDataStream &out, const ScanOption &o)
 QDataStream &operator>>(QDataStream &in, ScanOption &o)
 {
     int type = 0, constraint = 0;
+    quint8 unit = 0, capabilities = 0;
     for (QString *s : {&o.name, &o.title, &o.description, &o.group})
         readString(in, *s);
-    in >> type >> o.unit >> o.count >> o.capabilities >> constraint >> o.minimum >> o.maximum >>
+    in >> type >> unit >> o.count >> capabilities >> constraint >> o.minimum >> o.maximum >>
         o.quant;
     readList(in, o.words, kMaxListItems, [](QDataStream &s, double &w) { s >> w; });
     readList(in, o.strings, kMaxListItems, readString);
+    readList(in, o.kinds, kMaxListItems, [](QDataStream &s, PixelTypes &kind) {
+        quint8 bits = 0;
+        s >> bits;
+        kind = PixelTypes::fromInt(bits & 7);
+    });
     readValue(in, o.value);
     if (type < int(ScanOption::Type::Bool) || type > int(ScanOption::Type::Group) ||
         constraint < int(ScanOption::Constraint::None) ||
-        constraint > int(ScanOption::Constraint::StringList))
+        constraint > int(ScanOption::Constraint::StringList) ||
+        unit > quint8(ScanOption::Unit::Microsecond))
         corrupt(in);
     o.type = ScanOption::Type(type);
     o.constraint = ScanOption::Constraint(constraint);
+    o.unit = ScanOption::Unit(unit);
+    o.capabilities = ScanOption::Capabilities::fromInt(capabilities);
     return in;
 }
 
-QDataStream &operator>>(QDataStream &in, QList<SaneDeviceInfo> &list)
+QDataStream &operator>>(QDataStream &in, QList<ScanDevice> &list)
 {
-    readList(in, list, kMaxDevices, [](QDataStream &s, SaneDeviceInfo &d) { s >> d; });
+    readList(in, list, kMaxDevices, [](QDataStream &s, ScanDevice &d) { s >> d; });
     return in;
 }
 

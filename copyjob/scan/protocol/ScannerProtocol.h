@@ -3,14 +3,14 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/SaneDevice.h"
-#include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/model/ScanDevice.h"
+#include "copyjob/scan/model/ScanError.h"
+#include "copyjob/scan/model/ScanOption.h"
 
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
 #include <QList>
-#include <QPair>
 #include <QVariant>
 
 #include <deque>
@@ -18,7 +18,9 @@
 
 // What Mirel and its scanner helper say to each other over a socket pair.
 // Each message is a 4-byte length, a type byte and a QDataStream payload; the
-// page's shared memory travels beside its message as a file descriptor.
+// page's shared memory travels beside its message as a file descriptor. A
+// failure crosses as a ScanError, a code and its arguments: the helper says
+// what happened, and Mirel words it.
 namespace ScannerProtocol {
 
 enum class Type : quint8 {
@@ -32,19 +34,16 @@ enum class Type : quint8 {
     Quit,
     EndStack, // the feeder's batch is over: the device is told so (sane_cancel)
     // The helper to Mirel
-    Devices = 64, // QList<SaneDeviceInfo>
-    Opened,       // QString error, SaneDeviceInfo, QList<ScanOption>
+    Devices = 64, // QList<ScanDevice>
+    Opened,       // ScanError, ScanDevice, QList<ScanOption>
     Progress,     // qint64 received, qint64 expected (-1: unknown)
     Page,         // PageHeader; + the sealed memfd
-    Failed,       // QString message, bool cancelled
-    HelloReply,   // bool available, int sane version code
-    OptionSet,    // QString error, QList<ScanOption>: the device's options after the setting
-    Unreachable,  // QString message: the scan's network connection closed, nothing more comes
+    Failed,       // ScanError (Cancelled when the user stopped it)
+    HelloReply,   // bool available, int SANE's version times 100 (see saneVersionTimes100)
+    OptionSet,    // ScanError, QList<ScanOption>: the device's options after the setting
+    Unreachable,  // ScanError: the scan's network connection closed, nothing more comes
     FeederEmpty,  // the next sheet of a stack asked for, and the feeder has none: its normal end
 };
-
-// Option values in the order they are set on the device.
-using Settings = QList<QPair<QString, QVariant>>;
 
 // What a scan sets on the device before it starts, in this order: the
 // dialog's mode and resolution (when given), the whole bed (when asked), the
@@ -54,8 +53,8 @@ struct ScanRequest
     QString mode;
     int resolution = 0;
     bool wholeBed = true;
-    Settings chosen;
-    Settings presets;
+    ScanSettings chosen;
+    ScanSettings presets;
     qint64 memoryLimit = 0; // 0: the machine's
     // 0: one page, and the scan is ended after it. From a feeder's stack, 1
     // for its first sheet (or the first after a fault), then 2, 3 ...: the
@@ -67,7 +66,7 @@ struct ScanRequest
 // Everything read from the helper is bounded: no message, list or string
 // larger than a scanner has reason to send.
 constexpr quint32 kMaxMessageBytes = 8 << 20;
-constexpr quint32 kMaxDevices = 256, kMaxOptions = 1024, kMaxListItems = 4096;
+constexpr quint32 kMaxDevices = 256, kMaxOptions = 1024, kMaxListItems = 4096, kMaxArguments = 8;
 constexpr qsizetype kMaxStringChars = 16384;
 
 struct Message
@@ -122,13 +121,15 @@ private:
 
 } // namespace ScannerProtocol
 
-QDataStream &operator<<(QDataStream &out, const SaneDeviceInfo &d);
-QDataStream &operator>>(QDataStream &in, SaneDeviceInfo &d);
+QDataStream &operator<<(QDataStream &out, const ScanDevice &d);
+QDataStream &operator>>(QDataStream &in, ScanDevice &d);
+QDataStream &operator<<(QDataStream &out, const ScanError &e);
+QDataStream &operator>>(QDataStream &in, ScanError &e);
 QDataStream &operator<<(QDataStream &out, const ScanOption &o);
 QDataStream &operator>>(QDataStream &in, ScanOption &o);
 QDataStream &operator<<(QDataStream &out, const ScannerProtocol::ScanRequest &r);
 QDataStream &operator>>(QDataStream &in, ScannerProtocol::ScanRequest &r);
 // Read with a bounded count; preferred over Qt's own, which reserves
 // whatever count it is told.
-QDataStream &operator>>(QDataStream &in, QList<SaneDeviceInfo> &list);
+QDataStream &operator>>(QDataStream &in, QList<ScanDevice> &list);
 QDataStream &operator>>(QDataStream &in, QList<ScanOption> &list);

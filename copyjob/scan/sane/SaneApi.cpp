@@ -3,8 +3,6 @@
 
 #include "copyjob/scan/sane/SaneApi.h"
 
-#include <QCoreApplication>
-
 #include <dlfcn.h>
 
 namespace {
@@ -45,41 +43,43 @@ int saneVersionTimes100(int major, int minor)
     return major * 100 + (minor * 100 + scale / 2) / scale;
 }
 
-QString saneStatusMessage(SANE_Status status)
+ScanStatus scanStatusOf(SANE_Status status)
 {
     switch (status) {
     case SANE_STATUS_GOOD:
-        return {};
+        return ScanStatus::Good;
     case SANE_STATUS_UNSUPPORTED:
-        return QCoreApplication::translate("Scanner",
-                                           "The scanner cannot do what was asked of it.");
+        return ScanStatus::Unsupported;
     case SANE_STATUS_CANCELLED:
-        return QCoreApplication::translate("Scanner", "The scan was stopped at the scanner.");
+        return ScanStatus::Cancelled;
     case SANE_STATUS_DEVICE_BUSY:
-        return QCoreApplication::translate(
-            "Scanner", "The scanner is busy. Wait until it is free, then try again.");
+        return ScanStatus::DeviceBusy;
     case SANE_STATUS_INVAL:
-        return QCoreApplication::translate("Scanner",
-                                           "The scanner does not accept these scan settings.");
+        return ScanStatus::Invalid;
     case SANE_STATUS_EOF:
-        return QCoreApplication::translate("Scanner",
-                                           "The scanner stopped before the whole page arrived.");
+        return ScanStatus::EndOfFile;
     case SANE_STATUS_JAMMED:
-        return QCoreApplication::translate("Scanner", "Document feeder jammed");
+        return ScanStatus::Jammed;
     case SANE_STATUS_NO_DOCS:
-        return QCoreApplication::translate("Scanner", "The document feeder is empty.");
+        return ScanStatus::NoDocuments;
     case SANE_STATUS_COVER_OPEN:
-        return QCoreApplication::translate("Scanner", "Scanner cover is open");
+        return ScanStatus::CoverOpen;
     case SANE_STATUS_IO_ERROR:
-        return QCoreApplication::translate(
-            "Scanner", "The scanner could not be reached (input/output error). Check its cable "
-                       "and power.");
+        return ScanStatus::IoError;
     case SANE_STATUS_NO_MEM:
-        return QCoreApplication::translate("Scanner", "Out of memory: the scan does not fit.");
+        return ScanStatus::NoMemory;
     case SANE_STATUS_ACCESS_DENIED:
-        return QCoreApplication::translate(
-            "Scanner", "Access to the scanner was denied. Another user or program may hold it.");
+        return ScanStatus::AccessDenied;
     }
-    return QCoreApplication::translate("Scanner", "The scanner reported an unknown error (%1).")
-        .arg(int(status));
+    return ScanStatus::Unknown;
+}
+
+ScanError saneFailure(SANE_Status status)
+{
+    const ScanStatus known = scanStatusOf(status);
+    if (known == ScanStatus::Good)
+        return {};
+    return ScanError::deviceStatus(known, known == ScanStatus::Unknown
+                                              ? QStringList{QString::number(int(status))}
+                                              : QStringList{});
 }

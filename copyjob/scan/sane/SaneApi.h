@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include <sane/sane.h>
+#include "copyjob/scan/model/ScanError.h"
 
-#include <QString>
+#include <sane/sane.h>
 
 // The entry points of libsane, found with dlsym when the library is loaded at
 // run time. The program never links against libsane, so a machine without it
@@ -33,5 +33,8 @@ struct SaneApi
 // 1.12 gives 112.
 int saneVersionTimes100(int major, int minor);
 
-// What a SANE status means to someone standing at the scanner.
-QString saneStatusMessage(SANE_Status status);
+// A SANE status in the program's own terms: Unknown for one of a newer SANE.
+ScanStatus scanStatusOf(SANE_Status status);
+// The failure a status says: none for SANE_STATUS_GOOD; an unknown status
+// carries its number, for the words to name.
+ScanError saneFailure(SANE_Status status);

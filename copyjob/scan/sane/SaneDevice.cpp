@@ -7,22 +7,44 @@
 
 #include <sane/saneopts.h>
 
-#include <QCoreApplication>
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <vector>
 
-QString SaneDeviceInfo::displayName() const
+bool isNetworkDevice(const QString &saneName)
 {
-    QString label = QStringLiteral("%1 %2").arg(vendor, model).simplified();
-    if (label.isEmpty())
-        return name;
-    return QStringLiteral("%1 (%2)").arg(label, name);
+    // The first backends reach devices only over a network; the others
+    // either way, and say it in the name.
+    static const char *const networkPrefixes[] = {
+        "net:",           "airscan:",     "escl:",         "dell1600n_net:",
+        "epson2:net:",    "epsonds:net:", "epkowa:net:",   "kodakaio:net:",
+        "magicolor:net:", "hpaio:/net/",  "xerox_mfp:tcp "};
+    for (const char *prefix : networkPrefixes)
+        if (saneName.startsWith(QLatin1String(prefix)))
+            return true;
+    // Brother's own backends: "brother4:net1;dev0" against "brother4:bus2;dev1".
+    const qsizetype colon = saneName.indexOf(u':');
+    if (saneName.startsWith(QLatin1String("brother")) &&
+        saneName.mid(colon + 1).startsWith(QLatin1String("net")))
+        return true;
+    // A USB device is "pixma:" with its vendor and product ids ("04A91709_"), a
+    // network one with its model and address ("MF4800_192.168.1.45").
+    if (!saneName.startsWith(QLatin1String("pixma:")))
+        return false;
+    const QString ids = saneName.mid(6, 9);
+    bool hex = false;
+    ids.left(8).toUInt(&hex, 16);
+    return !(hex && ids.size() == 9 && ids.endsWith(u'_'));
 }
 
-SaneDevice::SaneDevice(const SaneApi &api, SANE_Handle handle, SaneDeviceInfo info)
+ScanDevice scanDeviceOf(const SANE_Device &device)
+{
+    const QString name = QString::fromUtf8(device.name);
+    return {name, QString::fromUtf8(device.vendor), QString::fromUtf8(device.model),
+            QString::fromUtf8(device.type), isNetworkDevice(name)};
+}
+
+SaneDevice::SaneDevice(const SaneApi &api, SANE_Handle handle, ScanDevice info)
     : m_api(api), m_handle(handle), m_info(std::move(info))
 {}
 
@@ -44,7 +66,7 @@ int SaneDevice::optionIndex(const QString &name) const
     }
 }
 
-Outcome SaneDevice::setOption(const QString &name, const QVariant &value)
+ScanError SaneDevice::setOption(const QString &name, const QVariant &value)
 {
     return writeScanOption(m_api, m_handle, name, value);
 }
@@ -90,7 +112,7 @@ double SaneDevice::resolution() const
     return value.isValid() ? value.toDouble() : 0.0;
 }
 
-Outcome SaneDevice::coverWholeBed()
+ScanError SaneDevice::coverWholeBed()
 {
     // The top-left corner goes to each range's minimum, the bottom-right to its maximum.
     const struct
@@ -113,7 +135,7 @@ Outcome SaneDevice::coverWholeBed()
         const SANE_Status status =
             m_api.control_option(m_handle, index, SANE_ACTION_SET_VALUE, &word, nullptr);
         if (status != SANE_STATUS_GOOD)
-            return Outcome::failure(saneStatusMessage(status));
+            return saneFailure(status);
     }
-    return Outcome::success();
+    return {};
 }

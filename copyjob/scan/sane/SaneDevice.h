@@ -3,26 +3,21 @@
 
 #pragma once
 
-#include "common/Outcome.h"
+#include "copyjob/scan/model/ScanDevice.h"
+#include "copyjob/scan/model/ScanError.h"
+#include "copyjob/scan/model/ScanOption.h"
 #include "copyjob/scan/sane/SaneApi.h"
-#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 
-// One scanner as sane_get_devices describes it.
-struct SaneDeviceInfo
-{
-    QString name; // the SANE name, e.g. "test:0"; tells two identical scanners apart
-    QString vendor;
-    QString model;
-    QString type;
-
-    // "vendor model (name)", as the user sees it.
-    QString displayName() const;
-};
+// Whether SANE reaches the device of this name over the network: its net
+// backend, the eSCL and AirScan backends, and the network devices of the
+// vendors' backends, which put an address in the name.
+bool isNetworkDevice(const QString &saneName);
+// A device as sane_get_devices describes it, in the program's terms.
+ScanDevice scanDeviceOf(const SANE_Device &device);
 
 // An open SANE handle and the option work done on it. Closes the handle when
 // destroyed. Options are always looked up by name, because setting one may
@@ -30,19 +25,19 @@ struct SaneDeviceInfo
 class SaneDevice
 {
 public:
-    SaneDevice(const SaneApi &api, SANE_Handle handle, SaneDeviceInfo info);
+    SaneDevice(const SaneApi &api, SANE_Handle handle, ScanDevice info);
     ~SaneDevice();
 
     SaneDevice(const SaneDevice &) = delete;
     SaneDevice &operator=(const SaneDevice &) = delete;
 
-    const SaneDeviceInfo &info() const { return m_info; }
+    const ScanDevice &info() const { return m_info; }
     SANE_Handle handle() const { return m_handle; }
 
     bool hasOption(const QString &name) const { return optionIndex(name) >= 0; }
     // Sets a bool, int, fixed (as double) or string option from value; a
     // QVariantList for an array.
-    Outcome setOption(const QString &name, const QVariant &value);
+    ScanError setOption(const QString &name, const QVariant &value);
     // The option's value (bool, int, double or QString); invalid when it has none.
     QVariant option(const QString &name) const;
 
@@ -51,12 +46,12 @@ public:
     // Resolution the next scan uses, in dots per inch; 0 when the device has none.
     double resolution() const;
     // Sets the scan area to the largest the geometry options allow.
-    Outcome coverWholeBed();
+    ScanError coverWholeBed();
 
 private:
     int optionIndex(const QString &name) const;
 
     const SaneApi &m_api;
     SANE_Handle m_handle;
-    SaneDeviceInfo m_info;
+    ScanDevice m_info;
 };

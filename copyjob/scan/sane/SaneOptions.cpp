@@ -3,7 +3,7 @@
 
 #include "copyjob/scan/sane/SaneOptions.h"
 
-#include <QCoreApplication>
+#include <sane/saneopts.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +12,36 @@
 
 namespace {
 
-QString tr(const char *text)
+ScanOption::Unit unitOf(SANE_Unit unit)
 {
-    return QCoreApplication::translate("Scanner", text);
+    using Unit = ScanOption::Unit;
+    switch (unit) {
+    case SANE_UNIT_PIXEL:
+        return Unit::Pixel;
+    case SANE_UNIT_BIT:
+        return Unit::Bit;
+    case SANE_UNIT_MM:
+        return Unit::Millimetre;
+    case SANE_UNIT_DPI:
+        return Unit::Dpi;
+    case SANE_UNIT_PERCENT:
+        return Unit::Percent;
+    case SANE_UNIT_MICROSECOND:
+        return Unit::Microsecond;
+    default:
+        return Unit::None;
+    }
+}
+
+ScanOption::Capabilities capabilitiesOf(SANE_Int cap)
+{
+    using Capability = ScanOption::Capability;
+    ScanOption::Capabilities capabilities;
+    capabilities.setFlag(Capability::Settable, cap & SANE_CAP_SOFT_SELECT);
+    capabilities.setFlag(Capability::SetOnDevice, cap & SANE_CAP_HARD_SELECT);
+    capabilities.setFlag(Capability::Inactive, cap & SANE_CAP_INACTIVE);
+    capabilities.setFlag(Capability::Advanced, cap & SANE_CAP_ADVANCED);
+    return capabilities;
 }
 
 ScanOption::Type typeOf(SANE_Value_Type type)
@@ -103,8 +130,8 @@ QList<ScanOption> readScanOptions(const SaneApi &api, SANE_Handle handle)
         option.description = QString::fromUtf8(d->desc ? d->desc : "");
         option.group = group;
         option.type = typeOf(d->type);
-        option.unit = int(d->unit);
-        option.capabilities = d->cap;
+        option.unit = unitOf(d->unit);
+        option.capabilities = capabilitiesOf(d->cap);
         if (d->type == SANE_TYPE_BOOL || d->type == SANE_TYPE_INT || d->type == SANE_TYPE_FIXED)
             option.count = std::max(1, int(size_t(d->size) / sizeof(SANE_Word)));
         switch (d->constraint_type) {
@@ -133,14 +160,17 @@ QList<ScanOption> readScanOptions(const SaneApi &api, SANE_Handle handle)
         default:
             break;
         }
+        if (option.name == QLatin1String(SANE_NAME_SCAN_MODE))
+            for (const QString &mode : std::as_const(option.strings))
+                option.kinds << pixelTypeOfMode(mode);
         option.value = readValue(api, handle, i, d);
         options << option;
     }
     return options;
 }
 
-Outcome writeScanOption(const SaneApi &api, SANE_Handle handle, const QString &name,
-                        const QVariant &value, int *info)
+ScanError writeScanOption(const SaneApi &api, SANE_Handle handle, const QString &name,
+                          const QVariant &value, int *info)
 {
     if (info)
         *info = 0;
@@ -150,12 +180,12 @@ Outcome writeScanOption(const SaneApi &api, SANE_Handle handle, const QString &n
     for (;; ++index) {
         d = api.get_option_descriptor(handle, index);
         if (!d)
-            return Outcome::failure(tr("The scanner has no setting “%1”.").arg(name));
+            return ScanError::of(ScanError::Code::NoSuchSetting, {name});
         if (d->name && wanted == d->name)
             break;
     }
     if (!SANE_OPTION_IS_ACTIVE(d->cap) || !SANE_OPTION_IS_SETTABLE(d->cap))
-        return Outcome::failure(tr("The scanner's setting “%1” cannot be changed now.").arg(name));
+        return ScanError::of(ScanError::Code::SettingInactive, {name});
 
     SANE_Status status = SANE_STATUS_GOOD;
     SANE_Int answer = 0;
@@ -167,7 +197,7 @@ Outcome writeScanOption(const SaneApi &api, SANE_Handle handle, const QString &n
         const QVariantList given =
             value.typeId() == QMetaType::QVariantList ? value.toList() : QVariantList{value};
         if (given.isEmpty())
-            return Outcome::failure(tr("The scanner's setting “%1” needs a value.").arg(name));
+            return ScanError::of(ScanError::Code::SettingNeedsValue, {name});
         std::vector<SANE_Word> words(count);
         for (size_t i = 0; i < count; ++i)
             words[i] = deviceWord(d, given.value(qsizetype(i), given.last()));
@@ -185,12 +215,31 @@ Outcome writeScanOption(const SaneApi &api, SANE_Handle handle, const QString &n
         status = api.control_option(handle, index, SANE_ACTION_SET_VALUE, nullptr, &answer);
         break;
     default:
-        return Outcome::failure(tr("The scanner's setting “%1” cannot be set.").arg(name));
+        return ScanError::of(ScanError::Code::SettingUnsettable, {name});
     }
-    if (status != SANE_STATUS_GOOD)
-        return Outcome::failure(
-            tr("The scanner refused the setting “%1”: %2").arg(name, saneStatusMessage(status)));
+    if (status != SANE_STATUS_GOOD) {
+        ScanError refused = saneFailure(status);
+        refused.code = ScanError::Code::SettingRefused;
+        refused.args.prepend(name);
+        return refused;
+    }
     if (info)
         *info = answer;
-    return Outcome::success();
+    return {};
+}
+
+PixelTypes pixelTypeOfMode(const QString &mode)
+{
+    const auto names = [&mode](std::initializer_list<const char *> words) {
+        return std::any_of(words.begin(), words.end(), [&mode](const char *word) {
+            return mode.contains(QLatin1String(word), Qt::CaseInsensitive);
+        });
+    };
+    if (names({SANE_VALUE_SCAN_MODE_COLOR, "colour"}))
+        return PixelType::Colour;
+    if (names({SANE_VALUE_SCAN_MODE_GRAY, "grey"}))
+        return PixelType::Grey;
+    if (names({SANE_VALUE_SCAN_MODE_LINEART, SANE_VALUE_SCAN_MODE_HALFTONE, "binary"}))
+        return PixelType::LineArt;
+    return {};
 }

@@ -5,7 +5,6 @@
 
 #include "copyjob/scan/sane/ScanImageAssembler.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 #include <vector>
@@ -73,7 +72,7 @@ void SaneReader::run()
     bool started = false;
     SANE_Status failure = SANE_STATUS_GOOD;
 
-    while (!lastFrame && m_outcome.ok && failure == SANE_STATUS_GOOD && !m_cancelRequested) {
+    while (!lastFrame && !m_error && failure == SANE_STATUS_GOOD && !m_cancelRequested) {
         SANE_Parameters params{};
         failure = m_api.start(m_handle);
         started = started || failure == SANE_STATUS_GOOD;
@@ -82,8 +81,8 @@ void SaneReader::run()
         if (failure != SANE_STATUS_GOOD)
             break;
         // The parameters read after sane_start are the ones that hold.
-        m_outcome = assembler.beginFrame(params);
-        if (!m_outcome.ok)
+        m_error = assembler.beginFrame(params);
+        if (m_error)
             break;
         m_expected = assembler.expectedBytes();
         lastFrame = params.last_frame;
@@ -92,13 +91,13 @@ void SaneReader::run()
 
     if (m_cancelRequested) {
         m_cancelled = true;
-        m_outcome = Outcome::failure(QCoreApplication::translate("Scanner", "Scan cancelled."));
+        m_error = ScanError::of(ScanError::Code::Cancelled);
     } else if (failure != SANE_STATUS_GOOD) {
-        m_outcome = Outcome::failure(saneStatusMessage(failure));
-    } else if (m_outcome.ok && assembler.isComplete()) {
+        m_error = saneFailure(failure);
+    } else if (!m_error && assembler.isComplete()) {
         m_image = assembler.takeImage();
-    } else if (m_outcome.ok) {
-        m_outcome = Outcome::failure(saneStatusMessage(SANE_STATUS_EOF));
+    } else if (!m_error) {
+        m_error = saneFailure(SANE_STATUS_EOF);
     }
     // An empty feeder, the end of every stack, is said by sane_start before
     // any reader was started: nothing to settle.
@@ -141,7 +140,7 @@ SANE_Status SaneReader::readFrame(ScanImageAssembler &assembler, const SANE_Para
         const SANE_Status status =
             m_api.read(m_handle, buffer.data(), SANE_Int(buffer.size()), &length);
         if (status == SANE_STATUS_EOF) {
-            m_outcome = assembler.endFrame();
+            m_error = assembler.endFrame();
             return SANE_STATUS_GOOD;
         }
         if (status != SANE_STATUS_GOOD)
@@ -153,9 +152,9 @@ SANE_Status SaneReader::readFrame(ScanImageAssembler &assembler, const SANE_Para
         }
         emptyReads = 0;
         frameReceived += length;
-        m_outcome = assembler.addData(buffer.data(), length);
+        m_error = assembler.addData(buffer.data(), length);
         m_received = assembler.receivedBytes();
-        if (!m_outcome.ok)
+        if (m_error)
             break;
     }
     return SANE_STATUS_GOOD;

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/Outcome.h"
+#include "copyjob/scan/model/ScanError.h"
 #include "copyjob/scan/sane/SaneApi.h"
 #include "copyjob/scan/sane/ScanImageAssembler.h"
 
@@ -48,7 +48,8 @@ public:
     bool wasCancelled() const { return m_cancelled; }
     // What the device answered when it failed; GOOD otherwise.
     SANE_Status deviceStatus() const { return m_status; }
-    const Outcome &outcome() const { return m_outcome; }
+    // Why no page came; none when one did.
+    const ScanError &error() const { return m_error; }
     QImage takeImage() { return std::exchange(m_image, QImage()); }
 
 signals:
@@ -58,7 +59,7 @@ private:
     void run();
     // Reads one frame into the assembler: the device's failure, or GOOD when
     // the frame ended, the user cancelled or the assembler refused the data
-    // (its outcome says which).
+    // (m_error says which).
     SANE_Status readFrame(ScanImageAssembler &assembler, const SANE_Parameters &params,
                           std::vector<SANE_Byte> &buffer);
 
@@ -78,6 +79,6 @@ private:
     // Written by the reading thread, read after it ended.
     bool m_cancelled = false;
     SANE_Status m_status = SANE_STATUS_GOOD;
-    Outcome m_outcome;
+    ScanError m_error;
     QImage m_image;
 };

@@ -3,10 +3,6 @@
 
 #include "copyjob/scan/sane/ScanImageAssembler.h"
 
-#include "copyjob/scan/sane/SaneApi.h"
-
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -20,11 +16,6 @@ namespace {
 // Lines of a frame of unknown height are kept in blocks of about this size,
 // so a long page never needs one huge buffer that has to be copied to grow.
 constexpr qint64 kChunkBytes = 8 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Scanner", text);
-}
 
 int channelOf(SANE_Frame format)
 {
@@ -72,7 +63,7 @@ qint64 ScanImageAssembler::physicalMemory()
     return qint64(pages) * qint64(pageSize);
 }
 
-Outcome ScanImageAssembler::fail(const QString &message)
+ScanError ScanImageAssembler::fail(ScanError::Code code, QStringList args, ScanStatus status)
 {
     m_finished = true;
     m_complete = false;
@@ -81,17 +72,16 @@ Outcome ScanImageAssembler::fail(const QString &message)
     m_chunks.clear();
     m_partial.clear();
     m_partial.shrink_to_fit();
-    return Outcome::failure(message);
+    return {code, status, std::move(args)};
 }
 
-Outcome ScanImageAssembler::tooLarge(qint64 width, qint64 height, qint64 bytes)
+ScanError ScanImageAssembler::tooLarge(qint64 width, qint64 height, qint64 bytes)
 {
-    const QString size = height > 0 ? QStringLiteral("%1 × %2").arg(width).arg(height)
-                                    : QStringLiteral("%1 × …").arg(width);
-    return fail(tr("This scan would be %1 pixels (%2 MiB), more than this computer's memory "
-                   "can hold. Choose a lower resolution.")
-                    .arg(size)
-                    .arg(bytes / (1024 * 1024)));
+    const QString mib = QString::number(bytes / (1024 * 1024));
+    if (height > 0)
+        return fail(ScanError::Code::TooLarge,
+                    {QString::number(width), QString::number(height), mib});
+    return fail(ScanError::Code::TooLargeHand, {QString::number(width), mib});
 }
 
 QImage::Format ScanImageAssembler::imageFormat() const
@@ -108,7 +98,7 @@ QImage::Format ScanImageAssembler::imageFormat() const
     }
 }
 
-Outcome ScanImageAssembler::allocateImage(int width, int height)
+ScanError ScanImageAssembler::allocateImage(int width, int height)
 {
     const QImage::Format format = imageFormat();
     const qint64 bits = QImage::toPixelFormat(format).bitsPerPixel();
@@ -123,29 +113,28 @@ Outcome ScanImageAssembler::allocateImage(int width, int height)
     if (format == QImage::Format_Mono)
         m_image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     m_height = height;
-    return Outcome::success();
+    return {};
 }
 
-Outcome ScanImageAssembler::beginFrame(const SANE_Parameters &p)
+ScanError ScanImageAssembler::beginFrame(const SANE_Parameters &p)
 {
     if (m_finished)
-        return Outcome::failure(tr("The page is already complete."));
+        return ScanError::of(ScanError::Code::PageComplete);
     const bool first = m_image.isNull() && !m_chunked;
     const bool threePassFrame = !isSinglePass(p.format);
 
     if (p.format != SANE_FRAME_GRAY && p.format != SANE_FRAME_RGB && p.format != SANE_FRAME_RED &&
         p.format != SANE_FRAME_GREEN && p.format != SANE_FRAME_BLUE)
-        return fail(tr("The scanner sends pictures in a format this program cannot read."));
+        return fail(ScanError::Code::UnknownFormat);
     if (p.depth != 1 && p.depth != 8 && p.depth != 16)
-        return fail(tr("The scanner sends %1 bits per sample, which this program cannot read.")
-                        .arg(p.depth));
+        return fail(ScanError::Code::UnreadableDepth, {QString::number(p.depth)});
     if (p.pixels_per_line <= 0 || p.lines == 0 || p.lines < -1)
-        return fail(tr("The scanner sent an empty picture."));
+        return fail(ScanError::Code::EmptyPicture);
 
     const qint64 channels = p.format == SANE_FRAME_RGB ? 3 : 1;
     const qint64 needed = (qint64(p.pixels_per_line) * channels * p.depth + 7) / 8;
     if (qint64(p.bytes_per_line) < needed)
-        return fail(tr("The scanner sent lines shorter than its own picture size."));
+        return fail(ScanError::Code::ShortLines);
 
     if (first) {
         m_threePass = threePassFrame;
@@ -154,10 +143,10 @@ Outcome ScanImageAssembler::beginFrame(const SANE_Parameters &p)
     } else {
         // Only the passes of a three-pass scan may follow a frame.
         if (!m_threePass || !threePassFrame)
-            return fail(tr("The scanner sent more than one picture for a page."));
+            return fail(ScanError::Code::SecondPicture);
         if (p.pixels_per_line != m_width || p.depth != m_firstDepth ||
             (p.lines > 0 && m_height > 0 && p.lines != m_height))
-            return fail(tr("The colour passes of the scan do not match in size."));
+            return fail(ScanError::Code::PassesDiffer);
     }
 
     m_params = p;
@@ -171,8 +160,8 @@ Outcome ScanImageAssembler::beginFrame(const SANE_Parameters &p)
         if (p.lines > 0) {
             const qint64 passes = m_threePass ? 3 : 1;
             m_expectedBytes = qint64(p.bytes_per_line) * p.lines * passes;
-            Outcome allocated = allocateImage(m_width, p.lines);
-            if (!allocated.ok)
+            ScanError allocated = allocateImage(m_width, p.lines);
+            if (allocated)
                 return allocated;
         } else {
             m_chunked = true;
@@ -191,10 +180,10 @@ Outcome ScanImageAssembler::beginFrame(const SANE_Parameters &p)
         m_chunks.emplace_back();
         m_chunkFrameFormat.push_back(p.format);
     }
-    return Outcome::success();
+    return {};
 }
 
-Outcome ScanImageAssembler::storeLine(const unsigned char *line)
+ScanError ScanImageAssembler::storeLine(const unsigned char *line)
 {
     if (m_chunked) {
         std::vector<Chunk> &chunks = m_chunks.back();
@@ -216,18 +205,18 @@ Outcome ScanImageAssembler::storeLine(const unsigned char *line)
         convertLine(line, m_params.format, int(m_linesInFrame));
     }
     ++m_linesInFrame;
-    return Outcome::success();
+    return {};
 }
 
-Outcome ScanImageAssembler::addData(const unsigned char *data, qsizetype size)
+ScanError ScanImageAssembler::addData(const unsigned char *data, qsizetype size)
 {
     if (!m_inFrame)
-        return fail(tr("The scanner sent data outside of a picture."));
+        return fail(ScanError::Code::DataOutsidePicture);
     m_receivedBytes += size;
     while (size > 0) {
         if (m_partialFill == 0 && size >= m_lineBytes) {
-            Outcome stored = storeLine(data);
-            if (!stored.ok)
+            ScanError stored = storeLine(data);
+            if (stored)
                 return stored;
             data += m_lineBytes;
             size -= m_lineBytes;
@@ -240,12 +229,12 @@ Outcome ScanImageAssembler::addData(const unsigned char *data, qsizetype size)
         size -= take;
         if (m_partialFill == m_lineBytes) {
             m_partialFill = 0;
-            Outcome stored = storeLine(m_partial.data());
-            if (!stored.ok)
+            ScanError stored = storeLine(m_partial.data());
+            if (stored)
                 return stored;
         }
     }
-    return Outcome::success();
+    return {};
 }
 
 void ScanImageAssembler::convertLine(const unsigned char *src, SANE_Frame format, int y)
@@ -287,7 +276,7 @@ void ScanImageAssembler::convertLine(const unsigned char *src, SANE_Frame format
     }
 }
 
-Outcome ScanImageAssembler::buildFromChunks()
+ScanError ScanImageAssembler::buildFromChunks()
 {
     qint64 height = -1;
     for (const auto &frame : m_chunks) {
@@ -297,11 +286,11 @@ Outcome ScanImageAssembler::buildFromChunks()
         height = height < 0 ? lines : std::min(height, lines);
     }
     if (height <= 0)
-        return fail(tr("The scanner sent no picture."));
+        return fail(ScanError::Code::NoPicture);
     if (height > std::numeric_limits<int>::max())
         return tooLarge(m_width, height, m_chunkedBytes);
-    Outcome allocated = allocateImage(m_width, int(height));
-    if (!allocated.ok)
+    ScanError allocated = allocateImage(m_width, int(height));
+    if (allocated)
         return allocated;
     for (size_t f = 0; f < m_chunks.size(); ++f) {
         qint64 y = 0;
@@ -312,29 +301,29 @@ Outcome ScanImageAssembler::buildFromChunks()
         }
     }
     m_chunks.clear();
-    return Outcome::success();
+    return {};
 }
 
-Outcome ScanImageAssembler::endFrame()
+ScanError ScanImageAssembler::endFrame()
 {
     if (!m_inFrame)
-        return fail(tr("The scanner ended a picture it had not begun."));
+        return fail(ScanError::Code::EndNotBegun);
     m_inFrame = false;
     if (m_chunked) {
         if (m_linesInFrame == 0)
-            return fail(tr("The scanner sent no picture."));
+            return fail(ScanError::Code::NoPicture);
     } else if (m_linesInFrame < m_height) {
-        return fail(saneStatusMessage(SANE_STATUS_EOF));
+        return fail(ScanError::Code::DeviceStatus, {}, ScanStatus::EndOfFile);
     }
     if (m_threePass)
         m_passesSeen |= 1 << m_frameIndex;
     if (!m_params.last_frame)
-        return Outcome::success();
+        return {};
     if (m_threePass && m_passesSeen != 7)
-        return fail(tr("A colour pass of the scan is missing."));
+        return fail(ScanError::Code::PassMissing);
     if (m_chunked) {
-        Outcome built = buildFromChunks();
-        if (!built.ok)
+        ScanError built = buildFromChunks();
+        if (built)
             return built;
     }
     if (m_dpi > 0) {
@@ -346,7 +335,7 @@ Outcome ScanImageAssembler::endFrame()
     m_partial.shrink_to_fit();
     m_finished = true;
     m_complete = true;
-    return Outcome::success();
+    return {};
 }
 
 QImage ScanImageAssembler::takeImage()

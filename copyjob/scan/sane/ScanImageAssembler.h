@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/Outcome.h"
+#include "copyjob/scan/model/ScanError.h"
 
 #include <sane/sane.h>
 
@@ -47,9 +47,9 @@ public:
         std::function<QImage(int width, int height, QImage::Format format, qint64 bytesPerLine)>;
     void setAllocator(Allocator allocator) { m_allocator = std::move(allocator); }
 
-    Outcome beginFrame(const SANE_Parameters &parameters);
-    Outcome addData(const unsigned char *data, qsizetype size);
-    Outcome endFrame();
+    ScanError beginFrame(const SANE_Parameters &parameters);
+    ScanError addData(const unsigned char *data, qsizetype size);
+    ScanError endFrame();
 
     // True once the last frame has ended with a whole page.
     bool isComplete() const { return m_complete; }
@@ -69,13 +69,14 @@ private:
         qint64 lines = 0;
     };
 
-    Outcome fail(const QString &message);
-    Outcome allocateImage(int width, int height);
-    Outcome tooLarge(qint64 width, qint64 height, qint64 bytes);
-    Outcome storeLine(const unsigned char *line);
+    ScanError fail(ScanError::Code code, QStringList args = {},
+                   ScanStatus status = ScanStatus::Good);
+    ScanError allocateImage(int width, int height);
+    ScanError tooLarge(qint64 width, qint64 height, qint64 bytes);
+    ScanError storeLine(const unsigned char *line);
     void convertLine(const unsigned char *src, SANE_Frame format, int y);
     QImage::Format imageFormat() const;
-    Outcome buildFromChunks();
+    ScanError buildFromChunks();
 
     qint64 m_memoryLimit = 0;
     double m_dpi = 0;

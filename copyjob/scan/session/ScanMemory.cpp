@@ -26,16 +26,16 @@ void ScanMemory::setScanChoices(const QString &device, const QString &mode, int 
     choices.resolution = dpi;
 }
 
-SaneDeviceInfo ScanMemory::identity(const QString &device) const
+ScanDevice ScanMemory::identity(const QString &device) const
 {
-    return m_identities.value(device, SaneDeviceInfo{device, {}, {}, {}});
+    return m_identities.value(device, ScanDevice{device, {}, {}, {}});
 }
 
-QString ScanMemory::findAgain(const QList<SaneDeviceInfo> &listed, const QString &chosen)
+QString ScanMemory::findAgain(const QList<ScanDevice> &listed, const QString &chosen)
 {
     const auto isListed = [&](const QString &name) {
         return std::any_of(listed.cbegin(), listed.cend(),
-                           [&](const SaneDeviceInfo &d) { return d.name == name; });
+                           [&](const ScanDevice &d) { return d.name == name; });
     };
     QString found = isListed(chosen) ? chosen : QString();
     // The chosen device first: it is the one the next scan is from.
@@ -43,10 +43,10 @@ QString ScanMemory::findAgain(const QList<SaneDeviceInfo> &listed, const QString
     gone.removeIf(isListed);
     std::stable_partition(gone.begin(), gone.end(), [&](const QString &d) { return d == chosen; });
     for (const QString &old : gone) {
-        const SaneDeviceInfo was = identity(old);
+        const ScanDevice was = identity(old);
         if (was.vendor.isEmpty() && was.model.isEmpty())
             continue; // nothing to know it by
-        for (const SaneDeviceInfo &now : listed) {
+        for (const ScanDevice &now : listed) {
             if (m_choices.contains(now.name) || now.vendor != was.vendor ||
                 now.model != was.model || now.type != was.type)
                 continue;

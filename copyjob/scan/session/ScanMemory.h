@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/protocol/ScannerProtocol.h"
-#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/model/ScanDevice.h"
 
 #include <QHash>
 #include <QImage>
@@ -26,12 +25,12 @@ class ScanMemory
 public:
     struct DeviceChoices
     {
-        QString mode;                      // empty: none scanned with yet
-        int resolution = 0;                // dpi; 0: none scanned with yet
-        ScannerProtocol::Settings options; // in the order chosen, one per name
-        QString paperSize;                 // empty: the whole area
-        QRectF customArea;                 // millimetres
-        bool allSheets = true;             // from a feeder: the whole stack, not one sheet
+        QString mode;          // empty: none scanned with yet
+        int resolution = 0;    // dpi; 0: none scanned with yet
+        ScanSettings options;  // in the order chosen, one per name
+        QString paperSize;     // empty: the whole area
+        QRectF customArea;     // millimetres
+        bool allSheets = true; // from a feeder: the whole stack, not one sheet
     };
 
     // The mode and resolution to show for a device: those of its last scan,
@@ -53,14 +52,14 @@ public:
     QStringList devices() const { return m_choices.keys(); }
 
     // What a device is, as SANE listed it; only the name for one never listed.
-    SaneDeviceInfo identity(const QString &device) const;
-    void setIdentity(const SaneDeviceInfo &device) { m_identities[device.name] = device; }
+    ScanDevice identity(const QString &device) const;
+    void setIdentity(const ScanDevice &device) { m_identities[device.name] = device; }
 
     // A device of an earlier run whose name is not listed takes the name of
     // a listed one of the same vendor, model and type that has no choices of
     // its own, with its choices. Returns what chosen is called now: itself,
     // its new name, or empty when it is neither listed nor found again.
-    QString findAgain(const QList<SaneDeviceInfo> &listed, const QString &chosen);
+    QString findAgain(const QList<ScanDevice> &listed, const QString &chosen);
 
     // An option the user set goes after the others, so a setting that
     // depends on another (the source before its own options) is set after it.
@@ -80,5 +79,5 @@ private:
     int m_lastResolution = 0;
     QHash<QString, DeviceChoices> m_choices;
     QHash<QString, QImage> m_previews;
-    QHash<QString, SaneDeviceInfo> m_identities;
+    QHash<QString, ScanDevice> m_identities;
 };

@@ -3,6 +3,9 @@
 
 #include "copyjob/scan/session/ScanSession.h"
 
+#include "copyjob/scan/model/ScanError.h"
+#include "copyjob/scan/protocol/SharedPage.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -35,12 +38,48 @@ constexpr int kHelperFd = 3;
 
 QString defaultHelperPath;
 
-QString say(const char *text)
+using Code = ScanError::Code;
+
+// The helper's failure in words, with the code a caller branches on.
+Outcome outcomeOf(const ScanError &error)
 {
-    return QCoreApplication::translate("Scanner", text);
+    if (!error)
+        return Outcome::success();
+    const QString words = error.text();
+    switch (error.code) {
+    case Code::DeviceStatus:
+        return Outcome::failure(words, Outcome::Code::DeviceStatus, int(error.status));
+    case Code::Cancelled:
+        return Outcome::failure(words, Outcome::Code::Cancelled);
+    case Code::ConnectionLost:
+        return Outcome::failure(words, Outcome::Code::ConnectionLost);
+    case Code::DriverKilled:
+    case Code::DriverKilledListing:
+    case Code::DriverExited:
+    case Code::DriverExitedListing:
+        return Outcome::failure(words, Outcome::Code::DriverStopped);
+    default:
+        return Outcome::failure(words);
+    }
+}
+
+Outcome failure(Code code, const QStringList &args = {})
+{
+    return outcomeOf(ScanError::of(code, args));
 }
 
 } // namespace
+
+const ScanSession::Handler ScanSession::kHandlers[] = {
+    {Type::Progress, &ScanSession::takeProgress},
+    {Type::Devices, &ScanSession::takeDevices},
+    {Type::Opened, &ScanSession::takeOpened},
+    {Type::OptionSet, &ScanSession::takeOptionSet},
+    {Type::Page, &ScanSession::takePage},
+    {Type::Failed, &ScanSession::takeFailed},
+    {Type::FeederEmpty, &ScanSession::takeFeederEmpty},
+    {Type::Unreachable, &ScanSession::takeUnreachable},
+};
 
 ScanSession::ScanSession(QString libraryFile, QObject *parent)
     : QObject(parent), m_libraryFile(std::move(libraryFile)), m_stallSeconds(kStallSeconds),
@@ -136,7 +175,8 @@ bool ScanSession::isAvailable()
 {
     if (m_pending != Pending::None || !ensureHelper())
         return false;
-    if (!m_channel->send(Type::Hello, pack(m_libraryFile))) {
+    Channel &channel = *m_channel;
+    if (!channel.send(Type::Hello, pack(m_libraryFile))) {
         endHelper();
         return false;
     }
@@ -144,14 +184,14 @@ bool ScanSession::isAvailable()
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kHelloMsecs) {
-        if (!m_channel->waitReadable(int(kHelloMsecs - clock.elapsed())))
+        if (!channel.waitReadable(int(kHelloMsecs - clock.elapsed())))
             break;
-        bool open = m_channel->receive();
-        while (auto message = m_channel->next()) {
+        bool open = channel.receive();
+        while (auto message = channel.next()) {
             bool ok = false;
             if (message->type != Type::HelloReply)
                 continue;
-            if (!unpack(message->payload, ok, m_versionCode))
+            if (!unpack(message->payload, ok, m_version))
                 open = false; // a helper that garbles its first answer is no use either
             else {
                 m_notifier->setEnabled(true);
@@ -190,7 +230,7 @@ bool ScanSession::ask(Pending pending, Type type, const QByteArray &payload)
     if (request(pending, type, payload))
         return true;
     if (m_pending == Pending::None)
-        emit helperFailed(say("The scanner driver could not be started."));
+        emit helperFailed(failure(Code::DriverNotStarted));
     return false;
 }
 
@@ -214,7 +254,7 @@ void ScanSession::setOption(const QString &name, const QVariant &value)
     ask(Pending::Setting, Type::SetOption, pack(name, value));
 }
 
-void ScanSession::startScan(const QString &mode, int dpi, const Settings &chosen, int sheet)
+void ScanSession::startScan(const QString &mode, int dpi, const ScanSettings &chosen, int sheet)
 {
     const ScanRequest scan{mode, dpi, true, chosen, m_presets, m_memoryLimit, sheet};
     ask(Pending::Scanning, Type::Scan, pack(scan));
@@ -239,7 +279,7 @@ void ScanSession::cancel()
         if (m_pending != Pending::Scanning || m_process.get() != process)
             return;
         endHelper();
-        emit scanEnded({}, say("Scan cancelled."), true);
+        emit scanEnded({}, failure(Code::Cancelled));
     });
 }
 
@@ -263,6 +303,7 @@ void ScanSession::setOptionPreset(const QString &name, const QVariant &value)
 void ScanSession::onReadable()
 {
     const bool open = m_channel->receive();
+    // A handler may end the helper, and its channel with it.
     while (m_channel) {
         auto message = m_channel->next();
         if (!message)
@@ -270,155 +311,179 @@ void ScanSession::onReadable()
         handle(*message);
     }
     if (m_channel && m_channel->broken())
-        helperBroken();
+        helperGone(true);
     else if (!open && m_channel)
         helperGone();
 }
 
-// What the helper said makes no sense: it is ended, and said to have stopped
-// working as any helper that dies is.
-void ScanSession::helperBroken()
-{
-    if (m_process)
-        m_process->kill();
-    helperGone();
-}
-
+// Each message is read once, by the handler of its type; one that does not
+// read as its type ends the helper, which is then said to have stopped
+// working as any helper that dies is. Types this side does not know are let
+// pass.
 void ScanSession::handle(const Message &message)
 {
-    if (message.type == Type::Progress) {
-        qint64 received = 0, expected = -1;
-        if (!unpack(message.payload, received, expected))
-            return helperBroken();
-        // Only bytes count: a driver that answers "nothing yet" for ever is stalled.
-        if (received > m_received) {
-            m_received = received;
-            m_sinceData.start();
-        }
-        emit progress(received, expected);
+    for (const Handler &handler : kHandlers) {
+        if (handler.type != message.type)
+            continue;
+        if (!(this->*handler.take)(message))
+            helperGone(true);
         return;
     }
-    if (!wellFormed(message))
-        return helperBroken();
-    const Pending was = std::exchange(m_pending, Pending::None);
-    m_watch.stop();
-    switch (message.type) {
-    case Type::Devices: {
-        QList<SaneDeviceInfo> devices;
-        unpack(message.payload, devices);
-        m_listFirst = false;
-        emit devicesListed(devices);
-        if (std::exchange(m_openAfterList, false))
-            openDevice();
-        break;
-    }
-    case Type::Opened: {
-        QString error;
-        SaneDeviceInfo device;
-        QList<ScanOption> options;
-        unpack(message.payload, error, device, options);
-        if (error.isEmpty())
-            m_device = device.name;
-        emit opened(error, device, options);
-        break;
-    }
-    case Type::OptionSet: {
-        QString error;
-        QList<ScanOption> options;
-        unpack(message.payload, error, options);
-        emit optionSet(error, options);
-        break;
-    }
-    case Type::Page: {
-        PageHeader header;
-        unpack(message.payload, header);
-        const QImage page = SharedPage::map(message.fd, header);
-        if (message.fd >= 0)
-            ::close(message.fd);
-        if (page.isNull()) {
-            emit scanEnded({}, say("The page could not be taken from the scanner driver."), false);
-            break;
-        }
-        // A driver that was slow but sent its page keeps its helper, and a
-        // feeder's batch stays open there for the next sheet.
-        m_replaceHelper = false;
-        emit scanEnded(page, {}, false);
-        break;
-    }
-    case Type::Failed: {
-        QString error;
-        bool cancelled = false;
-        unpack(message.payload, error, cancelled);
-        emit scanEnded({}, error, cancelled);
-        break;
-    }
-    case Type::FeederEmpty:
-        emit feederEmpty();
-        break;
-    case Type::Unreachable: {
-        // Nothing more comes over the closed connection, and the helper's SANE
-        // keeps reading from it: a fresh helper for the next request.
-        QString text;
-        unpack(message.payload, text);
-        endHelper();
-        emit helperFailed(text);
-        break;
-    }
-    default:
-        m_pending = was;
-        break;
-    }
 }
 
-// A message of a known type whose payload does not read as that type.
-bool ScanSession::wellFormed(const Message &message)
+void ScanSession::answered()
 {
-    QList<SaneDeviceInfo> devices;
-    SaneDeviceInfo device;
-    QList<ScanOption> options;
-    QString text;
-    PageHeader header;
-    bool flag = false;
-    switch (message.type) {
-    case Type::Devices:
-        return unpack(message.payload, devices);
-    case Type::Opened:
-        return unpack(message.payload, text, device, options);
-    case Type::Page:
-        return unpack(message.payload, header);
-    case Type::Failed:
-        return unpack(message.payload, text, flag);
-    default:
-        return true; // unknown types are ignored
-    }
+    m_pending = Pending::None;
+    m_watch.stop();
 }
 
-void ScanSession::helperGone()
+bool ScanSession::takeProgress(const Message &message)
+{
+    qint64 received = 0, expected = -1;
+    if (!unpack(message.payload, received, expected))
+        return false;
+    // Only bytes count: a driver that answers "nothing yet" for ever is stalled.
+    if (received > m_received) {
+        m_received = received;
+        m_sinceData.start();
+    }
+    emit progress(received, expected);
+    return true;
+}
+
+bool ScanSession::takeDevices(const Message &message)
+{
+    QList<ScanDevice> devices;
+    if (!unpack(message.payload, devices))
+        return false;
+    answered();
+    for (const ScanDevice &device : std::as_const(devices))
+        if (device.networked)
+            m_onNetwork.insert(device.name);
+    m_listFirst = false;
+    emit devicesListed(devices);
+    if (std::exchange(m_openAfterList, false))
+        openDevice();
+    return true;
+}
+
+bool ScanSession::takeOpened(const Message &message)
+{
+    ScanError error;
+    ScanDevice device;
+    QList<ScanOption> options;
+    if (!unpack(message.payload, error, device, options))
+        return false;
+    answered();
+    if (!error) {
+        m_device = device.name;
+        if (device.networked)
+            m_onNetwork.insert(device.name);
+    }
+    emit opened(outcomeOf(error), device, options);
+    return true;
+}
+
+bool ScanSession::takeOptionSet(const Message &message)
+{
+    ScanError error;
+    QList<ScanOption> options;
+    if (!unpack(message.payload, error, options))
+        return false;
+    answered();
+    emit optionSet(outcomeOf(error), options);
+    return true;
+}
+
+bool ScanSession::takePage(const Message &message)
+{
+    PageHeader header;
+    const bool readable = unpack(message.payload, header);
+    const QImage page = readable ? SharedPage::map(message.fd, header) : QImage();
+    if (message.fd >= 0)
+        ::close(message.fd);
+    if (!readable)
+        return false;
+    answered();
+    if (page.isNull()) {
+        emit scanEnded({}, failure(Code::PageNotTaken));
+        return true;
+    }
+    // A driver that was slow but sent its page keeps its helper, and a
+    // feeder's batch stays open there for the next sheet.
+    m_replaceHelper = false;
+    emit scanEnded(page, Outcome::success());
+    return true;
+}
+
+bool ScanSession::takeFailed(const Message &message)
+{
+    ScanError error;
+    if (!unpack(message.payload, error))
+        return false;
+    answered();
+    emit scanEnded({}, outcomeOf(error));
+    return true;
+}
+
+bool ScanSession::takeFeederEmpty(const Message &)
+{
+    answered();
+    emit feederEmpty();
+    return true;
+}
+
+bool ScanSession::takeUnreachable(const Message &message)
+{
+    ScanError error;
+    if (!unpack(message.payload, error))
+        return false;
+    // Nothing more comes over the closed connection, and the helper's SANE
+    // keeps reading from it: a fresh helper for the next request.
+    endHelper();
+    emit helperFailed(outcomeOf(error));
+    return true;
+}
+
+// The helper went away, or said what makes no sense (broken) and is ended.
+void ScanSession::helperGone(bool broken)
 {
     m_notifier.reset();
     m_channel.reset();
-    QString how = say("it ended");
+    int signal = 0, exitStatus = 0;
     if (m_process) {
+        if (broken)
+            m_process->kill();
         if (!m_process->waitForFinished(2000))
             m_process->kill(), m_process->waitForFinished(1000);
         if (m_process->exitStatus() == QProcess::CrashExit)
-            how = say("it was ended by signal %1, %2")
-                      .arg(m_process->exitCode())
-                      .arg(QString::fromLocal8Bit(strsignal(m_process->exitCode())));
+            signal = m_process->exitCode();
         else
-            how = say("it ended with exit status %1").arg(m_process->exitCode());
+            exitStatus = m_process->exitCode();
     }
     m_process.reset();
     const bool wasBusy = m_pending != Pending::None;
     m_pending = Pending::None;
     m_openAfterList = false;
     m_watch.stop();
-    const QString device = m_pendingDevice.isEmpty() ? say("while looking for scanners")
-                                                     : say("for %1").arg(m_pendingDevice);
-    if (wasBusy)
-        emit helperFailed(say("The scanner driver stopped working %1 (%2). Choose Retry to "
-                              "start it again.")
-                              .arg(device, how));
+    if (!wasBusy)
+        return;
+    const QString device = m_pendingDevice;
+    const QString number = QString::number(signal);
+    const QString name = QString::fromLocal8Bit(strsignal(signal));
+    const QString status = QString::number(exitStatus);
+    ScanError error;
+    if (signal && device.isEmpty())
+        error = ScanError::of(Code::DriverKilledListing, {number, name});
+    else if (signal)
+        error = ScanError::of(Code::DriverKilled, {device, number, name});
+    else if (device.isEmpty())
+        error = ScanError::of(Code::DriverExitedListing, {status});
+    else
+        error = ScanError::of(Code::DriverExited, {device, status});
+    Outcome stopped = outcomeOf(error);
+    stopped.detail = signal;
+    emit helperFailed(stopped);
 }
 
 void ScanSession::watch()
@@ -428,12 +493,9 @@ void ScanSession::watch()
         return;
     m_stallSaid = true;
     m_replaceHelper = true;
-    const QString device = m_pendingDevice;
-    if (device.startsWith(QLatin1String("net:")))
-        emit stalled(say("The scanner %1 can no longer be reached: it has sent nothing for %2 "
-                         "seconds.")
-                         .arg(device)
-                         .arg(limit));
+    const QString seconds = QString::number(limit);
+    if (m_onNetwork.contains(m_pendingDevice))
+        emit stalled(ScanError::of(Code::StalledNetwork, {m_pendingDevice, seconds}).text());
     else
-        emit stalled(say("The scanner has sent nothing for %1 seconds.").arg(limit));
+        emit stalled(ScanError::of(Code::Stalled, {seconds}).text());
 }

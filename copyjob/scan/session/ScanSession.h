@@ -3,16 +3,16 @@
 
 #pragma once
 
+#include "common/Outcome.h"
+#include "copyjob/scan/model/ScanDevice.h"
+#include "copyjob/scan/model/ScanOption.h"
 #include "copyjob/scan/protocol/ScannerProtocol.h"
-#include "copyjob/scan/protocol/SharedPage.h"
-#include "copyjob/scan/sane/SaneDevice.h"
-#include "copyjob/scan/sane/ScanOption.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QList>
 #include <QObject>
-#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVariant>
@@ -31,8 +31,11 @@ class QSocketNotifier;
 // keeps repainting while a driver works. One request at a time. While one is
 // outstanding and the helper sends nothing, stalled() says so after
 // stallSeconds() (stallAfterDataSeconds() once a page has begun to come); a
-// helper that dies says so in helperFailed(). What the user chose is kept
-// elsewhere (ScanMemory): this is the transport and its state.
+// helper that dies says so in helperFailed().
+// Failures come as an Outcome, worded here from the helper's codes; its code
+// says the device's status, a driver that stopped, a lost connection or a
+// cancel. What the user chose is kept elsewhere (ScanMemory): this is the
+// transport and its state.
 class ScanSession : public QObject
 {
     Q_OBJECT
@@ -52,8 +55,9 @@ public:
     // Starts the helper if need be and asks it whether SANE can be used:
     // libsane loaded and sane_init done. Blocks; asked afresh on every call.
     bool isAvailable();
-    // The version sane_init reported; 0 until SANE was available.
-    int versionCode() const { return m_versionCode; }
+    // The version sane_init reported, times 100 (1.1 is 110); 0 until SANE
+    // was available.
+    int version() const { return m_version; }
 
     void listDevices(); // -> devicesListed
     void openDevice();  // currentDevice(), or the first -> opened
@@ -66,7 +70,7 @@ public:
     // among the device's options (the area included), then the presets.
     // sheet as ScanRequest::sheet: 0 for one page; a feeder's stack counts
     // 1, 2, 3 ... and is ended with endStack().
-    void startScan(const QString &mode, int dpi, const ScannerProtocol::Settings &chosen = {},
+    void startScan(const QString &mode, int dpi, const ScanSettings &chosen = {},
                    int sheet = 0); // -> progress..., scanEnded or feederEmpty
     // The stack is over: the device's scan, left open after its last sheet, ends.
     void endStack();
@@ -98,33 +102,49 @@ public:
     int stallAfterDataSeconds() const { return m_stallAfterDataSeconds; }
 
 signals:
-    void devicesListed(const QList<SaneDeviceInfo> &devices);
-    // error is empty when a device is open.
-    void opened(const QString &error, const SaneDeviceInfo &device,
-                const QList<ScanOption> &options);
-    // The device's options after a setting; error says why it was refused.
-    void optionSet(const QString &error, const QList<ScanOption> &options);
+    void devicesListed(const QList<ScanDevice> &devices);
+    // A failure unless a device is open.
+    void opened(const Outcome &result, const ScanDevice &device, const QList<ScanOption> &options);
+    // The device's options after a setting; a failure says why it was refused.
+    void optionSet(const Outcome &result, const QList<ScanOption> &options);
     void progress(qint64 received, qint64 expected);
-    // A whole page, or an error in words; cancelled when the user stopped it.
-    void scanEnded(const QImage &page, const QString &error, bool cancelled);
+    // A whole page, or why none came (Outcome::Code::Cancelled when the user
+    // stopped it).
+    void scanEnded(const QImage &page, const Outcome &result);
     // A later sheet of a stack was asked for and the feeder had none left.
     void feederEmpty();
     // The helper died, could not be started, or lost its scanner's network
     // connection mid-scan; the next request starts a fresh one.
-    void helperFailed(const QString &message);
+    void helperFailed(const Outcome &failure);
     void stalled(const QString &message);
 
 private:
     enum class Pending { None, Listing, Opening, Setting, Scanning };
+    // What a message of one type says, taken in once: false when its payload
+    // does not read as that type.
+    struct Handler
+    {
+        ScannerProtocol::Type type;
+        bool (ScanSession::*take)(const ScannerProtocol::Message &message);
+    };
+    static const Handler kHandlers[];
 
     bool ensureHelper();
     bool request(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
     bool ask(Pending pending, ScannerProtocol::Type type, const QByteArray &payload = {});
     void onReadable();
     void handle(const ScannerProtocol::Message &message);
-    static bool wellFormed(const ScannerProtocol::Message &message);
-    void helperGone();
-    void helperBroken();
+    // The outstanding request is answered.
+    void answered();
+    bool takeProgress(const ScannerProtocol::Message &message);
+    bool takeDevices(const ScannerProtocol::Message &message);
+    bool takeOpened(const ScannerProtocol::Message &message);
+    bool takeOptionSet(const ScannerProtocol::Message &message);
+    bool takePage(const ScannerProtocol::Message &message);
+    bool takeFailed(const ScannerProtocol::Message &message);
+    bool takeFeederEmpty(const ScannerProtocol::Message &message);
+    bool takeUnreachable(const ScannerProtocol::Message &message);
+    void helperGone(bool broken = false);
     void endHelper();
     void watch();
 
@@ -133,17 +153,18 @@ private:
     std::unique_ptr<QProcess> m_process;
     std::unique_ptr<ScannerProtocol::Channel> m_channel;
     std::unique_ptr<QSocketNotifier> m_notifier;
-    int m_versionCode = 0;
+    int m_version = 0;
 
     Pending m_pending = Pending::None;
-    QString m_pendingDevice; // what the outstanding request is about, for messages
+    QString m_pendingDevice;   // what the outstanding request is about, for messages
+    QSet<QString> m_onNetwork; // devices listed or opened as reached over the network
     QElapsedTimer m_sinceData;
     qint64 m_received = 0;
     bool m_stallSaid = false;
     bool m_replaceHelper = false; // after a stall: the next request gets a fresh one
     QTimer m_watch;
 
-    ScannerProtocol::Settings m_presets;
+    ScanSettings m_presets;
     QString m_device;
     bool m_listFirst = false;
     bool m_openAfterList = false;

@@ -60,9 +60,9 @@ QString areaText(const QRectF &area)
         .arg(area.height(), 0, 'g', 12);
 }
 
-ScannerProtocol::Settings readOptions(QSettings &file)
+ScanSettings readOptions(QSettings &file)
 {
-    ScannerProtocol::Settings options;
+    ScanSettings options;
     const int count = file.beginReadArray(QStringLiteral("options"));
     for (int i = 0; i < kMostOptions && (i < count || present(file, i)); ++i) {
         file.setArrayIndex(i);
@@ -108,7 +108,7 @@ QString ScanSettingsFile::load(ScanMemory &memory) const
     const int count = file.beginReadArray(QStringLiteral("devices"));
     for (int i = 0; i < kMostDevices && (i < count || present(file, i)); ++i) {
         file.setArrayIndex(i);
-        SaneDeviceInfo device{
+        ScanDevice device{
             textAt(file, QStringLiteral("name")), textAt(file, QStringLiteral("vendor")),
             textAt(file, QStringLiteral("model")), textAt(file, QStringLiteral("type"))};
         if (device.name.isEmpty())
@@ -150,7 +150,7 @@ QString ScanSettingsFile::save(const ScanMemory &memory, const QString &chosen) 
     file.beginWriteArray(QStringLiteral("devices"), int(devices.size()));
     for (int i = 0; i < devices.size(); ++i) {
         file.setArrayIndex(i);
-        const SaneDeviceInfo device = memory.identity(devices[i]);
+        const ScanDevice device = memory.identity(devices[i]);
         const ScanMemory::DeviceChoices choices = memory.choices(devices[i]);
         file.setValue(QStringLiteral("name"), device.name);
         file.setValue(QStringLiteral("vendor"), device.vendor);

@@ -3,8 +3,6 @@
 
 #include "copyjob/scan/ui/OptionEditors.h"
 
-#include <sane/sane.h>
-
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,24 +29,26 @@ constexpr int kMaxSliderSteps = 100000;
 // Arrays longer than this (gamma tables) are shown, not edited, here.
 constexpr int kMaxEditableArray = 64;
 
-QString unitSuffix(int unit)
+QString unitSuffix(ScanOption::Unit unit)
 {
+    using Unit = ScanOption::Unit;
     switch (unit) {
-    case SANE_UNIT_PIXEL:
+    case Unit::Pixel:
         return QObject::tr(" px");
-    case SANE_UNIT_BIT:
+    case Unit::Bit:
         return QObject::tr(" bit");
-    case SANE_UNIT_MM:
+    case Unit::Millimetre:
         return QObject::tr(" mm");
-    case SANE_UNIT_DPI:
+    case Unit::Dpi:
         return QObject::tr(" dpi");
-    case SANE_UNIT_PERCENT:
+    case Unit::Percent:
         return QObject::tr(" %");
-    case SANE_UNIT_MICROSECOND:
+    case Unit::Microsecond:
         return QObject::tr(" µs");
-    default:
-        return {};
+    case Unit::None:
+        break;
     }
+    return {};
 }
 
 bool isWhole(double v)
@@ -344,7 +344,7 @@ void NumberEditor::makeSlider(QWidget *parent)
     m_slider->setRange(0, int(std::lround((o.maximum - o.minimum) / m_step)));
     m_slider->setTracking(false);
     m_slider->setMinimumWidth(80);
-    m_slider->setEnabled((o.capabilities & SANE_CAP_SOFT_SELECT) != 0);
+    m_slider->setEnabled(o.capabilities.testFlag(ScanOption::Capability::Settable));
     connect(m_slider, &QSlider::valueChanged, this, &NumberEditor::onSlid);
 }
 
@@ -397,11 +397,11 @@ void OptionEditor::setControl(QWidget *control, QWidget *field)
     m_control = control;
     m_field = field ? field : control;
     setParent(m_field);
-    const bool readOnly = !(m_option.capabilities & SANE_CAP_SOFT_SELECT);
+    const bool readOnly = !m_option.capabilities.testFlag(ScanOption::Capability::Settable);
     control->setObjectName(QStringLiteral("option-") + m_option.name);
     control->setAccessibleName(m_option.title);
     QString tip = m_option.description;
-    if (m_option.capabilities & SANE_CAP_HARD_SELECT)
+    if (m_option.capabilities.testFlag(ScanOption::Capability::SetOnDevice))
         tip += QLatin1Char('\n') + tr("Set on the scanner itself.");
     else if (readOnly)
         tip += QLatin1Char('\n') + tr("The scanner reports this; it cannot be changed here.");
@@ -428,5 +428,6 @@ void OptionEditor::show(const ScanOption &option)
     m_option = option;
     display(option.value);
     if (m_form)
-        m_form->setRowVisible(m_field, !(option.capabilities & SANE_CAP_INACTIVE));
+        m_form->setRowVisible(m_field,
+                              !option.capabilities.testFlag(ScanOption::Capability::Inactive));
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/model/ScanOption.h"
 
 #include <QObject>
 #include <QVariant>

@@ -3,8 +3,7 @@
 
 #include "copyjob/scan/ui/ScanArea.h"
 
-#include <sane/sane.h>
-#include <sane/saneopts.h>
+#include "copyjob/scan/model/OptionNames.h"
 
 #include <QCoreApplication>
 
@@ -18,14 +17,13 @@ constexpr double kMmPerInch = 25.4;
 // 215.9 mm given in whole millimetres still takes a Letter sheet.
 constexpr double kFitSlackMm = 0.5;
 
-const char *const kCornerNames[4] = {SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_TL_Y, SANE_NAME_SCAN_BR_X,
-                                     SANE_NAME_SCAN_BR_Y};
+const QLatin1StringView kCornerNames[4] = {OptionName::topLeftX, OptionName::topLeftY,
+                                           OptionName::bottomRightX, OptionName::bottomRightY};
 
-const ScanOption *find(const QList<ScanOption> &options, const char *name)
+const ScanOption *find(const QList<ScanOption> &options, QLatin1StringView name)
 {
-    const QString wanted = QString::fromLatin1(name);
     for (const ScanOption &option : options)
-        if (option.name == wanted)
+        if (option.name == name)
             return &option;
     return nullptr;
 }
@@ -47,9 +45,11 @@ ScanArea::ScanArea(const QList<ScanOption> &options)
         const bool usable =
             option && option->constraint == ScanOption::Constraint::Range &&
             (option->type == ScanOption::Type::Int || option->type == ScanOption::Type::Fixed) &&
-            (option->unit == SANE_UNIT_MM || option->unit == SANE_UNIT_PIXEL) &&
-            (option->capabilities & SANE_CAP_SOFT_SELECT) &&
-            !(option->capabilities & SANE_CAP_INACTIVE) && option->maximum > option->minimum;
+            (option->unit == ScanOption::Unit::Millimetre ||
+             option->unit == ScanOption::Unit::Pixel) &&
+            option->capabilities.testFlag(ScanOption::Capability::Settable) &&
+            !option->capabilities.testFlag(ScanOption::Capability::Inactive) &&
+            option->maximum > option->minimum;
         if (!usable) {
             m_valid = false;
             return;
@@ -59,7 +59,7 @@ ScanArea::ScanArea(const QList<ScanOption> &options)
                         option->maximum,
                         option->quant,
                         option->type == ScanOption::Type::Int,
-                        option->unit == SANE_UNIT_PIXEL};
+                        option->unit == ScanOption::Unit::Pixel};
     }
 }
 
@@ -79,7 +79,7 @@ QList<PaperSize> ScanArea::standardSizes()
 bool ScanArea::isCornerOption(const QString &name)
 {
     return std::any_of(std::begin(kCornerNames), std::end(kCornerNames),
-                       [&](const char *corner) { return name == QLatin1String(corner); });
+                       [&](QLatin1StringView corner) { return name == corner; });
 }
 
 QRectF ScanArea::bed(double dpi) const
@@ -148,7 +148,7 @@ QRectF ScanArea::areaOf(const QList<ScanOption> &options, double dpi)
         const ScanOption *option = find(options, kCornerNames[i]);
         if (!option || !option->value.isValid())
             return {};
-        mm[i] = toMm(option->value.toDouble(), option->unit == SANE_UNIT_PIXEL, dpi);
+        mm[i] = toMm(option->value.toDouble(), option->unit == ScanOption::Unit::Pixel, dpi);
     }
     return QRectF(QPointF(mm[0], mm[1]), QPointF(mm[2], mm[3])).normalized();
 }

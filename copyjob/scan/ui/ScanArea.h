@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/model/ScanDevice.h"
+#include "copyjob/scan/model/ScanOption.h"
 
 #include <QList>
-#include <QPair>
 #include <QRectF>
 #include <QString>
 #include <QVariant>
@@ -28,7 +28,7 @@ struct PaperSize
 class ScanArea
 {
 public:
-    using Values = QList<QPair<QString, QVariant>>;
+    using Values = ScanSettings;
 
     explicit ScanArea(const QList<ScanOption> &options);
 

@@ -3,7 +3,7 @@
 
 #include "copyjob/scan/ui/ScanChoices.h"
 
-#include <sane/sane.h>
+#include "copyjob/scan/model/OptionNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,37 +11,25 @@
 
 namespace ScanChoices {
 
-int pixelTypeOf(const QString &mode)
+QList<ColourMode> offeredModes(const ScanOption &mode, PixelTypes pixelTypes)
 {
-    const QString m = mode.toLower();
-    if (m.contains(QLatin1String("color")) || m.contains(QLatin1String("colour")))
-        return 4;
-    if (m.contains(QLatin1String("gray")) || m.contains(QLatin1String("grey")))
-        return 2;
-    if (m.contains(QLatin1String("lineart")) || m.contains(QLatin1String("halftone")) ||
-        m.contains(QLatin1String("binary")))
-        return 1;
-    return 0;
-}
-
-QStringList offeredModes(const QStringList &modes, int pixelTypes)
-{
-    if (pixelTypes == 0)
-        return modes;
-    QStringList wanted;
-    for (const QString &mode : modes) {
-        const int type = pixelTypeOf(mode);
-        if (type == 0 || (type & pixelTypes))
-            wanted << mode;
-    }
+    QList<ColourMode> modes, wanted;
+    for (qsizetype i = 0; i < mode.strings.size(); ++i)
+        modes.append({mode.strings[i], mode.kinds.value(i)});
+    for (const ColourMode &m : std::as_const(modes))
+        if (!m.kind || !pixelTypes || (m.kind & pixelTypes))
+            wanted << m;
     return wanted.isEmpty() ? modes : wanted;
 }
 
-int modeIndex(const QStringList &modes, const QString &remembered)
+int modeIndex(const QList<ColourMode> &modes, const QString &remembered)
 {
-    int index = modes.indexOf(remembered);
+    int index = -1;
     for (int i = 0; index < 0 && i < modes.size(); ++i)
-        if (pixelTypeOf(modes[i]) == 4) // a copier user expects colour
+        if (modes[i].label == remembered)
+            index = i;
+    for (int i = 0; index < 0 && i < modes.size(); ++i)
+        if (modes[i].kind == PixelType::Colour) // a copier user expects colour
             index = i;
     return modes.isEmpty() ? -1 : std::max(0, index);
 }
@@ -112,7 +100,7 @@ int previewResolution(const ScanOption &resolution)
 
 bool isFeederSource(const QList<ScanOption> &options)
 {
-    const ScanOption *source = find(options, QStringLiteral("source"));
+    const ScanOption *source = find(options, OptionName::source);
     if (!source || source->type != ScanOption::Type::String)
         return false;
     const QString value = source->value.toString().toLower();
@@ -122,7 +110,7 @@ bool isFeederSource(const QList<ScanOption> &options)
 
 bool isDuplexSource(const QList<ScanOption> &options)
 {
-    const ScanOption *source = find(options, QStringLiteral("source"));
+    const ScanOption *source = find(options, OptionName::source);
     if (!source || source->type != ScanOption::Type::String)
         return false;
     const QString value = source->value.toString().toLower();
@@ -162,7 +150,7 @@ QVariant fittedNumber(const ScanOption &option, const QVariant &kept)
 
 QVariant fitted(const ScanOption &option, const QVariant &kept)
 {
-    if (!(option.capabilities & SANE_CAP_SOFT_SELECT) || !kept.isValid())
+    if (!option.capabilities.testFlag(ScanOption::Capability::Settable) || !kept.isValid())
         return {};
     const bool isText = kept.typeId() == QMetaType::QString;
     switch (option.type) {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/ScanOption.h"
+#include "copyjob/scan/model/ScanOption.h"
 
 #include <QList>
 #include <QString>
@@ -14,14 +14,19 @@
 // describes, so each rule can be tried on devices no test scanner imitates.
 namespace ScanChoices {
 
-// The picture kind a SANE scan mode gives, in the caller's pixel-type bits
-// (1 black and white, 2 grey, 4 colour); 0 when the name says nothing.
-int pixelTypeOf(const QString &mode);
-// The modes to offer a caller that takes pixelTypes (0: any). Modes of an
-// unknown kind stay; when nothing would be left, every mode stays.
-QStringList offeredModes(const QStringList &modes, int pixelTypes);
+// A colour mode as the driver names it, with the kind of picture it gives.
+struct ColourMode
+{
+    QString label;
+    PixelTypes kind; // none when the driver's name tells nothing
+};
+
+// The device's colour modes (its mode option) that a caller taking
+// pixelTypes (none: any) is offered. Modes of an unknown kind stay; when
+// nothing would be left, every mode stays.
+QList<ColourMode> offeredModes(const ScanOption &mode, PixelTypes pixelTypes);
 // Index of the mode to show: the one remembered, else colour, else the first.
-int modeIndex(const QStringList &modes, const QString &remembered);
+int modeIndex(const QList<ColourMode> &modes, const QString &remembered);
 // Resolutions to offer: the device's list, or the usual steps within its
 // range, or just the current value when it has no constraint.
 QList<int> resolutions(const ScanOption &resolution);

@@ -3,13 +3,12 @@
 
 #include "copyjob/scan/ui/ScanDialog.h"
 
+#include "copyjob/scan/model/OptionNames.h"
 #include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
 #include "copyjob/scan/ui/PreviewPane.h"
 #include "copyjob/scan/ui/ScanChoices.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
-
-#include <sane/saneopts.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +27,8 @@ QPushButton *ScanDialog::makeButton(const QString &text, const char *name, QWidg
     return button;
 }
 
-ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes, QWidget *parent)
+ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, PixelTypes pixelTypes,
+                       QWidget *parent)
     : QDialog(parent), m_session(session), m_memory(memory), m_pixelTypes(pixelTypes)
 {
     setObjectName(QStringLiteral("ScanDialog"));
@@ -46,8 +46,7 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes,
     m_modeBox->setAccessibleName(tr("Colour mode"));
     m_options = new ScanOptionsPanel(this);
     m_options->setObjectName(QStringLiteral("optionsPanel"));
-    m_options->setLeftOut(
-        {QStringLiteral(SANE_NAME_SCAN_MODE), QStringLiteral(SANE_NAME_SCAN_RESOLUTION)});
+    m_options->setLeftOut({OptionName::mode, OptionName::resolution});
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
@@ -225,15 +224,15 @@ void ScanDialog::openDevice(State opening)
     m_session.openDevice();
 }
 
-void ScanDialog::onOpened(const QString &error, const SaneDeviceInfo &device,
+void ScanDialog::onOpened(const Outcome &result, const ScanDevice &device,
                           const QList<ScanOption> &options)
 {
     const State opening = flow();
     if (opening != State::Looking && opening != State::Retrying)
         return;
     m_toSet.clear();
-    if (!error.isEmpty()) {
-        showOpenFailure(error);
+    if (!result.ok) {
+        showOpenFailure(result.message);
         return;
     }
     showMessage({});
@@ -273,13 +272,13 @@ void ScanDialog::showOpenFailure(const QString &error)
     setControlsEnabled(false);
 }
 
-void ScanDialog::onOptionSet(const QString &error, const QList<ScanOption> &options)
+void ScanDialog::onOptionSet(const Outcome &result, const QList<ScanOption> &options)
 {
     if (flow() != State::Setting)
         return;
     if (options.isEmpty()) { // no device open any more: Retry opens it
         m_toSet.clear();
-        showOpenFailure(error);
+        showOpenFailure(result.message);
         return;
     }
     // The device answers every setting with all its options: a change may
@@ -287,7 +286,7 @@ void ScanDialog::onOptionSet(const QString &error, const QList<ScanOption> &opti
     // took may not be the one asked for (inexact).
     m_options->setOptions(options);
     restoreChoices(options, false);
-    showMessage(error);
+    showMessage(result.message);
     m_lastSet.clear();
     if (!m_toSet.isEmpty()) {
         sendNextOption();
@@ -326,7 +325,7 @@ void ScanDialog::scan()
     emit scanStarting();
     // The device has the choices already, unless its helper was started
     // afresh; they go with the scan, the area last.
-    ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    ScanSettings chosen = m_memory.choices(m_session.currentDevice()).options;
     // A choice that a later one made inactive (a feeder's setting once the
     // glass is chosen) stays kept, but the device would refuse it now.
     chosen.removeIf([this](const auto &choice) {
@@ -353,9 +352,8 @@ void ScanDialog::preview()
     if (flow() != State::Ready && flow() != State::Retrying)
         return;
     const QList<ScanOption> &options = m_options->options();
-    const ScanOption *resolution =
-        ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_RESOLUTION));
-    ScannerProtocol::Settings chosen = m_memory.choices(m_session.currentDevice()).options;
+    const ScanOption *resolution = ScanChoices::find(options, OptionName::resolution);
+    ScanSettings chosen = m_memory.choices(m_session.currentDevice()).options;
     chosen.removeIf([](const auto &choice) { return ScanArea::isCornerOption(choice.first); });
     showMessage({});
     m_previewing = true;
@@ -373,8 +371,7 @@ void ScanDialog::onPreviewed(const QImage &picture)
     // options it reports next must show the user's own again, the area first.
     m_toSet += m_options->areaValues();
     if (m_resolutionBox->count() > 0)
-        m_toSet.append(
-            {QStringLiteral(SANE_NAME_SCAN_RESOLUTION), m_resolutionBox->currentData().toInt()});
+        m_toSet.append({OptionName::resolution, m_resolutionBox->currentData().toInt()});
     sendNextOption();
     if (m_toSet.isEmpty() && m_state == State::Previewing)
         setState(State::Ready);
@@ -388,17 +385,17 @@ void ScanDialog::onProgress(qint64 received, qint64 expected)
     }
 }
 
-void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool cancelled)
+void ScanDialog::onScanEnded(const QImage &page, const Outcome &result)
 {
     if (flow() != State::Scanning && flow() != State::Previewing && flow() != State::Stopping &&
         m_state != State::Closing)
         return;
-    if (m_state == State::Closing || cancelled) {
+    if (m_state == State::Closing || result.is(Outcome::Code::Cancelled)) {
         m_acceptWhenStopped ? accept() : QDialog::reject();
         return;
     }
     if (page.isNull()) {
-        failWith(error.isEmpty() ? tr("The scanner sent no picture.") : error);
+        failWith(result.message.isEmpty() ? tr("The scanner sent no picture.") : result.message);
         return;
     }
     if (m_previewing) {
@@ -414,14 +411,14 @@ void ScanDialog::onScanEnded(const QImage &page, const QString &error, bool canc
     accept();
 }
 
-void ScanDialog::onTrouble(const QString &message)
+void ScanDialog::onTrouble(const Outcome &failure)
 {
     m_toSet.clear();
     if (m_state == State::Closing) {
         m_acceptWhenStopped ? accept() : QDialog::reject();
         return;
     }
-    failWith(message); // Retry starts a fresh helper
+    failWith(failure.message); // Retry starts a fresh helper
 }
 
 void ScanDialog::onStalled(const QString &message)

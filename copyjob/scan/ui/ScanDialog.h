@@ -3,8 +3,9 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/SaneDevice.h"
-#include "copyjob/scan/sane/ScanOption.h"
+#include "common/Outcome.h"
+#include "copyjob/scan/model/ScanDevice.h"
+#include "copyjob/scan/model/ScanOption.h"
 #include "copyjob/scan/session/ScanMemory.h"
 
 #include <QDialog>
@@ -63,9 +64,9 @@ public:
     };
     Q_ENUM(State)
 
-    // pixelTypes: the kinds of picture the caller takes (1 black and white,
-    // 2 grey, 4 colour, summed); 0 takes any.
-    ScanDialog(ScanSession &session, ScanMemory &memory, int pixelTypes, QWidget *parent = nullptr);
+    // pixelTypes: the kinds of picture the caller takes; none takes any.
+    ScanDialog(ScanSession &session, ScanMemory &memory, PixelTypes pixelTypes,
+               QWidget *parent = nullptr);
 
     State state() const { return m_state; }
     QString message() const;
@@ -94,11 +95,11 @@ private:
     State flow() const;
     void setControlsEnabled(bool enabled);
     void openDevice(State opening);
-    void onOpened(const QString &error, const SaneDeviceInfo &device,
+    void onOpened(const Outcome &result, const ScanDevice &device,
                   const QList<ScanOption> &options);
     void showChoices(const QList<ScanOption> &options);
     void showOpenFailure(const QString &error);
-    void onOptionSet(const QString &error, const QList<ScanOption> &options);
+    void onOptionSet(const Outcome &result, const QList<ScanOption> &options);
     void onEnter();
     void scan();
     void preview();
@@ -106,8 +107,8 @@ private:
     void followArea();
     void takeScanChoices();
     void onProgress(qint64 received, qint64 expected);
-    void onScanEnded(const QImage &page, const QString &error, bool cancelled);
-    void onTrouble(const QString &message);
+    void onScanEnded(const QImage &page, const Outcome &result);
+    void onTrouble(const Outcome &failure);
     void onStalled(const QString &message);
     static QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);
     void makeStackControls();
@@ -127,7 +128,7 @@ private:
 
     ScanSession &m_session;
     ScanMemory &m_memory;
-    int m_pixelTypes;
+    PixelTypes m_pixelTypes;
     State m_state = State::Looking;
     State m_stalledFrom = State::Looking; // what Keep waiting goes back to
     QList<QPair<QString, QVariant>> m_toSet;

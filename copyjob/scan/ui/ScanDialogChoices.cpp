@@ -3,13 +3,12 @@
 
 // What the scan dialog shows of the device's choices, and how the user's
 // changes and the kept ones reach the device, one setting at a time.
+#include "copyjob/scan/model/OptionNames.h"
 #include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
 #include "copyjob/scan/ui/ScanChoices.h"
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
-
-#include <sane/saneopts.h>
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -23,16 +22,16 @@ void ScanDialog::showChoices(const QList<ScanOption> &options)
         m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode(device);
     const int shownDpi = m_resolutionBox->count() > 0 ? m_resolutionBox->currentData().toInt()
                                                       : m_memory.resolution(device);
-    QStringList modes;
-    if (const ScanOption *mode = ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_MODE)))
-        modes = ScanChoices::offeredModes(mode->strings, m_pixelTypes);
+    QList<ScanChoices::ColourMode> modes;
+    if (const ScanOption *mode = ScanChoices::find(options, OptionName::mode))
+        modes = ScanChoices::offeredModes(*mode, m_pixelTypes);
     m_modeBox->clear();
-    m_modeBox->addItems(modes);
+    for (const ScanChoices::ColourMode &mode : std::as_const(modes))
+        m_modeBox->addItem(mode.label);
     m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
 
     QList<int> dpis;
-    if (const ScanOption *resolution =
-            ScanChoices::find(options, QStringLiteral(SANE_NAME_SCAN_RESOLUTION)))
+    if (const ScanOption *resolution = ScanChoices::find(options, OptionName::resolution))
         dpis = ScanChoices::resolutions(*resolution);
     m_resolutionBox->clear();
     for (int dpi : dpis)
@@ -77,7 +76,7 @@ ScanMemory::DeviceChoices ScanDialog::fittingChoices(const QList<ScanOption> &op
 {
     const QString device = m_session.currentDevice();
     ScanMemory::DeviceChoices choices = m_memory.choices(device);
-    ScannerProtocol::Settings fitting;
+    ScanSettings fitting;
     for (const auto &choice : choices.options) {
         const ScanOption *option = ScanChoices::find(options, choice.first);
         const QVariant value = option ? ScanChoices::fitted(*option, choice.second) : QVariant();

@@ -5,8 +5,7 @@
 
 #include "copyjob/scan/ui/OptionEditors.h"
 
-#include <sane/sane.h>
-#include <sane/saneopts.h>
+#include "copyjob/scan/model/OptionNames.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -27,8 +26,8 @@ namespace {
 bool sameShape(ScanOption a, ScanOption b)
 {
     a.value = b.value = QVariant();
-    a.capabilities &= ~SANE_CAP_INACTIVE;
-    b.capabilities &= ~SANE_CAP_INACTIVE;
+    a.capabilities.setFlag(ScanOption::Capability::Inactive, false);
+    b.capabilities.setFlag(ScanOption::Capability::Inactive, false);
     return a == b;
 }
 
@@ -111,12 +110,11 @@ QString ScanOptionsPanel::customName()
 
 bool ScanOptionsPanel::isTopOption(const ScanOption &o) const
 {
-    if (o.name == QLatin1String(SANE_NAME_SCAN_SOURCE))
+    if (o.name == OptionName::source)
         return true;
-    static const QStringList picture{QStringLiteral(SANE_NAME_BRIGHTNESS),
-                                     QStringLiteral(SANE_NAME_CONTRAST),
-                                     QStringLiteral(SANE_NAME_THRESHOLD)};
-    return picture.contains(o.name) && !(o.capabilities & SANE_CAP_ADVANCED);
+    static const QStringList picture{OptionName::brightness, OptionName::contrast,
+                                     OptionName::threshold};
+    return picture.contains(o.name) && !o.capabilities.testFlag(ScanOption::Capability::Advanced);
 }
 
 bool ScanOptionsPanel::isShown(const ScanOption &o) const
@@ -197,12 +195,12 @@ void ScanOptionsPanel::buildTop()
     m_topForm->setContentsMargins(0, 0, 0, 0);
     // The source first, then the paper, then the picture's own settings.
     for (const ScanOption &o : m_options)
-        if (isShown(o) && o.name == QLatin1String(SANE_NAME_SCAN_SOURCE))
+        if (isShown(o) && o.name == OptionName::source)
             addEditor(o, m_topForm, nullptr);
     m_topForm->addRow(tr("&Paper size:"), m_paperBox);
     m_topForm->addRow(tr("Area:"), m_areaRow);
     for (const ScanOption &o : m_options)
-        if (isShown(o) && isTopOption(o) && o.name != QLatin1String(SANE_NAME_SCAN_SOURCE))
+        if (isShown(o) && isTopOption(o) && o.name != OptionName::source)
             addEditor(o, m_topForm, nullptr);
 }
 
@@ -245,7 +243,8 @@ void ScanOptionsPanel::refreshValues()
             if (o.name != e.editor->option().name)
                 continue;
             e.editor->show(o);
-            if (!(o.capabilities & SANE_CAP_INACTIVE) && e.group && !groupsInUse.contains(e.group))
+            if (!o.capabilities.testFlag(ScanOption::Capability::Inactive) && e.group &&
+                !groupsInUse.contains(e.group))
                 groupsInUse << e.group;
             break;
         }

@@ -48,7 +48,8 @@ SourceDialog::SourceDialog(ScanSession &session, QWidget *parent)
     connect(cancelButton, &QPushButton::clicked, this, &SourceDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(&m_session, &ScanSession::devicesListed, this, &SourceDialog::onListed);
-    connect(&m_session, &ScanSession::helperFailed, this, &SourceDialog::onTrouble);
+    connect(&m_session, &ScanSession::helperFailed, this,
+            [this](const Outcome &failure) { onTrouble(failure.message); });
     connect(&m_session, &ScanSession::stalled, this, &SourceDialog::onTrouble);
     look();
 }
@@ -62,11 +63,11 @@ void SourceDialog::look()
     m_session.listDevices();
 }
 
-void SourceDialog::onListed(const QList<SaneDeviceInfo> &devices)
+void SourceDialog::onListed(const QList<ScanDevice> &devices)
 {
     m_prompt->setText(devices.isEmpty() ? tr("No scanner was found.") : tr("Scan from:"));
     m_list->clear();
-    for (const SaneDeviceInfo &device : devices) {
+    for (const ScanDevice &device : devices) {
         auto *item = new QListWidgetItem(device.displayName(), m_list);
         item->setData(Qt::UserRole, device.name);
         if (device.name == m_session.currentDevice())

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "copyjob/scan/sane/SaneDevice.h"
+#include "copyjob/scan/model/ScanDevice.h"
 
 #include <QDialog>
 #include <QList>
@@ -13,13 +13,13 @@ class QListWidget;
 class QPushButton;
 class ScanSession;
 
-// Lists the scanners found as "vendor model (SANE name)"; Enter picks the one
+// Lists the scanners found as "vendor model (driver's name)"; Enter picks the one
 // highlighted, Esc keeps the current one. The list is asked for when the
 // dialog opens, and the dialog says that it is looking meanwhile.
 //
 // For tests: objectName "SourceDialog"; children "promptLabel", "sourceList",
 // "selectButton", "cancelButton"; property "state" (a State, read by its
-// name). Each list item keeps its SANE name in Qt::UserRole.
+// name). Each list item keeps its driver's name in Qt::UserRole.
 class SourceDialog : public QDialog
 {
     Q_OBJECT
@@ -36,7 +36,7 @@ public:
 
     State state() const { return m_state; }
 
-    // The SANE name picked; empty unless the dialog was accepted with a device.
+    // The driver's name of the device picked; empty unless the dialog was accepted with a device.
     QString selectedDevice() const;
 
 public slots:
@@ -44,7 +44,7 @@ public slots:
 
 private:
     void look();
-    void onListed(const QList<SaneDeviceInfo> &devices);
+    void onListed(const QList<ScanDevice> &devices);
     void onTrouble(const QString &message);
     void onSelect();
 
