@@ -7,13 +7,7 @@
 #include "copyjob/scan/protocol/SharedPage.h"
 
 #include <QCoreApplication>
-#include <QProcess>
-#include <QSocketNotifier>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -34,7 +28,6 @@ constexpr int kStallAfterDataSeconds = 15;
 constexpr int kCancelGraceMsecs = 2000;
 // sane_init and the first answer of a fresh helper.
 constexpr int kHelloMsecs = 20000;
-constexpr int kHelperFd = 3;
 
 QString defaultHelperPath;
 
@@ -85,19 +78,16 @@ ScanSession::ScanSession(QString libraryFile, QObject *parent)
     : QObject(parent), m_libraryFile(std::move(libraryFile)), m_stallSeconds(kStallSeconds),
       m_stallAfterDataSeconds(kStallAfterDataSeconds)
 {
-    // A driver's dead socket lives in the helper, but Mirel's own end of the
-    // pair must not kill it either when the helper is gone.
-    signal(SIGPIPE, SIG_IGN);
     m_watch.setInterval(250);
     connect(&m_watch, &QTimer::timeout, this, &ScanSession::watch);
+    connect(&m_helper, &HelperProcess::readable, this, &ScanSession::onReadable);
 }
 
 ScanSession::~ScanSession()
 {
-    if (m_channel && m_pending == Pending::None && m_channel->send(Type::Quit) &&
-        m_process->waitForFinished(1000))
-        return;
-    endHelper();
+    // A helper busy with a request may be stuck in its driver: ended at once.
+    if (m_pending == Pending::None)
+        m_helper.quit(1000);
 }
 
 void ScanSession::setDefaultHelperPath(const QString &path)
@@ -116,56 +106,22 @@ QString ScanSession::helperPath() const
 
 qint64 ScanSession::helperProcessId() const
 {
-    return m_process ? m_process->processId() : 0;
+    return m_helper.processId();
 }
 
 bool ScanSession::ensureHelper()
 {
-    if (m_channel && m_replaceHelper && m_pending == Pending::None)
+    if (m_helper.isRunning() && m_replaceHelper && m_pending == Pending::None)
         endHelper();
-    if (m_channel)
+    if (m_helper.isRunning())
         return true;
-    int fds[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
-        return false;
-    const int childEnd = fds[1];
-    m_process = std::make_unique<QProcess>();
-    m_process->setProgram(helperPath());
-    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([childEnd] {
-        // The helper's end of the pair becomes its descriptor 3, and the
-        // helper goes when Mirel goes.
-        if (childEnd == kHelperFd)
-            fcntl(childEnd, F_SETFD, 0);
-        else
-            dup2(childEnd, kHelperFd);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
-    m_process->start();
-    const bool started = m_process->waitForStarted(5000);
-    ::close(childEnd);
-    if (!started) {
-        ::close(fds[0]);
-        m_process.reset();
-        return false;
-    }
-    m_channel = std::make_unique<Channel>(fds[0]);
-    m_notifier = std::make_unique<QSocketNotifier>(fds[0], QSocketNotifier::Read);
-    connect(m_notifier.get(), &QSocketNotifier::activated, this, &ScanSession::onReadable);
     m_replaceHelper = false;
-    return true;
+    return m_helper.start(helperPath());
 }
 
 void ScanSession::endHelper()
 {
-    m_notifier.reset();
-    m_channel.reset();
-    if (m_process) {
-        m_process->kill();
-        m_process->waitForFinished(2000);
-        m_process.reset();
-    }
+    m_helper.kill();
     m_pending = Pending::None;
     m_openAfterList = false;
     m_watch.stop();
@@ -175,35 +131,13 @@ bool ScanSession::isAvailable()
 {
     if (m_pending != Pending::None || !ensureHelper())
         return false;
-    Channel &channel = *m_channel;
-    if (!channel.send(Type::Hello, pack(m_libraryFile))) {
+    const auto hello = m_helper.hello(m_libraryFile, kHelloMsecs);
+    if (!hello) { // a helper that cannot even start SANE in time is of no use
         endHelper();
         return false;
     }
-    m_notifier->setEnabled(false);
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < kHelloMsecs) {
-        if (!channel.waitReadable(int(kHelloMsecs - clock.elapsed())))
-            break;
-        bool open = channel.receive();
-        while (auto message = channel.next()) {
-            bool ok = false;
-            if (message->type != Type::HelloReply)
-                continue;
-            if (!unpack(message->payload, ok, m_version))
-                open = false; // a helper that garbles its first answer is no use either
-            else {
-                m_notifier->setEnabled(true);
-                return ok;
-            }
-        }
-        if (!open)
-            break;
-    }
-    // A helper that cannot even start SANE in time is of no use.
-    endHelper();
-    return false;
+    m_version = hello->version;
+    return hello->available;
 }
 
 bool ScanSession::request(Pending pending, Type type, const QByteArray &payload)
@@ -211,7 +145,7 @@ bool ScanSession::request(Pending pending, Type type, const QByteArray &payload)
     m_pendingDevice = m_device;
     if (m_pending != Pending::None || !ensureHelper())
         return false;
-    if (!m_channel->send(type, payload)) {
+    if (!m_helper.channel()->send(type, payload)) {
         helperGone();
         return false;
     }
@@ -263,7 +197,8 @@ void ScanSession::startScan(const QString &mode, int dpi, const ScanSettings &ch
 void ScanSession::endStack()
 {
     // A helper gone meanwhile took the device's scan with it.
-    if (m_channel && m_pending == Pending::None && !m_channel->send(Type::EndStack))
+    if (m_helper.isRunning() && m_pending == Pending::None &&
+        !m_helper.channel()->send(Type::EndStack))
         helperGone();
 }
 
@@ -271,12 +206,12 @@ void ScanSession::cancel()
 {
     if (m_pending == Pending::None)
         return;
-    if (m_pending != Pending::Scanning || !m_channel->send(Type::Cancel)) {
+    if (m_pending != Pending::Scanning || !m_helper.channel()->send(Type::Cancel)) {
         endHelper();
         return;
     }
-    QTimer::singleShot(kCancelGraceMsecs, this, [this, process = m_process.get()] {
-        if (m_pending != Pending::Scanning || m_process.get() != process)
+    QTimer::singleShot(kCancelGraceMsecs, this, [this, helper = m_helper.starts()] {
+        if (m_pending != Pending::Scanning || m_helper.starts() != helper)
             return;
         endHelper();
         emit scanEnded({}, failure(Code::Cancelled));
@@ -302,17 +237,22 @@ void ScanSession::setOptionPreset(const QString &name, const QVariant &value)
 
 void ScanSession::onReadable()
 {
-    const bool open = m_channel->receive();
-    // A handler may end the helper, and its channel with it.
-    while (m_channel) {
-        auto message = m_channel->next();
+    Channel *channel = m_helper.channel();
+    const quint64 helper = m_helper.starts();
+    const bool open = channel->receive();
+    // A handler may end the helper, and its channel with it, or start another.
+    const auto same = [&] { return m_helper.isRunning() && m_helper.starts() == helper; };
+    while (same()) {
+        auto message = channel->next();
         if (!message)
             break;
         handle(*message);
     }
-    if (m_channel && m_channel->broken())
+    if (!same())
+        return;
+    if (channel->broken())
         helperGone(true);
-    else if (!open && m_channel)
+    else if (!open)
         helperGone();
 }
 
@@ -448,20 +388,7 @@ bool ScanSession::takeUnreachable(const Message &message)
 // The helper went away, or said what makes no sense (broken) and is ended.
 void ScanSession::helperGone(bool broken)
 {
-    m_notifier.reset();
-    m_channel.reset();
-    int signal = 0, exitStatus = 0;
-    if (m_process) {
-        if (broken)
-            m_process->kill();
-        if (!m_process->waitForFinished(2000))
-            m_process->kill(), m_process->waitForFinished(1000);
-        if (m_process->exitStatus() == QProcess::CrashExit)
-            signal = m_process->exitCode();
-        else
-            exitStatus = m_process->exitCode();
-    }
-    m_process.reset();
+    const HelperProcess::Ending how = m_helper.reap(broken);
     const bool wasBusy = m_pending != Pending::None;
     m_pending = Pending::None;
     m_openAfterList = false;
@@ -469,20 +396,20 @@ void ScanSession::helperGone(bool broken)
     if (!wasBusy)
         return;
     const QString device = m_pendingDevice;
-    const QString number = QString::number(signal);
-    const QString name = QString::fromLocal8Bit(strsignal(signal));
-    const QString status = QString::number(exitStatus);
+    const QString signal = QString::number(how.signal);
+    const QString name = QString::fromLocal8Bit(strsignal(how.signal));
+    const QString status = QString::number(how.exitStatus);
     ScanError error;
-    if (signal && device.isEmpty())
-        error = ScanError::of(Code::DriverKilledListing, {number, name});
-    else if (signal)
-        error = ScanError::of(Code::DriverKilled, {device, number, name});
+    if (how.signal && device.isEmpty())
+        error = ScanError::of(Code::DriverKilledListing, {signal, name});
+    else if (how.signal)
+        error = ScanError::of(Code::DriverKilled, {device, signal, name});
     else if (device.isEmpty())
         error = ScanError::of(Code::DriverExitedListing, {status});
     else
         error = ScanError::of(Code::DriverExited, {device, status});
     Outcome stopped = outcomeOf(error);
-    stopped.detail = signal;
+    stopped.detail = how.signal;
     emit helperFailed(stopped);
 }
 

@@ -7,6 +7,7 @@
 #include "copyjob/scan/model/ScanDevice.h"
 #include "copyjob/scan/model/ScanOption.h"
 #include "copyjob/scan/protocol/ScannerProtocol.h"
+#include "copyjob/scan/session/HelperProcess.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -16,11 +17,6 @@
 #include <QString>
 #include <QTimer>
 #include <QVariant>
-
-#include <memory>
-
-class QProcess;
-class QSocketNotifier;
 
 // Mirel's side of scanning, without windows: what the scan and source
 // dialogs work on. SANE itself runs in the helper process mirel-scanner,
@@ -150,9 +146,7 @@ private:
 
     QString m_libraryFile;
     QString m_helperPath;
-    std::unique_ptr<QProcess> m_process;
-    std::unique_ptr<ScannerProtocol::Channel> m_channel;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    HelperProcess m_helper;
     int m_version = 0;
 
     Pending m_pending = Pending::None;
