@@ -34,7 +34,6 @@ public:
     const ScanDevice &info() const { return m_info; }
     SANE_Handle handle() const { return m_handle; }
 
-    bool hasOption(const QString &name) const { return optionIndex(name) >= 0; }
     // Sets a bool, int, fixed (as double) or string option from value; a
     // QVariantList for an array.
     ScanError setOption(const QString &name, const QVariant &value);

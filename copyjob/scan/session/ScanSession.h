@@ -25,9 +25,9 @@
 //
 // Requests other than isAvailable() are answered by signals, so the window
 // keeps repainting while a driver works. One request at a time. While one is
-// outstanding and the helper sends nothing, stalled() says so after
-// stallSeconds() (stallAfterDataSeconds() once a page has begun to come); a
-// helper that dies says so in helperFailed().
+// outstanding and the helper sends nothing, stalled() says so after the stall
+// time (setStallSeconds(), setStallAfterDataSeconds() once a page has begun to
+// come); a helper that dies says so in helperFailed().
 // Failures come as an Outcome, worded here from the helper's codes; its code
 // says the device's status, a driver that stopped, a lost connection or a
 // cancel. What the user chose is kept elsewhere (ScanMemory): this is the
@@ -93,9 +93,7 @@ public:
     // is told: before the first byte of a page (a lamp warming up), and once
     // a page has begun to come.
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
-    int stallSeconds() const { return m_stallSeconds; }
     void setStallAfterDataSeconds(int seconds) { m_stallAfterDataSeconds = seconds; }
-    int stallAfterDataSeconds() const { return m_stallAfterDataSeconds; }
 
 signals:
     void devicesListed(const QList<ScanDevice> &devices);

@@ -377,11 +377,6 @@ void ScanOptionsPanel::onCustomAreaEdited()
                          m_areaBoxes[3]->value()));
 }
 
-bool ScanOptionsPanel::moreOptionsShown() const
-{
-    return m_moreButton->isChecked();
-}
-
 void ScanOptionsPanel::showMoreOptions(bool shown)
 {
     {

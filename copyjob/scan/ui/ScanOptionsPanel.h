@@ -71,7 +71,6 @@ public:
     // Sizes the dialog to what the settings need, within the screen.
     void fitWindow();
 
-    bool moreOptionsShown() const;
     void showMoreOptions(bool shown);
 
     // The control of an option, or nullptr when it is not shown.
