@@ -275,15 +275,16 @@ private slots:
         QWidget window;
         window.show();
         for (const auto &[moveTo, key] : {std::pair{1, Qt::Key_Return}, {0, Qt::Key_Escape}}) {
-            auto answer = answerDialog("SourceDialog", [&](QDialog &dialog) {
-                auto *list = dialog.findChild<QListWidget *>("sourceList");
-                QTRY_VERIFY(list->count() > 0); // listed by the helper
-                shown << QString::number(list->currentRow());
-                for (int i = 0; i < list->count(); ++i)
-                    shown << list->item(i)->text();
-                list->setCurrentRow(moveTo);
-                pressKeyOn(&dialog, key);
-            });
+            auto answer =
+                answerDialog("SourceDialog", [&, moveTo = moveTo, key = key](QDialog &dialog) {
+                    auto *list = dialog.findChild<QListWidget *>("sourceList");
+                    QTRY_VERIFY(list->count() > 0); // listed by the helper
+                    shown << QString::number(list->currentRow());
+                    for (int i = 0; i < list->count(); ++i)
+                        shown << list->item(i)->text();
+                    list->setCurrentRow(moveTo);
+                    pressKeyOn(&dialog, key);
+                });
             SelectSourceClick(&window, *m_layer);
             QVERIFY(answer->ran);
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
