@@ -353,6 +353,8 @@ private slots:
             qputenv("SANE_CONFIG_DIR", m_saned.clientConfigDir());
         else
             QVERIFY2(m_scanner.addFaultyBackend(), qPrintable(m_scanner.errorString()));
+        const QString report = m_scanner.configDir() + "/faulty-report";
+        qputenv("FAULTY_REPORT", QFile::encodeName(report));
         SaneScannerLayer &layer = *m_layer;
         if (net)
             layer.session().setHelperPath(m_saned.helperPath());
@@ -374,7 +376,8 @@ private slots:
             QCOMPARE(page.size(), drawn.size());
             m_saned.stop();
             QVERIFY2(!net || m_saned.start(), qPrintable(m_saned.errorString()));
-            QTest::qWait(net ? 0 : 1000);  // the driver's truncation is past
+            QTest::qWait(net ? 0 : 1000); // the driver's truncation is past
+            QCOMPARE(readFile(report), net ? "" : "refused");
             QVERIFY(net || page == drawn); // every pixel read back
             layer.clearOptionPresets();
         } else {

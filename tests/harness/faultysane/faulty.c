@@ -21,7 +21,9 @@
  *   truncate    behaves, but keeps a duplicate of the front end's shared page
  *               (its memfd "mirel-page", found among this process's
  *               descriptors) and half a second after the page was handed
- *               over truncates it to nothing
+ *               over truncates it to nothing; into the file $FAULTY_REPORT
+ *               names it writes what came of that: "truncated", "refused"
+ *               (the page was sealed against it) or "no page" (none found)
  *
  * and some fail before the first byte:
  *
@@ -209,13 +211,22 @@ static int duplicate_page(void)
     return copy;
 }
 
+static void report(const char *what)
+{
+    const char *path = getenv("FAULTY_REPORT");
+    FILE *file = path ? fopen(path, "w") : NULL;
+    if (file) {
+        fputs(what, file);
+        fclose(file);
+    }
+}
+
 static void *truncate_later(void *fd)
 {
     const struct timespec half = {0, 500000000};
     nanosleep(&half, NULL);
-    if (ftruncate((int)(long)fd, 0) != 0) {
-        /* a sealed page: the front end keeps it whole */
-    }
+    /* A sealed page refuses: the front end keeps it whole. */
+    report(ftruncate((int)(long)fd, 0) == 0 ? "truncated" : "refused");
     close((int)(long)fd);
     return NULL;
 }
@@ -224,7 +235,9 @@ static void truncate_page_later(void)
 {
     pthread_t thread;
     const int fd = duplicate_page();
-    if (fd >= 0 && pthread_create(&thread, NULL, truncate_later, (void *)(long)fd) == 0)
+    if (fd < 0)
+        report("no page");
+    else if (pthread_create(&thread, NULL, truncate_later, (void *)(long)fd) == 0)
         pthread_detach(thread);
 }
 
