@@ -68,6 +68,11 @@ QString ScanArea::wholeAreaName()
     return QCoreApplication::translate("Scanner", "Whole area");
 }
 
+QString ScanArea::customName()
+{
+    return QCoreApplication::translate("ScanOptionsPanel", "Custom");
+}
+
 QList<PaperSize> ScanArea::standardSizes()
 {
     return {{QStringLiteral("A4"), 210, 297},

@@ -44,6 +44,8 @@ public:
     QList<PaperSize> sizesThatFit(double dpi) const;
     static QList<PaperSize> standardSizes();
     static QString wholeAreaName();
+    // The name of an area the user drew or typed, in place of a paper size.
+    static QString customName();
 
     // The corner options' values for an area in millimetres, kept inside
     // the ranges and on their steps.

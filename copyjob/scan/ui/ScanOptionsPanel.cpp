@@ -105,7 +105,7 @@ ScanOptionsPanel::~ScanOptionsPanel() = default;
 
 QString ScanOptionsPanel::customName()
 {
-    return tr("Custom");
+    return ScanArea::customName();
 }
 
 bool ScanOptionsPanel::isTopOption(const ScanOption &o) const
