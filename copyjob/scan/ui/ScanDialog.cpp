@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 QPushButton *ScanDialog::makeButton(const QString &text, const char *name, QWidget *parent)
@@ -29,7 +30,8 @@ QPushButton *ScanDialog::makeButton(const QString &text, const char *name, QWidg
 
 ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, PixelTypes pixelTypes,
                        QWidget *parent)
-    : QDialog(parent), m_session(session), m_memory(memory), m_pixelTypes(pixelTypes)
+    : QDialog(parent), m_memory(memory), m_pixelTypes(pixelTypes), m_port(session),
+      m_flow(m_port, *this, memory)
 {
     setObjectName(QStringLiteral("ScanDialog"));
     setWindowTitle(tr("Scan"));
@@ -89,24 +91,50 @@ ScanDialog::ScanDialog(ScanSession &session, ScanMemory &memory, PixelTypes pixe
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    connect(m_scanButton, &QPushButton::clicked, this, &ScanDialog::onEnter);
-    connect(m_previewButton, &QPushButton::clicked, this, &ScanDialog::preview);
-    connect(m_pane, &PreviewPane::areaDrawn, m_options, &ScanOptionsPanel::setCustomArea);
+    connectFlow();
+    connect(&session, &ScanSession::progress, this, &ScanDialog::onProgress);
+    m_flow.open();
+}
+
+void ScanDialog::makeStackControls()
+{
+    m_allSheetsBox = new QCheckBox(tr("&All sheets in the feeder"), this);
+    m_allSheetsBox->setObjectName(QStringLiteral("allSheetsBox"));
+    m_allSheetsBox->setChecked(true);
+    m_allSheetsBox->hide();
+    m_copySoFarButton = makeButton(tr("Co&py the pages scanned"), "copySoFarButton", this);
+    m_copySoFarButton->setAutoDefault(false);
+    m_copySoFarButton->hide();
+}
+
+// What the user does goes to the flow; what the flow says is shown.
+void ScanDialog::connectFlow()
+{
+    m_port.answer(m_flow);
+    connect(m_scanButton, &QPushButton::clicked, &m_flow, &ScanFlow::enter);
+    connect(m_previewButton, &QPushButton::clicked, &m_flow, &ScanFlow::preview);
+    connect(m_copySoFarButton, &QPushButton::clicked, &m_flow, &ScanFlow::copyPagesScanned);
+    connect(m_allSheetsBox, &QCheckBox::toggled, &m_flow, &ScanFlow::keepAllSheets);
     connect(m_cancelButton, &QPushButton::clicked, this, &ScanDialog::reject);
-    connect(m_options, &ScanOptionsPanel::optionChanged, this, &ScanDialog::onOptionChanged);
+    connect(m_pane, &PreviewPane::areaDrawn, m_options, &ScanOptionsPanel::setCustomArea);
+    connect(m_options, &ScanOptionsPanel::optionChanged, this,
+            [this](const QString &name, const QVariant &value) {
+                if (ScanArea::isCornerOption(name))
+                    m_flow.keepArea(m_options->paperSize(), m_options->area());
+                m_flow.chooseOption(name, value);
+                followArea();
+            });
     connect(m_resolutionBox, &QComboBox::currentIndexChanged, this, [this] {
         m_options->setResolution(m_resolutionBox->currentData().toDouble());
         followArea();
     });
-    connect(&m_session, &ScanSession::opened, this, &ScanDialog::onOpened);
-    connect(&m_session, &ScanSession::optionSet, this, &ScanDialog::onOptionSet);
-    connect(&m_session, &ScanSession::progress, this, &ScanDialog::onProgress);
-    connect(&m_session, &ScanSession::scanEnded, this, &ScanDialog::onScanEnded);
-    connect(&m_session, &ScanSession::feederEmpty, this, &ScanDialog::onFeederEmpty);
-    connect(&m_session, &ScanSession::helperFailed, this, &ScanDialog::onTrouble);
-    connect(&m_session, &ScanSession::stalled, this, &ScanDialog::onStalled);
-
-    openDevice(State::Looking);
+    connect(&m_flow, &ScanFlow::stateChanged, this, &ScanDialog::showState);
+    connect(&m_flow, &ScanFlow::messageChanged, this, &ScanDialog::showMessage);
+    connect(&m_flow, &ScanFlow::deviceShown, m_deviceLabel, &QLabel::setText);
+    connect(&m_flow, &ScanFlow::scanStarting, this, &ScanDialog::scanStarting);
+    connect(&m_flow, &ScanFlow::pageArrived, this, &ScanDialog::pageArrived);
+    connect(&m_flow, &ScanFlow::finished, this,
+            [this](bool accepted) { accepted ? accept() : QDialog::reject(); });
 }
 
 QString ScanDialog::message() const
@@ -120,20 +148,6 @@ void ScanDialog::showMessage(const QString &text)
     m_messageLabel->setVisible(!text.isEmpty());
 }
 
-void ScanDialog::offer(const QString &button)
-{
-    m_scanButton->setText(button);
-    m_scanButton->setAccessibleName(QString(button).remove(QLatin1Char('&')));
-    m_scanButton->setEnabled(true);
-    m_scanButton->setFocus();
-}
-
-// Replies are taken in the state their request was made in, stalled or not.
-ScanDialog::State ScanDialog::flow() const
-{
-    return m_state == State::Stalled ? m_stalledFrom : m_state;
-}
-
 void ScanDialog::setControlsEnabled(bool enabled)
 {
     m_resolutionBox->setEnabled(enabled && m_resolutionBox->count() > 0);
@@ -143,45 +157,28 @@ void ScanDialog::setControlsEnabled(bool enabled)
     m_pane->setEnabled(enabled);
 }
 
-// Every change of state goes through here, and with it what can be pressed.
-void ScanDialog::setState(State state)
+// Every change of the flow's state comes here, and with it what can be pressed.
+void ScanDialog::showState(State state, State was)
 {
-    const State was = std::exchange(m_state, state);
     switch (state) {
     case State::Looking:
     case State::Retrying:
     case State::Scanning:
     case State::Previewing:
         setControlsEnabled(false);
-        m_scanButton->setEnabled(false);
         m_progressBar->setVisible(true);
         if (was != State::Stalled)
             m_progressBar->setRange(0, 0); // busy until the page size is known
         m_cancelButton->setFocus();
         break;
     case State::Setting:
-        setControlsEnabled(true);
-        m_progressBar->hide();
-        m_scanButton->setEnabled(false);
-        break;
     case State::Ready:
-        setControlsEnabled(true);
+    case State::Failed: // with no device open, nothing to choose until Retry
+        setControlsEnabled(state != State::Failed || !m_flow.openFailed());
         m_progressBar->hide();
-        m_scanButton->setText(tr("&Scan"));
-        m_scanButton->setAccessibleName(tr("Scan"));
-        m_scanButton->setEnabled(true);
-        break;
-    case State::Failed:
-        setControlsEnabled(true);
-        m_progressBar->hide();
-        offer(tr("&Retry"));
-        break;
-    case State::Stalled: // what was shown stays
-        offer(tr("&Keep waiting"));
         break;
     case State::Closing:
         m_cancelButton->setEnabled(false);
-        m_scanButton->setEnabled(false);
         m_copySoFarButton->setEnabled(false);
         break;
     case State::Stopping: // the page under way still comes, and Cancel again stops it now
@@ -190,11 +187,21 @@ void ScanDialog::setState(State state)
     case State::Interrupted:
         setControlsEnabled(false); // the rest of the stack comes as the first pages did
         m_progressBar->hide();
-        // After Cancel nothing failed: the stack goes on rather than retries.
-        offer(m_stopped ? tr("&Go on from the next sheet") : tr("Retry from the &next sheet"));
+        break;
+    case State::Stalled: // what was shown stays
         break;
     }
-    const bool keep = m_pages > 0 && (state == State::Interrupted || state == State::Stalled);
+    const QString offer = m_flow.offer();
+    if (!offer.isEmpty()) {
+        m_scanButton->setText(offer);
+        m_scanButton->setAccessibleName(QString(offer).remove(QLatin1Char('&')));
+    }
+    m_scanButton->setEnabled(!offer.isEmpty());
+    // Scan is where the keyboard goes once the device is open, and to
+    // whatever else goes on.
+    if (!offer.isEmpty() && (state != State::Ready || was == State::Looking))
+        m_scanButton->setFocus();
+    const bool keep = m_flow.copyOffered();
     m_copySoFarButton->setVisible(keep);
     m_copySoFarButton->setEnabled(keep);
     followArea();
@@ -210,171 +217,8 @@ void ScanDialog::followArea()
     const bool feeder = ScanChoices::isFeederSource(options);
     m_previewButton->setToolTip(
         feeder ? tr("A preview would take a sheet out of the document feeder.") : QString());
-    m_previewButton->setEnabled(m_state == State::Ready && !feeder && !options.isEmpty());
-    m_allSheetsBox->setVisible(m_sink && feeder);
-}
-
-void ScanDialog::openDevice(State opening)
-{
-    // The device list may take a while on a network: the dialog says it is looking.
-    m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("looking…")
-                                                               : m_session.currentDevice());
-    showMessage(tr("Looking for the scanner…"));
-    setState(opening);
-    m_session.openDevice();
-}
-
-void ScanDialog::onOpened(const Outcome &result, const ScanDevice &device,
-                          const QList<ScanOption> &options)
-{
-    const State opening = flow();
-    if (opening != State::Looking && opening != State::Retrying)
-        return;
-    m_toSet.clear();
-    if (!result.ok) {
-        showOpenFailure(result.message);
-        return;
-    }
-    showMessage({});
-    m_deviceLabel->setText(device.displayName());
-    const bool firstOpen = m_options->options().isEmpty();
-    showChoices(options);
-    if (firstOpen) {
-        const QSignalBlocker quiet(m_allSheetsBox);
-        m_allSheetsBox->setChecked(m_memory.choices(device.name).allSheets);
-        m_pane->setPicture(m_memory.preview(device.name));
-        m_options->fitWindow(); // the settings arrived after the dialog was shown
-    }
-    if (opening == State::Retrying) {
-        // Opened afresh, and on with the scan, which sets the choices.
-        m_previewing ? preview() : scan();
-        return;
-    }
-    restoreChoices(options, firstOpen);
-    if (!m_toSet.isEmpty()) {
-        sendNextOption();
-        return;
-    }
-    setState(State::Ready);
-    m_scanButton->setFocus();
-}
-
-void ScanDialog::showOpenFailure(const QString &error)
-{
-    m_deviceLabel->setText(m_session.currentDevice().isEmpty() ? tr("none")
-                                                               : m_session.currentDevice());
-    if (m_pages > 0) { // the stack's pages stay whatever became of the device
-        interrupt(error);
-        return;
-    }
-    showMessage(error);
-    setState(State::Failed);
-    setControlsEnabled(false);
-}
-
-void ScanDialog::onOptionSet(const Outcome &result, const QList<ScanOption> &options)
-{
-    if (flow() != State::Setting)
-        return;
-    if (options.isEmpty()) { // no device open any more: Retry opens it
-        m_toSet.clear();
-        showOpenFailure(result.message);
-        return;
-    }
-    // The device answers every setting with all its options: a change may
-    // have made others appear or change range (reload), and the value it
-    // took may not be the one asked for (inexact).
-    m_options->setOptions(options);
-    restoreChoices(options, false);
-    showMessage(result.message);
-    m_lastSet.clear();
-    if (!m_toSet.isEmpty()) {
-        sendNextOption();
-        return;
-    }
-    setState(State::Ready);
-}
-
-void ScanDialog::onEnter()
-{
-    switch (m_state) {
-    case State::Ready:
-        scan();
-        break;
-    case State::Failed:
-    case State::Interrupted:
-        // The helper closes the device after every failed scan; Retry opens
-        // it afresh, so a scanner that went away and came back is found again.
-        openDevice(State::Retrying);
-        break;
-    case State::Stalled:
-        showMessage({});
-        setState(m_stalledFrom);
-        m_session.keepWaiting();
-        break;
-    default: // nothing to press meanwhile
-        break;
-    }
-}
-
-void ScanDialog::scan()
-{
-    showMessage({});
-    setState(State::Scanning);
-    takeScanChoices();
-    emit scanStarting();
-    // The device has the choices already, unless its helper was started
-    // afresh; they go with the scan, the area last.
-    ScanSettings chosen = m_memory.choices(m_session.currentDevice()).options;
-    // A choice that a later one made inactive (a feeder's setting once the
-    // glass is chosen) stays kept, but the device would refuse it now.
-    chosen.removeIf([this](const auto &choice) {
-        const ScanOption *option = ScanChoices::find(m_options->options(), choice.first);
-        return !option || !option->value.isValid();
-    });
-    chosen += m_options->areaValues();
-    m_previewing = false;
-    // A stack starts at its first sheet, and again after a fault: the device
-    // was opened afresh.
-    m_stack = stackOffered() && m_allSheetsBox->isChecked();
-    m_duplex = m_stack && ScanChoices::isDuplexSource(m_options->options());
-    m_sheet = m_stack ? 1 : 0;
-    if (m_pages > 0)
-        showMessage(tr("Page %1").arg(m_pages));
-    m_session.startScan(m_modeBox->currentText(), m_resolutionBox->currentData().toInt(), chosen,
-                        m_sheet);
-}
-
-// The whole bed at a low resolution in the chosen mode, with the device's
-// other choices; what the user chose stays as it is.
-void ScanDialog::preview()
-{
-    if (flow() != State::Ready && flow() != State::Retrying)
-        return;
-    const QList<ScanOption> &options = m_options->options();
-    const ScanOption *resolution = ScanChoices::find(options, OptionName::resolution);
-    ScanSettings chosen = m_memory.choices(m_session.currentDevice()).options;
-    chosen.removeIf([](const auto &choice) { return ScanArea::isCornerOption(choice.first); });
-    showMessage({});
-    m_previewing = true;
-    setState(State::Previewing);
-    m_session.startScan(m_modeBox->currentText(),
-                        resolution ? ScanChoices::previewResolution(*resolution) : 0, chosen);
-}
-
-void ScanDialog::onPreviewed(const QImage &picture)
-{
-    m_previewing = false;
-    m_memory.setPreview(m_session.currentDevice(), picture);
-    m_pane->setPicture(picture);
-    // The device was left at the whole bed and the preview's resolution: the
-    // options it reports next must show the user's own again, the area first.
-    m_toSet += m_options->areaValues();
-    if (m_resolutionBox->count() > 0)
-        m_toSet.append({OptionName::resolution, m_resolutionBox->currentData().toInt()});
-    sendNextOption();
-    if (m_toSet.isEmpty() && m_state == State::Previewing)
-        setState(State::Ready);
+    m_previewButton->setEnabled(m_flow.state() == State::Ready && !feeder && !options.isEmpty());
+    m_allSheetsBox->setVisible(m_flow.stackOffered());
 }
 
 void ScanDialog::onProgress(qint64 received, qint64 expected)
@@ -385,66 +229,81 @@ void ScanDialog::onProgress(qint64 received, qint64 expected)
     }
 }
 
-void ScanDialog::onScanEnded(const QImage &page, const Outcome &result)
-{
-    if (flow() != State::Scanning && flow() != State::Previewing && flow() != State::Stopping &&
-        m_state != State::Closing)
-        return;
-    if (m_state == State::Closing || result.is(Outcome::Code::Cancelled)) {
-        m_acceptWhenStopped ? accept() : QDialog::reject();
-        return;
-    }
-    if (page.isNull()) {
-        failWith(result.message.isEmpty() ? tr("The scanner sent no picture.") : result.message);
-        return;
-    }
-    if (m_previewing) {
-        onPreviewed(page);
-        return;
-    }
-    m_memory.setLastScanDevice(m_session.currentDevice());
-    if (m_stack) {
-        takeStackPage(page);
-        return;
-    }
-    m_page = page;
-    accept();
-}
-
-void ScanDialog::onTrouble(const Outcome &failure)
-{
-    m_toSet.clear();
-    if (m_state == State::Closing) {
-        m_acceptWhenStopped ? accept() : QDialog::reject();
-        return;
-    }
-    failWith(failure.message); // Retry starts a fresh helper
-}
-
-void ScanDialog::onStalled(const QString &message)
-{
-    if (m_state == State::Closing || m_state == State::Stalled)
-        return;
-    m_stalledFrom = m_state;
-    showMessage(message);
-    setState(State::Stalled);
-}
-
 void ScanDialog::reject()
 {
-    if (!m_session.isBusy()) {
-        if (m_stack)
-            m_session.endStack();
-        QDialog::reject();
+    m_flow.cancel();
+}
+
+QString ScanDialog::mode() const
+{
+    return m_modeBox->currentText();
+}
+
+int ScanDialog::resolution() const
+{
+    return m_resolutionBox->currentData().toInt();
+}
+
+bool ScanDialog::allSheets() const
+{
+    return m_allSheetsBox->isChecked();
+}
+
+ScanSettings ScanDialog::areaValues() const
+{
+    return m_options->areaValues();
+}
+
+// Opened again for a Retry: what is shown stays; the first time, what the
+// last scan used.
+void ScanDialog::showOpened(const QString &device, const QList<ScanOption> &options, bool first)
+{
+    const QString shownMode =
+        m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode(device);
+    const int shownDpi = m_resolutionBox->count() > 0 ? resolution() : m_memory.resolution(device);
+    QList<ScanChoices::ColourMode> modes;
+    if (const ScanOption *mode = ScanChoices::find(options, OptionName::mode))
+        modes = ScanChoices::offeredModes(*mode, m_pixelTypes);
+    m_modeBox->clear();
+    for (const ScanChoices::ColourMode &mode : std::as_const(modes))
+        m_modeBox->addItem(mode.label);
+    m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
+
+    QList<int> dpis;
+    if (const ScanOption *dpi = ScanChoices::find(options, OptionName::resolution))
+        dpis = ScanChoices::resolutions(*dpi);
+    m_resolutionBox->clear();
+    for (int dpi : dpis)
+        m_resolutionBox->addItem(tr("%1 dpi").arg(dpi), dpi);
+    m_resolutionBox->setCurrentIndex(ScanChoices::resolutionIndex(dpis, shownDpi));
+
+    m_options->setResolution(m_resolutionBox->currentData().toDouble());
+    m_options->setOptions(options);
+    if (!first)
         return;
-    }
-    if (m_state == State::Closing)
-        return;
-    if (m_stack && m_pages > 0 && m_state == State::Scanning) {
-        // The sheet in the scanner comes out whole, and the pages stay.
-        setState(State::Stopping);
-        showMessage(tr("Stopping after page %1…").arg(m_pages + 1));
-        return;
-    }
-    stopScanning(false);
+    const QSignalBlocker quiet(m_allSheetsBox);
+    m_allSheetsBox->setChecked(m_memory.choices(device).allSheets);
+    m_pane->setPicture(m_memory.preview(device));
+    m_options->fitWindow(); // the settings arrived after the dialog was shown
+}
+
+void ScanDialog::showOptions(const QList<ScanOption> &options)
+{
+    m_options->setOptions(options);
+}
+
+bool ScanDialog::showPaper(const QString &paperSize, const QRectF &customArea)
+{
+    // Put back as they were, not chosen anew: the flow sends the area itself.
+    const QSignalBlocker block(m_options);
+    if (paperSize == ScanOptionsPanel::customName())
+        m_options->setCustomArea(customArea);
+    else if (!paperSize.isEmpty())
+        return m_options->choosePaperSize(paperSize);
+    return true;
+}
+
+void ScanDialog::showPreview(const QImage &picture)
+{
+    m_pane->setPicture(picture);
 }
