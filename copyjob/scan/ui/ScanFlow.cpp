@@ -121,8 +121,14 @@ void ScanFlow::enter()
     case State::Ready:
         scan();
         break;
-    case State::Failed:
     case State::Interrupted:
+        if (!m_front.isNull() && m_stop == Stop::None) {
+            // The sheet whose back failed goes whole: its front is not kept.
+            m_front = {};
+            --m_pages;
+        }
+        [[fallthrough]];
+    case State::Failed:
         // The helper closes the device after every failed scan; Retry opens
         // it afresh, so a scanner that went away and came back is found again.
         openDevice(State::Retrying);
@@ -254,9 +260,11 @@ void ScanFlow::cancel()
     if (m_state == State::Closing)
         return;
     if (m_kind == Kind::Stack && m_pages > 0 && m_state == State::Scanning) {
-        // The sheet in the scanner comes out whole, and the pages stay.
+        // The sheet in the scanner comes out whole, and the pages stay. On a
+        // duplex sheet whose front is under way, that is its back too.
+        const bool front = m_duplex && m_pages % 2 == 0;
         m_stop = Stop::AfterSheet;
-        say(tr("Stopping after page %1…").arg(m_pages + 1));
+        say(tr("Stopping after page %1…").arg(m_pages + (front ? 2 : 1)));
         setState(State::Stopping);
         return;
     }
@@ -281,10 +289,13 @@ void ScanFlow::takeStackPage(const QImage &page)
         say({});
         setState(m_stalledFrom);
     }
-    const bool stop = m_state == State::Stopping;
+    const bool front = m_duplex && m_pages % 2 == 1;
+    const bool stop = m_state == State::Stopping && !front;
     if (!stop)
         m_session.startScan(m_view.mode(), m_view.resolution(), {}, ++m_sheet);
-    if (!keep(page))
+    if (front)
+        m_front = page;
+    else if ((!m_front.isNull() && !keep(std::exchange(m_front, {}))) || !keep(page))
         return;
     if (stop) {
         m_session.endStack();
@@ -310,6 +321,8 @@ void ScanFlow::feederEmpty()
     if (flow() != State::Scanning && flow() != State::Stopping)
         return;
     m_session.endStack();
+    if (!m_front.isNull() && !keep(std::exchange(m_front, {}))) // a front without a back
+        return;
     if (m_state == State::Stopping)
         interrupt(tr("Stopped after page %1.").arg(m_pages), Stop::AfterSheet);
     else
@@ -352,5 +365,9 @@ void ScanFlow::stopScanning(Stop then)
 
 void ScanFlow::finish(bool accepted)
 {
+    QString error;
+    if (accepted && !m_front.isNull() && !m_sink->takePage(m_front, &error))
+        accepted = false;
+    m_front = {};
     emit finished(accepted);
 }

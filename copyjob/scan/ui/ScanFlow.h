@@ -27,7 +27,10 @@ class PageSink;
 //
 // A stack's pages go into the sink as they come. A fault after the first
 // page keeps them, and the user copies them, goes on from the next sheet or
-// cancels; Cancel lets the sheet under way finish and asks the same.
+// cancels; Cancel lets the sheet under way finish (both sides of a duplex
+// sheet) and asks the same. A duplex sheet's front waits for its back before
+// it is kept: going on after a fault on a back skips that sheet whole, so
+// the copy's two-sided sheets stay the originals'.
 class ScanFlow : public QObject
 {
     Q_OBJECT
@@ -110,7 +113,9 @@ public:
     // Whether the failure shown is the device's opening: nothing can be
     // chosen then until Retry opens it.
     bool openFailed() const { return m_openFailed; }
-    // Pages that went into the sink, and whether they are both sides of each sheet.
+    // Pages kept so far (a duplex front waiting for its back among them);
+    // once finished with the stack, those that went into the sink. And
+    // whether they are both sides of each sheet.
     int pages() const { return m_pages; }
     bool duplex() const { return m_duplex; }
     // The page scanned, once finished with one.
@@ -186,7 +191,8 @@ private:
     QList<ScanOption> m_options;
     ScanSettings m_toSet;
     QString m_lastSet;
-    int m_pages = 0; // in the sink
+    int m_pages = 0; // in the sink, or waiting for their back
     int m_sheet = 0; // as asked of the session, see ScanSession::startScan
+    QImage m_front;  // a duplex sheet's front, until its back comes
     QImage m_page;
 };
