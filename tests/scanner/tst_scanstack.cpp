@@ -131,32 +131,26 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("pages");
         const QString choices = " | Retry from the &next sheet | Cancel";
-        QTest::newRow("jam, on from the next sheet")
-            << "jam"
-            << "retry"
-            << "Page 3: Document feeder jammed" + choices << "1 2 4 5";
-        QTest::newRow("cover open, on") << "cover-open"
-                                        << "retry"
-                                        << "Page 3: Scanner cover is open" + choices << "1 2 4 5";
-        QTest::newRow("I/O error, copy")
-            << "io-error"
-            << "copy"
-            << "Page 3: The scanner could not be reached (input/output error). Check its cable "
-               "and power." +
-                   choices
-            << "1 2";
-        QTest::newRow("driver crash, copy")
-            << "segfault"
-            << "copy"
-            << "Page 3: The scanner driver stopped working for faulty:0 (it was ended by signal "
-               "11, Segmentation fault). Choose Retry to start it again." +
-                   choices
-            << "1 2";
-        QTest::newRow("stalled, copy") << "hang"
-                                       << "copy"
-                                       << "The scanner has sent nothing for 1 seconds. | &Keep "
-                                          "waiting | Cancel"
-                                       << "1 2";
+        const auto row = [](const char *name, const char *fault, const char *choice,
+                            const QString &message, const char *pages) {
+            QTest::newRow(name) << fault << choice << message << pages;
+        };
+        row("jam, on from the next sheet", "jam", "retry",
+            "Page 3: Document feeder jammed" + choices, "1 2 4 5");
+        row("cover open, on", "cover-open", "retry", "Page 3: Scanner cover is open" + choices,
+            "1 2 4 5");
+        row("I/O error, copy", "io-error", "copy",
+            "Page 3: The scanner could not be reached (input/output error). Check its cable "
+            "and power." +
+                choices,
+            "1 2");
+        row("driver crash, copy", "segfault", "copy",
+            "Page 3: The scanner driver stopped working for faulty:0 (it was ended by signal "
+            "11, Segmentation fault). Choose Retry to start it again." +
+                choices,
+            "1 2");
+        row("stalled, copy", "hang", "copy",
+            "The scanner has sent nothing for 1 seconds. | &Keep waiting | Cancel", "1 2");
     }
 
     // Five sheets, a fault on the third: the two before it stay.
