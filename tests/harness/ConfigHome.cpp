@@ -4,7 +4,8 @@
 // Compiled into every suite and benchmark: before main() runs, the process
 // gets a configuration folder of its own in a fresh temporary folder, so no
 // test reads or writes the user's ~/.config (where the scanner layer keeps
-// its choices), and no suite sees what another kept. The programs a suite
+// its choices), and no suite sees what another kept; the cache folder (where
+// a stack's pages are spooled) lies beside it, away from ~/.cache. The programs a suite
 // starts inherit it; a suite started by another keeps the folder it was
 // given. Rows that must not see each other's choices call
 // forgetKeptChoices() (TestSupport.h).
@@ -33,6 +34,7 @@ struct ConfigHome
             std::abort(); // better no test than one on the user's own settings
         made = path;
         qputenv("XDG_CONFIG_HOME", made);
+        qputenv("XDG_CACHE_HOME", made + "/cache");
         qputenv(kMarker, made);
     }
     ~ConfigHome()
