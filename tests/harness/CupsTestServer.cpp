@@ -120,7 +120,55 @@ bool CupsTestServer::addDuplexQueue(const QString &name)
                     "-o", "Option1=True"});
 }
 
-bool CupsTestServer::addEverywhereQueue(const QString &name, bool twoSided)
+namespace {
+
+// The troubled printer's job command; DIR holds what the test says.
+constexpr char kTroubledJob[] = R"(#!/bin/sh
+rm -f DIR/go
+r=$(cat DIR/reason 2>/dev/null)
+[ -z "$r" ] || echo "STATE: +$r" >&2
+i=0
+while [ -e DIR/hold ] && [ ! -e DIR/go ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i + 1)); done
+rm -f DIR/go
+[ -z "$r" ] || echo "STATE: -$r" >&2
+exit $(cat DIR/exit 2>/dev/null || echo 0)
+)";
+
+} // namespace
+
+bool CupsTestServer::addTroubledQueue(const QString &name)
+{
+    const QString dir = root() + "/trouble-" + name;
+    const QString command = dir + "/job";
+    if (!QDir().mkpath(dir) ||
+        !writeFile(command, QString(kTroubledJob).replace("DIR", dir).toUtf8()) ||
+        !QFile::setPermissions(command, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::ExeOther))
+        return fail("cannot write the job command in " + dir);
+    return addEverywhereQueue(name, false, command);
+}
+
+void CupsTestServer::setTrouble(const QString &queue, const QString &reason, int exitStatus,
+                                bool hold)
+{
+    const QString dir = root() + "/trouble-" + queue;
+    writeFile(dir + "/reason", reason.toUtf8());
+    writeFile(dir + "/exit", QByteArray::number(exitStatus));
+    hold ? writeFile(dir + "/hold", {}) : QFile::remove(dir + "/hold");
+}
+
+void CupsTestServer::release(const QString &queue)
+{
+    writeFile(root() + "/trouble-" + queue + "/go", {});
+}
+
+bool CupsTestServer::addUnreachableQueue(const QString &name)
+{
+    const QString uri = QString("ipp://127.0.0.1:%1/ipp/print").arg(freeLoopbackPort());
+    return lpadmin({"-p", name, "-E", "-v", uri, "-m", "drv:///sample.drv/generic.ppd"});
+}
+
+bool CupsTestServer::addEverywhereQueue(const QString &name, bool twoSided, const QString &command)
 {
     // ippeveprinter will not start without a system bus, even when it
     // advertises nothing: a private one serves.
@@ -142,6 +190,7 @@ bool CupsTestServer::addEverywhereQueue(const QString &name, bool twoSided)
     // In colour, so with an inkjet's margins: 1.02 mm at the top, 11.68 at the bottom.
     const auto arguments = [&](quint16 port) {
         return QStringList(twoSided ? QStringList{"-2"} : QStringList()) +
+               QStringList(command.isEmpty() ? QStringList() : QStringList{"-c", command}) +
                QStringList{"-k",
                            "-d",
                            received,

@@ -63,7 +63,25 @@ public:
     // CUPS's IPP Everywhere printer, ippeveprinter, taking PDF on a loopback
     // port and keeping every document it receives.
     // With twoSided, the printer prints on both sides of the sheet.
-    bool addEverywhereQueue(const QString &name, bool twoSided = false);
+    bool addEverywhereQueue(const QString &name, bool twoSided = false,
+                            const QString &command = {});
+    // The same printer in trouble: for each job it raises the reason given
+    // to setTrouble() (STATE: +media-empty-error ...) as a real printer
+    // reports it, holds the job until release() unless told not to, then
+    // clears the reason and ends the job with the exit status given
+    // (non-zero: not printed).
+    bool addTroubledQueue(const QString &name);
+    void setTrouble(const QString &queue, const QString &reason, int exitStatus = 0,
+                    bool hold = true);
+    void release(const QString &queue);
+    // A queue on an IPP printer at a loopback port where nothing answers.
+    bool addUnreachableQueue(const QString &name);
+    // Every job the queue takes from now on waits, held, until released.
+    bool holdJobs(const QString &name)
+    {
+        return lpadmin({"-p", name, "-o", "job-hold-until-default=indefinite"});
+    }
+    bool releaseJob(int id) { return tool("lp", {"-i", QString::number(id), "-H", "resume"}); }
     bool deleteQueue(const QString &name) { return lpadmin({QStringLiteral("-x"), name}); }
     bool setDefault(const QString &name) { return lpadmin({QStringLiteral("-d"), name}); }
     // Paused: the queue still takes jobs and holds them.
