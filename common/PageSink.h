@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QString>
+#include "common/Outcome.h"
 
 class QImage;
 
@@ -13,16 +13,21 @@ class PageSink
 {
 public:
     virtual ~PageSink() = default;
-    // Keeps the page (front, then back, for a duplex sheet). False when it
-    // could not be kept, a full disk say, with the words in `error`: the
-    // scan stops and nothing half-made is printed or saved.
-    virtual bool takePage(const QImage &page, QString *error) = 0;
+    // Keeps the page (front, then back, for a duplex sheet). A failure, a
+    // full disk say, stops the scan, and nothing half-made is printed or
+    // saved: the sink keeps why, for the caller to say.
+    virtual Outcome takePage(const QImage &page) = 0;
 };
 
 // What an acquisition into a PageSink brought: how many pages went into it,
-// and whether they are the two sides of each sheet.
+// and whether they are the two sides of each sheet. No page is a failure:
+// Cancelled when the user stopped the scan or no page came, or the sink's
+// own refusal.
 struct StackResult
 {
+    Outcome outcome = Outcome::failure({}, Outcome::Code::Cancelled);
     int pages = 0;
     bool duplex = false;
+
+    static StackResult of(int pages, bool duplex) { return {Outcome::success(), pages, duplex}; }
 };

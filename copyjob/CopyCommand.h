@@ -8,7 +8,6 @@
 
 class PageStack;
 class Printing;
-class QImage;
 class QWidget;
 class ScannerLayer;
 
@@ -21,12 +20,13 @@ struct CopyRequest
     int scale = 100; // percent
 };
 
-// The Copy command: scan one page to the clipboard, then ask for a printer and
-// print, print straight away, or save the page as a bitmap file. The page
-// scanned is the page printed or saved, whatever reaches the clipboard while a
-// dialog waits. From a document feeder the pages of the whole stack, kept in a
-// private spool as they come, print as one job of collated copies or save as
-// one PDF or numbered bitmaps; one page goes exactly as from the glass.
+// The Copy command: scan to the clipboard, then ask for a printer and print,
+// print straight away, or save. The pages scanned are the pages printed or
+// saved, whatever reaches the clipboard while a dialog waits. Every copy is a
+// stack: one page from the glass, or a document feeder's whole stack kept in
+// a private spool as it comes. The pages go one print route (one job, its
+// copies collated) or one save route (a bitmap; several pages as one PDF or
+// numbered bitmaps).
 class CopyCommand
 {
 public:
@@ -35,10 +35,8 @@ public:
     void run(const CopyRequest &request);
 
 private:
-    void saveRoute(const QImage &page);
-    void printRoute(const QImage &page, const CopyRequest &request);
-    void saveStack(const PageStack &stack);
-    bool askFileName(const QString &filter);
+    void saveRoute(const PageStack &stack);
+    void printRoute(const PageStack &stack, const CopyRequest &request);
 
     QWidget &m_mainWindow;
     ScannerLayer &m_scanner;

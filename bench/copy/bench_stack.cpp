@@ -68,11 +68,11 @@ class TimedSink : public PageSink
 {
 public:
     explicit TimedSink(PageSink &inner) : m_inner(inner) {}
-    bool takePage(const QImage &page, QString *error) override
+    Outcome takePage(const QImage &page) override
     {
         lastPageAt = nowMs();
         pageBytes = page.sizeInBytes();
-        return m_inner.takePage(page, error);
+        return m_inner.takePage(page);
     }
     double lastPageAt = -1;
     qint64 pageBytes = 0;

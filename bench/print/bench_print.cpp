@@ -81,11 +81,12 @@ int runOnce(int argc, char **argv, int dpi)
         return 1;
     }
     const long before = peakResidentKiB();
-    qint16 copies = 1;
     QElapsedTimer timer;
     timer.start();
-    const Outcome outcome =
-        PrintCopies(QGuiApplication::clipboard()->image(), copies, 100, printer);
+    PageStack stack;
+    Outcome outcome = stack.takePage(QGuiApplication::clipboard()->image());
+    if (outcome.ok)
+        outcome = PrintCopies(stack, 1, 100, printer.printer()).outcome;
     return report(outcome, timer.nsecsElapsed(), before);
 }
 
@@ -104,13 +105,12 @@ int runStack(int argc, char **argv, int pages)
     for (int i = 0; i < pages; ++i) {
         const QImage page = scannedA4(300);
         timer.start();
-        QString error;
-        if (!stack.takePage(page, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        if (const Outcome kept = stack.takePage(page); !kept.ok) {
+            std::fprintf(stderr, "%s\n", qPrintable(kept.message));
             return 1;
         }
     }
-    const Outcome outcome = PrintStackCopies(stack, 1, 100, printer);
+    const Outcome outcome = PrintCopies(stack, 1, 100, printer.printer()).outcome;
     return report(outcome, timer.nsecsElapsed(), before);
 }
 

@@ -148,56 +148,15 @@ QSizeF PagePoints(const QPageLayout &layout)
     return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
 }
 
-bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
-                  double width, double height)
+PdfPlacement PlacePicture(int width, int height, int dpi, int scale, const QPageLayout *paper)
 {
-    if (picture.isNull() || dpi <= 0)
-        return false;
-    // Written by hand rather than through QPdfWriter: Qt converts the whole
-    // picture to 32 bits and deflates it in memory at a slow level, which for
-    // a 600 dpi page costs several times the page's own memory and seconds.
-    const QSizeF page = PagePoints(layout);
-    const QMarginsF margins = layout.margins(QPageLayout::Point);
-    // One picture pixel is one device pixel of 1/dpi inch: at 100 % the copy
-    // keeps the original's size. The picture starts at the top-left corner of
-    // the printable area; PDF counts upwards from the bottom of the page.
+    // The scale first, as the design computes the size in device pixels.
     const double points = 72.0 / dpi;
-    const double w = width * points;
-    const double h = height * points;
-    const double left = margins.left();
-    const double bottom = page.height() - margins.top() - h;
-    const PageSamples samples = PageSamplesOf(picture);
-
-    PdfOut pdf(out);
-    pdf.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
-    pdf.beginObject(1);
-    pdf.write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
-    pdf.beginObject(2);
-    pdf.write("<< /Type /Pages /Kids [3 0 R] /Count 1 >>\nendobj\n");
-    pdf.beginObject(3);
-    pdf.write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pdfNumber(page.width()) + ' ' +
-              pdfNumber(page.height()) +
-              "] /Resources << /XObject << /Im0 5 0 R >> >> /Contents 4 0 R >>\nendobj\n");
-    const QByteArray content = "q\n" + pdfNumber(w) + " 0 0 " + pdfNumber(h) + ' ' +
-                               pdfNumber(left) + ' ' + pdfNumber(bottom) + " cm\n/Im0 Do\nQ\n";
-    pdf.beginObject(4);
-    pdf.write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
-              "endstream\nendobj\n");
-    pdf.beginObject(5);
-    pdf.write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
-              " /Height " + QByteArray::number(picture.height()) + ' ' +
-              pdfImageFormat(samples, picture.colorTable()) +
-              " /Filter /FlateDecode /Length 6 0 R >>\nstream\n");
-    qint64 length = 0;
-    if (!writeImageStream(pdf, picture, samples, length))
-        return false;
-    pdf.write("\nendstream\nendobj\n");
-    pdf.beginObject(6);
-    pdf.write(QByteArray::number(length) + "\nendobj\n");
-    pdf.beginObject(7);
-    pdf.write("<< /Title " + pdfText(QStringLiteral("Mirel copy")) +
-              " /Creator (Mirel) /Producer (Mirel) >>\n"
-              "endobj\n");
-    pdf.finish(1, 7);
-    return pdf.ok();
+    const double w = scale / 100.0 * width * points;
+    const double h = scale / 100.0 * height * points;
+    if (!paper)
+        return {QSizeF(w, h), QRectF(0, 0, w, h)};
+    const QSizeF page = PagePoints(*paper);
+    const QMarginsF margins = paper->margins(QPageLayout::Point);
+    return {page, QRectF(margins.left(), page.height() - margins.top() - h, w, h)};
 }

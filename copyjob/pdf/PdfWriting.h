@@ -7,14 +7,15 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRectF>
 #include <QRgb>
+#include <QSizeF>
 
 #include <functional>
 
 class QImage;
 class QIODevice;
 class QPageLayout;
-class QSizeF;
 class QString;
 
 // Writes a PDF to a device, keeping the byte offsets the cross reference
@@ -64,8 +65,16 @@ int ResolutionOf(int dotsPerMeter);
 // The size of the layout's paper in points, as exact as it was defined.
 QSizeF PagePoints(const QPageLayout &layout);
 
-// Writes the one-page PDF that PrintCopies sends: `picture` stretched to
-// width x height device pixels at (0, 0) of the layout's printable area, at
-// `dpi` device pixels per inch, without lossy re-encoding.
-bool WriteCopyPdf(QIODevice &out, const QPageLayout &layout, const QImage &picture, int dpi,
-                  double width, double height);
+// Where a picture of width x height pixels scanned at `dpi` goes on its PDF
+// page at scale percent: the page's size and the picture's rectangle, in
+// points from the page's bottom-left corner as PDF counts.
+struct PdfPlacement
+{
+    QSizeF page;
+    QRectF picture;
+};
+// One picture pixel is one device pixel of 1/dpi inch, so at 100 % the copy
+// has the original's size. On a printer's paper (`paper`) the picture starts
+// at the top-left corner of the printable area, the printer's own margins;
+// without paper the page is the picture's own size.
+PdfPlacement PlacePicture(int width, int height, int dpi, int scale, const QPageLayout *paper);

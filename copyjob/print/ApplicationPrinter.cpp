@@ -40,12 +40,7 @@ bool ApplicationPrinter::ChoosePrinter(const QString &title, int copies, QWidget
     return dialog.exec() == QDialog::Accepted;
 }
 
-Outcome ApplicationPrinter::PrintPage(const QImage &page, int copies, int scale)
+PrintResult ApplicationPrinter::PrintStack(const PageStack &stack, int copies, int scale)
 {
-    return PrintCopies(page, copies, scale, *this);
-}
-
-Outcome ApplicationPrinter::PrintStack(const PageStack &stack, int copies, int scale)
-{
-    return PrintStackCopies(stack, copies, scale, *this);
+    return PrintCopies(stack, copies, scale, printer());
 }

@@ -22,8 +22,7 @@ public:
     bool created() const { return bool(m_printer); }
 
     bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
-    Outcome PrintPage(const QImage &page, int copies, int scale) override;
-    Outcome PrintStack(const PageStack &stack, int copies, int scale) override;
+    PrintResult PrintStack(const PageStack &stack, int copies, int scale) override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

@@ -10,10 +10,6 @@
 
 namespace {
 
-// The scheduler takes the document in pieces; this size keeps memory flat
-// whatever the size of the page.
-constexpr qint64 kChunk = 256 * 1024;
-
 bool refused(ipp_status_t status)
 {
     return status >= IPP_STATUS_REDIRECTION_OTHER_SITE;
@@ -66,8 +62,10 @@ QString CupsDestination::describe(int status, const QString &detail) const
 
 Outcome CupsDestination::failLastError()
 {
-    return Outcome::failure(
-        describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
+    const ipp_status_t status = m_api->cupsLastError();
+    return Outcome::failure(describe(status, QString::fromUtf8(m_api->cupsLastErrorString())),
+                            status == IPP_STATUS_ERROR_NOT_FOUND ? Outcome::Code::NoPrinter
+                                                                 : Outcome::Code::None);
 }
 
 Outcome CupsDestination::open()
@@ -167,30 +165,15 @@ private:
 
 } // namespace
 
-Outcome CupsDestination::submitPdf(QIODevice &pdf, const QString &title, int copies,
-                                   const QByteArray &media, const Options &extra)
+PrintResult CupsDestination::abandon(int jobId, const QString &why)
 {
-    const auto copy = [&pdf](QIODevice &out, QString *why) {
-        QByteArray buffer(kChunk, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = pdf.read(buffer.data(), kChunk);
-            if (got < 0) {
-                *why = QStringLiteral("The page could not be read back for printing (%1), so "
-                                      "nothing was printed.")
-                           .arg(pdf.errorString());
-                return false;
-            }
-            if (got == 0)
-                return true;
-            if (out.write(buffer.constData(), got) != got)
-                return false;
-        }
-    };
-    return submitDocument(copy, title, copies, media, extra);
+    m_api->cupsCancelDestJob(m_http, m_dest, jobId);
+    return {Outcome::failure(why), {}};
 }
 
-Outcome CupsDestination::submitDocument(const DocumentWriter &write, const QString &title,
-                                        int copies, const QByteArray &media, const Options &extra)
+PrintResult CupsDestination::submitDocument(const DocumentWriter &write, const QString &title,
+                                            int copies, const QByteArray &media,
+                                            const Options &extra)
 {
     // The copy count goes once, with the one document: the printer, or CUPS
     // for a printer that cannot, makes the copies. CUPS's default scaling
@@ -214,37 +197,35 @@ Outcome CupsDestination::submitDocument(const DocumentWriter &write, const QStri
         m_http, m_dest, m_info, &jobId, jobTitle.constData(), optionCount, options);
     m_api->cupsFreeOptions(optionCount, options);
     if (refused(created) || jobId <= 0)
-        return failLastError();
+        return {failLastError(), {}};
 
     // From here on a job exists: if the document does not arrive whole, the
     // job goes, so half a page is never printed.
-    const auto abandon = [&](const QString &why) {
-        m_api->cupsCancelDestJob(m_http, m_dest, jobId);
-        return Outcome::failure(why);
+    const auto lastError = [this] {
+        return describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString()));
     };
-
     if (m_api->cupsStartDestDocument(m_http, m_dest, m_info, jobId, jobTitle.constData(),
                                      CUPS_FORMAT_PDF, 0, nullptr, 1) != HTTP_STATUS_CONTINUE)
-        return abandon(
-            describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
+        return abandon(jobId, lastError());
 
     RequestBody body(*m_api, m_http);
-    QString why;
-    if (!write(body, &why)) {
+    if (const Outcome written = write(body); !written.ok) {
         m_api->cupsFinishDestDocument(m_http, m_dest, m_info);
         if (body.refused)
-            return abandon(describe(body.status, body.detail));
-        return abandon(why.isEmpty() ? QStringLiteral("The pages could not be made ready for "
-                                                      "printing, so nothing was printed.")
-                                     : why);
+            return abandon(jobId, describe(body.status, body.detail));
+        return abandon(jobId, written.message.isEmpty()
+                                  ? QStringLiteral("The pages could not be made ready for "
+                                                   "printing, so nothing was printed.")
+                                  : written.message);
     }
     if (refused(m_api->cupsFinishDestDocument(m_http, m_dest, m_info)))
-        return abandon(
-            describe(m_api->cupsLastError(), QString::fromUtf8(m_api->cupsLastErrorString())));
-
+        return abandon(jobId, lastError());
     const char *state = m_api->cupsGetOption("printer-state", m_dest->num_options, m_dest->options);
-    if (state && qstrcmp(state, "5") == 0)
-        return Outcome::success(
-            QStringLiteral("%1 is paused; the copy waits in its queue.").arg(m_name));
-    return Outcome::success();
+    const QString notice =
+        state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED
+            ? QStringLiteral("%1 is paused; the copy waits in its queue.").arg(m_name)
+            : QString();
+    return {Outcome::success(notice),
+            {m_name, jobId, QByteArray(m_api->cupsServer()), m_api->ippPort(),
+             int(m_api->cupsEncryption())}};
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/Outcome.h"
+#include "copyjob/print/Printing.h"
 
 #include <QByteArray>
 #include <QList>
@@ -40,23 +40,20 @@ public:
     bool supports(const char *option, const char *value);
     // The queue's media keyword for paper of this size in points. Needs open().
     QByteArray media(const QSizeF &points);
-    // Sends the PDF from its current position to the end as one job of one
-    // document on `media`, unscaled, asking for `copies` copies. Needs open().
-    // `extra` job options go with it. On a paused queue the job waits there,
-    // and the success carries a notice.
+    // Sends the PDF that `write` makes as it goes, straight into the request,
+    // as one job of one document on `media`, unscaled, asking for `copies`
+    // copies, with the `extra` job options. Needs open(). A document that
+    // could not be made whole cancels the job before anything is printed.
+    // On success, the job made.
     using Options = QList<std::pair<QByteArray, QByteArray>>;
-    Outcome submitPdf(QIODevice &pdf, const QString &title, int copies, const QByteArray &media,
-                      const Options &extra = {});
-    // The same for a PDF that `write` makes as it goes, straight into the
-    // request: false, with the words in `why`, when it could not be made
-    // whole, and then the job is cancelled before anything is printed.
-    using DocumentWriter = std::function<bool(QIODevice &out, QString *why)>;
-    Outcome submitDocument(const DocumentWriter &write, const QString &title, int copies,
-                           const QByteArray &media, const Options &extra = {});
+    using DocumentWriter = std::function<Outcome(QIODevice &out)>;
+    PrintResult submitDocument(const DocumentWriter &write, const QString &title, int copies,
+                               const QByteArray &media, const Options &extra = {});
 
 private:
     QString describe(int status, const QString &detail) const;
     Outcome failLastError();
+    PrintResult abandon(int jobId, const QString &why);
 
     QString m_name;
     const CupsApi *m_api = nullptr;

@@ -3,33 +3,21 @@
 
 #pragma once
 
-#include "common/Outcome.h"
-#include "copyjob/pdf/PdfWriting.h"
+#include "copyjob/print/Printing.h"
 
-#include <QtGlobal>
-
-class ApplicationPrinter;
 class PageStack;
-class QImage;
-class QIODevice;
-class QPageLayout;
-class QSizeF;
+class QPrinter;
 
-// Prints the scanned page as one document of one page on the application's
-// current printer: the picture at intScale percent from the top-left corner of
-// the printable area, with the printer asked for `copies` copies. The caller
-// hands over the page it scanned rather than the clipboard's, which another
-// program may have replaced meanwhile. The page is drawn at the picture's own resolution, so at
-// 100 % the copy has the original's size. A printer set to print into a file
-// gets the PDF there instead. Every refusal comes back as a failure in plain
-// words; a paused printer takes the job, and the success says it waits.
-Outcome PrintCopies(const QImage &picture, int copies, int intScale, ApplicationPrinter &printer);
-
-// Prints the stack as one job of one document, a page for each scanned page,
-// each placed as PrintCopies places its one; the printer makes `copies`
-// collated sets of the document (1 to n, 1 to n...), never sent twice, on
-// both sides of the sheet when the pages are a duplex stack's and the queue
-// can. Same refusals and words as PrintCopies; a one-page stack is exactly
-// PrintCopies' job.
-Outcome PrintStackCopies(const PageStack &stack, int copies, int intScale,
-                         ApplicationPrinter &printer);
+// Prints the scanned pages as one job of one document on `printer` (the
+// application's), a page for each scanned page: each picture at intScale
+// percent of its size at its own resolution (so at 100 % the copy has the
+// original's size), from the top-left corner of the printable area. The
+// printer is asked once for `copies` copies: one page is exactly the copy of
+// a page from the glass; several pages come as collated sets (1 to n, 1 to
+// n...), on both sides of the sheet when they are a duplex stack's and the
+// queue can. The caller hands over the pages it scanned rather than the
+// clipboard's, which another program may have replaced meanwhile. A printer
+// set to print into a file gets the PDF there instead, replaced only by a
+// whole new one. Every refusal comes back as a failure in plain words; the
+// job made comes back beside the outcome, for its watcher.
+PrintResult PrintCopies(const PageStack &stack, int copies, int intScale, QPrinter &printer);

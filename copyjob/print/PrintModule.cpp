@@ -48,16 +48,9 @@ bool PrintModule::ChoosePrinter(const QString &title, int copies, QWidget *paren
     return false;
 }
 
-Outcome PrintModule::PrintPage(const QImage &page, int copies, int scale)
-{
-    if (Printing *printing = load())
-        return printing->PrintPage(page, copies, scale);
-    return Outcome::failure(m_error);
-}
-
-Outcome PrintModule::PrintStack(const PageStack &stack, int copies, int scale)
+PrintResult PrintModule::PrintStack(const PageStack &stack, int copies, int scale)
 {
     if (Printing *printing = load())
         return printing->PrintStack(stack, copies, scale);
-    return Outcome::failure(m_error);
+    return {Outcome::failure(m_error), {}};
 }

@@ -21,8 +21,7 @@ public:
     ~PrintModule() override;
 
     bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
-    Outcome PrintPage(const QImage &page, int copies, int scale) override;
-    Outcome PrintStack(const PageStack &stack, int copies, int scale) override;
+    PrintResult PrintStack(const PageStack &stack, int copies, int scale) override;
 
     // Loads the module from this file instead (tests).
     void setModulePath(const QString &path) { m_path = path; }

@@ -70,18 +70,18 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
     if (stack.count() == 0)
         return Outcome::failure(QStringLiteral("There is no scanned page, so nothing was saved."));
     if (format == StackFormat::Bitmaps) {
-        QString error;
+        QImage page;
         if (stack.count() == 1) {
-            const QImage page = stack.page(0, &error);
-            return error.isEmpty() ? SaveBitmapFile(page, typed) : Outcome::failure(error);
+            const Outcome read = stack.page(0, page);
+            return read.ok ? SaveBitmapFile(page, typed) : read;
         }
         const QStringList names = NumberedNames(typed, stack.count());
         if (!mayReplace(names, confirm))
             return Outcome::success();
         for (int i = 0; i < stack.count(); ++i) {
-            const QImage page = stack.page(i, &error);
-            Outcome saved =
-                error.isEmpty() ? SaveBitmapFile(page, names.at(i)) : Outcome::failure(error);
+            Outcome saved = stack.page(i, page);
+            if (saved.ok)
+                saved = SaveBitmapFile(page, names.at(i));
             if (!saved.ok) {
                 if (i > 0)
                     saved.message +=
@@ -105,14 +105,15 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString() + u'.');
-    QString error;
     errno = 0;
-    if (!WriteStackPdf(file, stack, 100, nullptr, &error) || !file.flush()) {
+    const Outcome written = WriteStackPdf(file, stack, 100, nullptr);
+    if (!written.ok || !file.flush()) {
         const int writeErrno = errno;
         const QString qtReason = file.errorString();
+        const bool fileFailed = file.error() != QFileDevice::NoError || written.ok;
         file.cancelWriting();
-        if (!error.isEmpty())
-            return failed(error);
+        if (!fileFailed)
+            return failed(written.message);
         return failed((writeErrno != 0 && (qtReason.isEmpty() || qtReason == "Unknown error")
                            ? QString::fromLocal8Bit(std::strerror(writeErrno))
                            : qtReason) +

@@ -99,11 +99,10 @@ StackResult SaneScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageS
     if (!runScanDialog(dialog))
         return {};
     if (dialog.pages() > 0)
-        return {dialog.pages(), dialog.duplex()};
-    QString error;
-    if (!sink.takePage(dialog.page(), &error))
-        return {};
-    return {1, false};
+        return StackResult::of(dialog.pages(), dialog.duplex());
+    if (Outcome kept = sink.takePage(dialog.page()); !kept.ok)
+        return {kept};
+    return StackResult::of(1, false);
 }
 
 int SaneScannerLayer::TWAIN_SelectImageSource(QWidget *owner)

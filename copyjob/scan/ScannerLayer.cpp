@@ -14,8 +14,9 @@ int ScannerLayer::TWAIN_RegisterApp(int, int, int, int, const QString &, const Q
 StackResult ScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink)
 {
     const QImage page = TWAIN_AcquireToClipboard(owner, pixelTypes);
-    QString error;
-    if (page.isNull() || !sink.takePage(page, &error))
+    if (page.isNull())
         return {};
-    return {1, false};
+    if (Outcome kept = sink.takePage(page); !kept.ok)
+        return {kept};
+    return StackResult::of(1, false);
 }

@@ -21,13 +21,16 @@ namespace {
 
 // What the user can act on: a disk that is full, or a quota or file size
 // limit reached, are all "no room".
-QString keepFailure(int error, const QString &fallback = {})
+Outcome keepFailure(int error, const QString &fallback = {})
 {
     if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        return QStringLiteral("There is not enough room on the disk to keep the scanned pages.");
+        return Outcome::failure(
+            QStringLiteral("There is not enough room on the disk to keep the scanned pages."),
+            Outcome::Code::DiskFull);
     const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fallback;
-    return QStringLiteral("The scanned pages could not be kept in the temporary folder: %1.")
-        .arg(reason);
+    return Outcome::failure(
+        QStringLiteral("The scanned pages could not be kept in the temporary folder: %1.")
+            .arg(reason));
 }
 
 bool writeAll(int fd, const char *data, qint64 size)
@@ -68,12 +71,10 @@ QString PageStack::directory() const
     return m_dir ? m_dir->path() : QString();
 }
 
-bool PageStack::refuse(const QString &why, QString *error) const
+Outcome PageStack::refuse(const Outcome &why) const
 {
     m_failure = why;
-    if (error)
-        *error = why;
-    return false;
+    return why;
 }
 
 void PageStack::settle() const
@@ -81,7 +82,7 @@ void PageStack::settle() const
     if (!m_spooling.valid())
         return;
     for (const Spooled &kept : m_spooling.get()) {
-        if (!kept.error.isEmpty()) {
+        if (!kept.error.ok) {
             // The pages from the one that failed are lost; a first page
             // that failed is still held whole.
             m_failure = kept.error;
@@ -95,28 +96,24 @@ void PageStack::settle() const
     }
 }
 
-bool PageStack::ready(int index, QString *error) const
+Outcome PageStack::ready(int index) const
 {
     if (index >= m_spoolingFrom)
         settle();
     if (index >= 0 && index < m_pages.size())
-        return true;
-    if (error)
-        *error = m_failure;
-    return false;
+        return Outcome::success();
+    return m_failure.ok ? Outcome::failure({}) : m_failure;
 }
 
-bool PageStack::takePage(const QImage &page, QString *error)
+Outcome PageStack::takePage(const QImage &page)
 {
     // One page compressed at a time: the one before is done first.
     settle();
-    if (!m_failure.isEmpty())
-        return refuse(m_failure, error);
-    if (page.isNull()) {
-        if (error)
-            *error = QStringLiteral("The scanner gave an empty page, so it could not be kept.");
-        return false;
-    }
+    if (!m_failure.ok)
+        return m_failure;
+    if (page.isNull())
+        return Outcome::failure(
+            QStringLiteral("The scanner gave an empty page, so it could not be kept."));
     StackPage description;
     description.width = page.width();
     description.height = page.height();
@@ -128,14 +125,14 @@ bool PageStack::takePage(const QImage &page, QString *error)
     if (m_pages.isEmpty()) {
         m_held = page;
         m_pages.append(description);
-        return true;
+        return Outcome::success();
     }
     if (!m_dir) {
         errno = 0;
         // mkdtemp's 0700: nobody else reads a scanned page.
         auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/mirel-pages-XXXXXX");
         if (!dir->isValid())
-            return refuse(keepFailure(errno, dir->errorString()), error);
+            return refuse(keepFailure(errno, dir->errorString()));
         m_dir = std::move(dir);
     }
     // The first page goes to disk with the second; the thread has its own
@@ -150,11 +147,11 @@ bool PageStack::takePage(const QImage &page, QString *error)
         QList<Spooled> kept;
         if (!first.isNull())
             kept << spool(first, 0, firstDescription, folder);
-        if (kept.isEmpty() || kept.first().error.isEmpty())
+        if (kept.isEmpty() || kept.first().error.ok)
             kept << spool(page, index, description, folder);
         return kept;
     });
-    return true;
+    return Outcome::success();
 }
 
 PageStack::Spooled PageStack::spool(const QImage &page, int index, const StackPage &description,
@@ -196,25 +193,27 @@ PageStack::Spooled PageStack::spool(const QImage &page, int index, const StackPa
     return kept;
 }
 
-QImage PageStack::page(int index, QString *error) const
+Outcome PageStack::page(int index, QImage &picture) const
 {
-    if (!ready(index, error))
-        return {};
+    picture = QImage();
+    if (Outcome kept = ready(index); !kept.ok)
+        return kept;
     const StackPage &description = m_pages.at(index);
-    if (description.file.isEmpty())
-        return m_held;
+    if (description.file.isEmpty()) {
+        picture = m_held;
+        return Outcome::success();
+    }
     const auto failed = [&](const QString &reason) {
-        if (error)
-            *error = QStringLiteral("Scanned page %1 could not be read back: %2.")
-                         .arg(index + 1)
-                         .arg(reason);
-        return QImage();
+        picture = QImage();
+        return Outcome::failure(QStringLiteral("Scanned page %1 could not be read back: %2.")
+                                    .arg(index + 1)
+                                    .arg(reason));
     };
     const QImage::Format format = description.samples == PageSamples::Bits ? QImage::Format_Mono
                                   : description.samples == PageSamples::Grey
                                       ? QImage::Format_Grayscale8
                                       : QImage::Format_RGB888;
-    QImage picture(description.width, description.height, format);
+    picture = QImage(description.width, description.height, format);
     if (picture.isNull())
         return failed(QStringLiteral("there is not enough memory"));
     if (!description.colorTable.isEmpty())
@@ -252,5 +251,5 @@ QImage PageStack::page(int index, QString *error) const
     inflateEnd(&zs);
     if (!why.isEmpty())
         return failed(why);
-    return picture;
+    return Outcome::success();
 }

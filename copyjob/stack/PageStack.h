@@ -52,13 +52,16 @@ public:
     PageStack(const PageStack &) = delete;
     PageStack &operator=(const PageStack &) = delete;
 
-    // False, with the words, when this page or the one before could not be
-    // kept; from then on the stack takes no more and says the same again.
-    bool takePage(const QImage &page, QString *error) override;
-    // Waits until page `index` is kept; false, with the words, when it could
-    // not be. The pages from one that could not be kept are gone from the
-    // stack, and those before it stay whole.
-    bool ready(int index, QString *error) const;
+    // Fails when this page or the one before could not be kept (DiskFull
+    // for a disk without room); from then on the stack takes no more and
+    // says the same again.
+    Outcome takePage(const QImage &page) override;
+    // Waits until page `index` is kept; fails when it could not be. The pages
+    // from one that could not be kept are gone from the stack, and those
+    // before it stay whole.
+    Outcome ready(int index) const;
+    // Why the stack took no more pages; a success while it takes them.
+    Outcome refusal() const { return m_failure; }
 
     int count() const { return int(m_pages.size()); }
     // Whether the pages are the two sides of each sheet, front then back.
@@ -67,9 +70,9 @@ public:
 
     // Page `index` as a picture: line art (with its two colours), 8-bit grey
     // or 8-bit colour, as PageSamplesOf sorts the page taken, of the same size
-    // and resolution; the picture itself while it is held in memory. Null,
-    // with the words in `error`, when its file cannot be read back.
-    QImage page(int index, QString *error) const;
+    // and resolution; the picture itself while it is held in memory. Fails,
+    // leaving `picture` null, when its file cannot be read back.
+    Outcome page(int index, QImage &picture) const;
     // What page `index` is and where it is kept, once ready(index).
     const StackPage &description(int index) const { return m_pages.at(index); }
     // The page held in memory: the first, while nothing went to disk.
@@ -82,12 +85,13 @@ private:
     struct Spooled
     {
         int index = 0;
-        QString file, error;
+        QString file;
+        Outcome error;
         qint64 length = 0;
     };
     static Spooled spool(const QImage &page, int index, const StackPage &description,
                          const QString &folder);
-    bool refuse(const QString &why, QString *error) const;
+    Outcome refuse(const Outcome &why) const;
     // Takes in what the compressing thread did, once it has done it.
     void settle() const;
 
@@ -95,7 +99,7 @@ private:
     // under const: the pages' files, the first page let go once on disk.
     mutable QList<StackPage> m_pages;
     mutable QImage m_held;
-    mutable QString m_failure;
+    mutable Outcome m_failure;
     mutable std::future<QList<Spooled>> m_spooling;
     int m_spoolingFrom = 0; // the first page it keeps
     std::unique_ptr<QTemporaryDir> m_dir;

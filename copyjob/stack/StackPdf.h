@@ -3,17 +3,17 @@
 
 #pragma once
 
+#include "common/Outcome.h"
+
 class PageStack;
 class QIODevice;
 class QPageLayout;
-class QString;
 
 // Writes the stack as one PDF, a page for each scanned page in order, each
-// picture at its own resolution (its true size) times scale percent. On a
-// printer's paper (`paper`) every picture starts at the top-left corner of
-// the printable area; without one, each page is the picture's own size. The
-// streams on disk are copied as they are, never compressed again. False, with
-// the words in `error` when a page could not be read back (a write the device
-// refused leaves `error` empty: the caller knows its device).
-bool WriteStackPdf(QIODevice &out, const PageStack &stack, int scale, const QPageLayout *paper,
-                   QString *error);
+// picture at its own resolution (its true size) times scale percent, placed
+// by PlacePicture on the printer's paper or on a page of its own size. The
+// page held in memory is deflated as it is written; the streams in the spool
+// are copied as they are, never compressed again. A one-page stack is the
+// one-page copy. Fails in words when a page could not be read back; a write
+// the device refused fails without words, the caller knowing its device.
+Outcome WriteStackPdf(QIODevice &out, const PageStack &stack, int scale, const QPageLayout *paper);

@@ -4,8 +4,8 @@
 // The Copy command end to end on a real X server: the panel, SANE's test
 // scanner, a private CUPS and another program (xclip) on the same clipboard.
 // The page printed or saved is the page scanned, whatever another program
-// copies while a dialog waits; every failure is said in a message. And the
-// soak: three hundred copies in a row.
+// copies while a dialog waits; every failure is said in a message; a copy is
+// made with the keyboard alone. And the soak: three hundred copies in a row.
 #include "CopyDriving.h"
 #include "CupsTestServer.h"
 #include "SaneTestScanner.h"
@@ -75,6 +75,36 @@ private slots:
         QVERIFY(cups.addQueue("front") && cups.addQueue("back") && cups.setDefault("front"));
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         scanner.setOptionPreset("test-picture", "Color pattern"); // colour errors show
+    }
+
+    // Tab to Save and Space, Tab to Copy and Space, Enter in the scan dialog,
+    // a name given to the save dialog: the file holds the page scanned. First,
+    // while this panel is the only window.
+    void keyboardCopy()
+    {
+        ApplicationPrinter keyed;
+        frmMain panel(scanner, keyed);
+        panel.Form_Load();
+        panel.activateWindow(); // no window manager here to do it
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        const auto key = [](Qt::Key k, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), k);
+        };
+        key(Qt::Key_Tab, 5);
+        QCOMPARE(QApplication::focusWidget(), panel.lblSave);
+        key(Qt::Key_Space);
+        key(Qt::Key_Tab, 2);
+        QCOMPARE(QApplication::focusWidget(), panel.lblCopy);
+        const QString file = dir.filePath("keyed");
+        const auto answer = answerDialog("SaveDialog", [&](QDialog &d) { saveAs(d, file); });
+        ScanDialogDriver scan;
+        scan.pressEnter().start();
+        key(Qt::Key_Space);
+        QVERIFY2(scan.succeeded(), qPrintable(scan.failure()));
+        QVERIFY(answer->ran);
+        QCOMPARE(QImage(file, "BMP").convertToFormat(QImage::Format_RGB32), clipboardImage());
+        QCOMPARE(panel.focusWidget(), panel.lblCopy); // where the keys left it
     }
 
     void copy_data()

@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,15 +20,9 @@
 
 namespace {
 
-// Noise: a page that deflate cannot shrink, so its size on disk is known.
 QImage noise(int side)
 {
-    QImage page(side, side, QImage::Format_RGB888);
-    std::minstd_rand random(side);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < page.bytesPerLine(); ++x)
-            page.scanLine(y)[x] = uchar(random() >> 7);
-    return page;
+    return noisePicture({side, side});
 }
 
 int mode(const QString &path)
@@ -69,16 +62,16 @@ private slots:
         QFETCH(QImage, taken);
         QFETCH(QImage, expected);
         PageStack stack;
-        QString error;
-        QVERIFY(stack.takePage(taken, &error));
-        QCOMPARE(stack.page(0, &error), taken);
+        QImage back;
+        QVERIFY(stack.takePage(taken).ok && stack.page(0, back).ok);
+        QCOMPARE(back, taken);
         QVERIFY(stack.directory().isEmpty());
-        QVERIFY(stack.takePage(stackPage(5), &error));
-        QVERIFY2(!stack.directory().isEmpty(), qPrintable(error));
+        QVERIFY(stack.takePage(stackPage(5)).ok);
+        QVERIFY(!stack.directory().isEmpty());
         for (int i = 0; i < 2; ++i) {
-            const QImage back = stack.page(i, &error);
+            const Outcome read = stack.page(i, back);
             const QImage want = i == 0 ? expected : stackPage(5);
-            QVERIFY2(!back.isNull(), qPrintable(error));
+            QVERIFY2(read.ok, qPrintable(read.message));
             QCOMPARE(back.format(), want.format());
             QCOMPARE(back.colorTable(), want.colorTable());
             QCOMPARE(back.dotsPerMeterX(), want.dotsPerMeterX());
@@ -93,12 +86,9 @@ private slots:
     {
         QString directory;
         {
-            PageStack stack;
-            QString error;
-            for (int i = 0; i < 3; ++i)
-                QVERIFY(stack.takePage(stackPage(i), &error));
-            QVERIFY(stack.ready(2, &error));
-            directory = stack.directory();
+            const auto stack = stackOf(3);
+            QVERIFY(stack->ready(2).ok);
+            directory = stack->directory();
             QVERIFY(directory.startsWith(QDir::tempPath() + '/'));
             QCOMPARE(mode(directory), 0700);
             const QFileInfoList files = QDir(directory).entryInfoList(QDir::Files);
@@ -138,20 +128,21 @@ private slots:
             QString report, directory;
             {
                 PageStack stack;
-                QString error, again;
-                int taken = 0;
-                while (taken < sides.size() && stack.takePage(noise(sides[taken]), &error))
-                    ++taken;
+                Outcome taken;
+                for (int i = 0; taken.ok && i < sides.size(); ++i)
+                    taken = stack.takePage(noise(sides[i]));
                 // The last page is kept while the caller goes on: said when asked for.
-                if (error.isEmpty())
-                    stack.ready(stack.count() - 1, &error);
-                stack.takePage(noise(10), &again);
-                bool whole = true;
-                for (int i = 0; i < stack.count(); ++i)
-                    whole = whole && stack.page(i, nullptr) == noise(sides[i]);
+                if (taken.ok)
+                    taken = stack.ready(stack.count() - 1);
+                const Outcome again = stack.takePage(noise(10));
+                bool whole = taken.is(Outcome::Code::DiskFull);
+                for (int i = 0; i < stack.count(); ++i) {
+                    QImage page;
+                    whole = whole && stack.page(i, page).ok && page == noise(sides[i]);
+                }
                 directory = stack.directory();
                 report = QStringLiteral("%1|%2|%3|%4|%5")
-                             .arg(error, again)
+                             .arg(taken.message, again.message)
                              .arg(stack.count())
                              .arg(QDir(directory).entryList(QDir::Files).size())
                              .arg(whole);

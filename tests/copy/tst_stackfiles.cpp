@@ -16,14 +16,6 @@
 
 namespace {
 
-std::unique_ptr<PageStack> stackOf(int count)
-{
-    auto stack = std::make_unique<PageStack>();
-    for (int i = 0; i < count; ++i)
-        stack->takePage(stackPage(i), nullptr);
-    return stack;
-}
-
 int dpiOf(const QImage &page)
 {
     return qRound(page.dotsPerMeterX() * 0.0254);

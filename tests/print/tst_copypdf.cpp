@@ -1,52 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Mirel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one-page PDF the print job writes by itself: every kind of page a
-// scanner gives comes out pixel for pixel as a PDF reader shows it, and a
+// The PDF the print job writes by itself: every kind of page a scanner gives,
+// held in memory, comes out pixel for pixel as a PDF reader shows it, and a
 // device that stops taking bytes is reported.
-#include "copyjob/print/PrintJob.h"
+#include "copyjob/stack/StackPdf.h"
+#include "harness/StackPages.h"
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-constexpr int kWidth = 37; // not a multiple of 8: line art rows end in a part byte
-constexpr int kHeight = 23;
-
-// A picture with something different in every pixel, in one of the forms a
-// scanner's page takes.
-QImage pattern(QImage::Format format)
-{
-    QImage rgb(kWidth, kHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            rgb.setPixel(x, y, qRgb((x * 7) & 0xff, (y * 11) & 0xff, ((x + y) * 5) & 0xff));
-    if (format != QImage::Format_Mono)
-        return rgb.convertToFormat(format);
-    QImage bits(kWidth, kHeight, format); // as the scanner gives it: a set bit is black
-    bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            bits.setPixel(x, y, (x * 3 + y) % 5 < 2 ? 1 : 0);
-    return bits;
-}
-
-// A page the size of the picture at 72 dpi: a reader rendering it at 72 dpi
-// (pdftocairo; pdftoppm smooths pictures even at their own size)
-// shows one picture pixel per screen pixel.
-QPageLayout exactPage()
-{
-    return QPageLayout(
-        QPageSize(QSizeF(kWidth, kHeight), QPageSize::Point, QString(), QPageSize::ExactMatch),
-        QPageLayout::Portrait, QMarginsF());
-}
 
 // Takes `room` bytes, then refuses whatever does not fit in what is left.
 class ShortDevice : public QIODevice
@@ -77,21 +44,25 @@ class TestCopyPdf : public QObject
 private slots:
     void everyKindOfPicture_data()
     {
-        QTest::addColumn<QImage>("picture");
-        QTest::newRow("line art") << pattern(QImage::Format_Mono);
-        QTest::newRow("grey") << pattern(QImage::Format_Grayscale8);
-        QTest::newRow("16-bit grey") << pattern(QImage::Format_Grayscale16);
-        QTest::newRow("colour") << pattern(QImage::Format_RGB888);
-        QTest::newRow("16-bit colour") << pattern(QImage::Format_RGBX64);
+        QTest::addColumn<int>("format");
+        QTest::newRow("line art") << int(QImage::Format_Mono);
+        QTest::newRow("grey") << int(QImage::Format_Grayscale8);
+        QTest::newRow("16-bit grey") << int(QImage::Format_Grayscale16);
+        QTest::newRow("colour") << int(QImage::Format_RGB888);
+        QTest::newRow("16-bit colour") << int(QImage::Format_RGBX64);
     }
 
+    // A page the size of the picture at 72 dpi: a reader rendering it at
+    // 72 dpi (pdftocairo; pdftoppm smooths pictures even at their own size)
+    // shows one picture pixel per screen pixel.
     void everyKindOfPicture()
     {
-        QFETCH(QImage, picture);
+        QFETCH(int, format);
+        const QImage picture = scannedPicture({37, 23}, 72, QImage::Format(format));
         QTemporaryDir dir;
         QFile pdf(dir.filePath("copy.pdf"));
         QVERIFY(pdf.open(QIODevice::WriteOnly));
-        QVERIFY(WriteCopyPdf(pdf, exactPage(), picture, 72, kWidth, kHeight));
+        QVERIFY(WriteStackPdf(pdf, *stackOf({picture}), 100, nullptr).ok);
         pdf.close();
         QProcess render;
         render.start("pdftocairo",
@@ -122,18 +93,15 @@ private slots:
         QFETCH(qint64, room);
         QFETCH(bool, written);
         // Noise, so that the picture alone takes more than the rows give it.
-        QImage noise(300, 200, QImage::Format_RGB888);
-        for (int y = 0; y < noise.height(); ++y)
-            for (int x = 0; x < noise.bytesPerLine(); ++x)
-                noise.scanLine(y)[x] = uchar((x * 2654435761u + y * 40503u) >> 13);
+        const auto stack = stackOf({noisePicture({300, 200})});
         if (room < 0) {
             QBuffer whole;
             whole.open(QIODevice::WriteOnly);
-            QVERIFY(WriteCopyPdf(whole, exactPage(), noise, 300, 300, 200));
+            QVERIFY(WriteStackPdf(whole, *stack, 100, nullptr).ok);
             room += whole.size();
         }
         ShortDevice device(room);
-        QCOMPARE(WriteCopyPdf(device, exactPage(), noise, 300, 300, 200), written);
+        QCOMPARE(WriteStackPdf(device, *stack, 100, nullptr).ok, written);
     }
 };
 

@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The print module the program loads at its first print: Qt's printing
-// support comes with it and not before, and a module that is not there is a
-// message in plain words for both questions a copy asks.
+// support comes with it and not before; the program finds it where it is
+// installed or beside itself; a module that is not there is a message in
+// plain words for both questions a copy asks.
 #include "TestSupport.h"
 #include "copyjob/print/PrintModule.h"
 #include "copyjob/stack/PageStack.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -44,26 +47,60 @@ private slots:
         QVERIFY(!printSupportMapped());
         PrintModule module;
         module.setModulePath(path);
+        // A stack made here is read by the module's own code.
         QImage page(40, 30, QImage::Format_Grayscale8);
         page.fill(128);
-        const Outcome printed = module.PrintPage(page, 1, 100);
-        QVERIFY(!printed.ok);
-        const bool moduleMessage = printed.message.startsWith(
+        PageStack stack;
+        QVERIFY(stack.takePage(page).ok && stack.takePage(page).ok);
+        const PrintResult printed = module.PrintStack(stack, 2, 100);
+        QVERIFY(!printed.outcome.ok);
+        const bool moduleMessage = printed.outcome.message.startsWith(
             QStringLiteral("Printing is not available: Mirel's print module could not be loaded."));
         QCOMPARE(moduleMessage, !loads);
-        // A stack made here is read by the module's own code, and refused the
-        // same way.
-        PageStack stack;
-        QVERIFY(stack.takePage(page, nullptr) && stack.takePage(page, nullptr));
-        QCOMPARE(module.PrintStack(stack, 2, 100).message, printed.message);
         QCOMPARE(module.load() != nullptr, loads);
         QCOMPARE(printSupportMapped(), loads);
         if (loads)
             return;
-        QVERIFY(printed.message.contains(path));
+        QVERIFY(printed.outcome.message.contains(path));
         MessageWatcher messages;
         QVERIFY(!module.ChoosePrinter(QStringLiteral("Copy to which printer"), 1, nullptr));
-        QCOMPARE(messages.texts, QStringList{printed.message});
+        QCOMPARE(messages.texts, QStringList{printed.outcome.message});
+    }
+
+    void lookup_data()
+    {
+        QTest::addColumn<QString>("place"); // of the module, from the program's folder
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("installed") << QStringLiteral(MIREL_PRINT_MODULE_DIR) << true;
+        QTest::newRow("beside the program, as built") << QString() << true;
+        QTest::newRow("elsewhere") << QStringLiteral("../lib") << false;
+    }
+
+    // A copy of this suite stands for the program: the module found by the
+    // program's own lookup, with no path given.
+    void lookup()
+    {
+        QFETCH(QString, place);
+        QFETCH(bool, loads);
+        QTemporaryDir dir;
+        const QString program = dir.filePath("bin/tst_printmodule");
+        const QString module = QDir::cleanPath(dir.filePath("bin/" + place) + "/mirel-print.so");
+        QVERIFY(QDir().mkpath(dir.filePath("bin")) && QDir().mkpath(QFileInfo(module).path()));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QVERIFY(QFile::copy(QStringLiteral(MIREL_PRINT_MODULE), module));
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(program, {QStringLiteral("lookedUpHere")});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2((child.exitCode() == 0) == loads, child.readAll().constData());
+    }
+
+    void lookedUpHere()
+    {
+        if (!QCoreApplication::arguments().contains(QTest::currentTestFunction()))
+            QSKIP("run by lookup() from a copy of this suite");
+        PrintModule module;
+        QVERIFY2(module.load(), qPrintable(module.error()));
     }
 };
 

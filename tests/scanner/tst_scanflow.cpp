@@ -50,10 +50,10 @@ struct Script : ScanFlow::Session, ScanFlow::View
 struct Kept : PageSink
 {
     QStringList numbers;
-    bool takePage(const QImage &page, QString *) override
+    Outcome takePage(const QImage &page) override
     {
         numbers << QString::number(page.width());
-        return true;
+        return Outcome::success();
     }
 };
 

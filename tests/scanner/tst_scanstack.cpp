@@ -22,14 +22,12 @@ struct KeptPages : PageSink
 {
     QList<QImage> pages;
     int refuse = 0;
-    bool takePage(const QImage &page, QString *error) override
+    Outcome takePage(const QImage &page) override
     {
-        if (pages.size() + 1 == refuse) {
-            *error = QStringLiteral("No room.");
-            return false;
-        }
+        if (pages.size() + 1 == refuse)
+            return Outcome::failure(QStringLiteral("No room."));
         pages.append(page);
-        return true;
+        return Outcome::success();
     }
 };
 

@@ -309,8 +309,7 @@ void ScanFlow::takeStackPage(const QImage &page)
 // scan stops, and the Copy command says why.
 bool ScanFlow::keep(const QImage &page)
 {
-    QString error;
-    if (m_sink->takePage(page, &error))
+    if (m_sink->takePage(page).ok)
         return true;
     stopScanning(Stop::Discard);
     return false;
@@ -365,8 +364,7 @@ void ScanFlow::stopScanning(Stop then)
 
 void ScanFlow::finish(bool accepted)
 {
-    QString error;
-    if (accepted && !m_front.isNull() && !m_sink->takePage(m_front, &error))
+    if (accepted && !m_front.isNull() && !m_sink->takePage(m_front).ok)
         accepted = false;
     m_front = {};
     emit finished(accepted);
