@@ -8,11 +8,13 @@
 #include "common/version.h"
 #include "copyjob/CopyCommand.h"
 #include "copyjob/SourceSelection.h"
+#include "copyjob/print/Printing.h"
 #include "copyjob/scan/ScannerLayer.h"
 #include "panel/CounterDisplay.h"
 #include "panel/GlyphDisplay.h"
 #include "panel/KeyboardFocus.h"
 #include "panel/LabelButton.h"
+#include "panel/StatusLine.h"
 #include "panel/Toggles.h"
 
 #include <QApplication>
@@ -26,6 +28,10 @@ namespace {
 // The fixed colour of the command captions; the switches start in their off colour.
 const QColor kBrightGreen{0, 255, 0};
 const QColor kRed{255, 0, 0};
+// The band the hidden menu bar left, under the scale display's mouse zone
+// (which ends on row 130).
+constexpr int kBandTop = 131;
+constexpr int kBandMargin = 8;
 
 } // namespace
 
@@ -64,6 +70,7 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     mnuCopies = makeStepMenu(QStringLiteral("Copies"), "mnuCopies", &frmMain::stepCopies);
     mnuScale = makeStepMenu(QStringLiteral("Scale"), "mnuScale", &frmMain::stepScale);
     addDisplays();
+    addBand();
 
     connect(lblCopies, &LabelButton::pressed, this,
             [this](Qt::MouseButtons buttons, const QPointF &globalPos) {
@@ -91,7 +98,42 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    m_printing.setStatusListener({});
+}
+
+void frmMain::addBand()
+{
+    lblStatus = new StatusLine(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->hide();
+    lblCancel = addLabel("lblCancel", 0, kBandTop, 8, kRed);
+    lblCancel->hide();
+    setTabOrder(lblExit, lblCancel);
+    connect(lblCancel, &LabelButton::clicked, this, [this] {
+        if (m_bandCancels)
+            m_printing.cancelLatestJob();
+        else
+            m_printing.dismissNotice();
+    });
+    m_printing.setStatusListener([this](const PrintStatus &status) { showPrintStatus(status); });
+}
+
+void frmMain::showPrintStatus(const PrintStatus &status)
+{
+    m_bandCancels = status.cancellable;
+    lblCancel->setCaption(status.cancellable ? tr("Cancel") : tr("OK"));
+    lblCancel->move(kClientWidth - kBandMargin - lblCancel->width(), kBandTop);
+    lblCancel->setVisible(status.cancellable || status.dismissable);
+    const int right = lblCancel->isVisible() ? lblCancel->x() : kClientWidth;
+    lblStatus->setGeometry(kBandMargin, kBandTop, right - 2 * kBandMargin,
+                           lblStatus->fontMetrics().height());
+    // Red, as Exit is, for what the user has to see to.
+    const bool trouble = status.kind == PrintStatus::Kind::Problem || status.dismissable;
+    lblStatus->setText(status.text, trouble ? kRed : kBrightGreen);
+    lblStatus->setVisible(status.kind != PrintStatus::Kind::None);
+}
 
 void frmMain::addDisplays()
 {

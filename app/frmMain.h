@@ -16,6 +16,8 @@ class CounterDisplay;
 class LabelButton;
 class QMenu;
 class ScannerLayer;
+class StatusLine;
+struct PrintStatus;
 
 // The copier's control panel. Drawing goes into an off-screen image of the
 // client area which paintEvent copies to the screen, so the lit displays
@@ -48,6 +50,11 @@ public:
     LabelButton *lblPrintToDefault = nullptr;
     LabelButton *lblCopy = nullptr;
     LabelButton *lblExit = nullptr;
+    // The band under the displays and captions: how the copy with the printer
+    // goes, and Cancel. Hidden, the band as bare as the rest of the panel,
+    // while no copy is with the printer.
+    StatusLine *lblStatus = nullptr;
+    LabelButton *lblCancel = nullptr;
     // The displays as the keyboard and assistive technology reach them.
     CounterDisplay *dspCopies = nullptr;
     CounterDisplay *dspScale = nullptr;
@@ -63,6 +70,8 @@ private:
 
     LabelButton *addLabel(const char *name, int left, int top, int pointSize, const QColor &color);
     void addDisplays();
+    void addBand();
+    void showPrintStatus(const PrintStatus &status);
     QMenu *makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int));
     void stepCopies(int index);
     void stepScale(int index);
@@ -74,6 +83,7 @@ private:
     Counters m_counters;
     QImage m_image;
     std::unique_ptr<CopyCommand> m_copyCommand;
+    bool m_bandCancels = false; // Cancel cancels a job, rather than dismissing words
 };
 
 // Shows the window, captions the labels, resets and paints the counters and

@@ -21,6 +21,8 @@ void CopyCommand::run(const CopyRequest &request)
         MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
         return;
     }
+    // Words left from a copy the system did not print go with the next one.
+    m_printing.dismissNotice();
     // Held from here to the end of the command, its files removed with it
     // whatever the end; the clipboard keeps its own copy of the last page.
     PageStack stack;
@@ -82,6 +84,8 @@ void CopyCommand::saveRoute(const PageStack &stack)
 void CopyCommand::printRoute(const PageStack &stack, const CopyRequest &request)
 {
     const PrintResult printed = m_printing.PrintStack(stack, request.copies, request.scale);
-    if (!printed.outcome.message.isEmpty())
+    if (!printed.outcome.ok)
         MsgBox(&m_mainWindow, printed.outcome.message);
+    else if (printed.job.id > 0)
+        m_printing.followJob(printed.job);
 }

@@ -26,7 +26,8 @@ struct CopyRequest
 // stack: one page from the glass, or a document feeder's whole stack kept in
 // a private spool as it comes. The pages go one print route (one job, its
 // copies collated) or one save route (a bitmap; several pages as one PDF or
-// numbered bitmaps).
+// numbered bitmaps). The job printed is handed to the printing's watcher,
+// which follows it after the command has ended.
 class CopyCommand
 {
 public:

@@ -3,6 +3,7 @@
 
 #include "copyjob/print/ApplicationPrinter.h"
 
+#include "copyjob/print/JobWatcher.h"
 #include "copyjob/print/PrintJob.h"
 
 #include <QPageLayout>
@@ -10,7 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-ApplicationPrinter::ApplicationPrinter() = default;
+ApplicationPrinter::ApplicationPrinter() : m_watcher(std::make_unique<JobWatcher>()) {}
 ApplicationPrinter::~ApplicationPrinter() = default;
 
 QPrinter &ApplicationPrinter::printer()
@@ -43,4 +44,24 @@ bool ApplicationPrinter::ChoosePrinter(const QString &title, int copies, QWidget
 PrintResult ApplicationPrinter::PrintStack(const PageStack &stack, int copies, int scale)
 {
     return PrintCopies(stack, copies, scale, printer());
+}
+
+void ApplicationPrinter::followJob(const PrintedJob &job)
+{
+    m_watcher->follow(job);
+}
+
+void ApplicationPrinter::cancelLatestJob()
+{
+    m_watcher->cancelLatest();
+}
+
+void ApplicationPrinter::dismissNotice()
+{
+    m_watcher->dismiss();
+}
+
+void ApplicationPrinter::setStatusListener(StatusListener listener)
+{
+    m_watcher->setListener(std::move(listener));
 }

@@ -43,7 +43,22 @@ CupsApi *load()
     MIREL_CUPS(cupsFinishDestDocument);
     MIREL_CUPS(cupsLastError);
     MIREL_CUPS(cupsLastErrorString);
+    MIREL_CUPS(httpSetTimeout);
+    MIREL_CUPS(cupsUser);
+    MIREL_CUPS(ippNewRequest);
+    MIREL_CUPS(ippAddString);
+    MIREL_CUPS(ippAddStrings);
+    MIREL_CUPS(cupsDoRequest);
+    MIREL_CUPS(ippFindAttribute);
+    MIREL_CUPS(ippGetCount);
+    MIREL_CUPS(ippGetInteger);
+    MIREL_CUPS(ippGetString);
+    MIREL_CUPS(ippDelete);
+    MIREL_CUPS(cupsLangDefault);
 #undef MIREL_CUPS
+    // Private to libcups, so perhaps not there: without it CUPS's words are
+    // read in English only.
+    lookUp(library, "_cupsLangString", api.cupsLangString);
     return ok ? &api : nullptr;
 }
 

@@ -37,6 +37,23 @@ struct CupsApi
     ipp_status_t (*cupsFinishDestDocument)(http_t *, cups_dest_t *, cups_dinfo_t *) = nullptr;
     ipp_status_t (*cupsLastError)() = nullptr;
     const char *(*cupsLastErrorString)() = nullptr;
+    // What the job watcher asks the scheduler.
+    void (*httpSetTimeout)(http_t *, double, http_timeout_cb_t, void *) = nullptr;
+    const char *(*cupsUser)() = nullptr;
+    ipp_t *(*ippNewRequest)(ipp_op_t) = nullptr;
+    ipp_attribute_t *(*ippAddString)(ipp_t *, ipp_tag_t, ipp_tag_t, const char *, const char *,
+                                     const char *) = nullptr;
+    ipp_attribute_t *(*ippAddStrings)(ipp_t *, ipp_tag_t, ipp_tag_t, const char *, int,
+                                      const char *, const char *const *) = nullptr;
+    ipp_t *(*cupsDoRequest)(http_t *, ipp_t *, const char *) = nullptr;
+    ipp_attribute_t *(*ippFindAttribute)(ipp_t *, const char *, ipp_tag_t) = nullptr;
+    int (*ippGetCount)(ipp_attribute_t *) = nullptr;
+    int (*ippGetInteger)(ipp_attribute_t *, int) = nullptr;
+    const char *(*ippGetString)(ipp_attribute_t *, int, const char **) = nullptr;
+    void (*ippDelete)(ipp_t *) = nullptr;
+    // The user's language for CUPS's own words; null where libcups lacks it.
+    cups_lang_t *(*cupsLangDefault)() = nullptr;
+    const char *(*cupsLangString)(cups_lang_t *, const char *) = nullptr;
 
     // The table, loaded on the first call and kept for the run; null when
     // libcups is missing or lacks an entry point.

@@ -220,12 +220,9 @@ PrintResult CupsDestination::submitDocument(const DocumentWriter &write, const Q
     }
     if (refused(m_api->cupsFinishDestDocument(m_http, m_dest, m_info)))
         return abandon(jobId, lastError());
-    const char *state = m_api->cupsGetOption("printer-state", m_dest->num_options, m_dest->options);
-    const QString notice =
-        state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED
-            ? QStringLiteral("%1 is paused; the copy waits in its queue.").arg(m_name)
-            : QString();
-    return {Outcome::success(notice),
+    // Whatever the queue does with it now (a paused queue holds it) is for
+    // the job's watcher to say.
+    return {Outcome::success(),
             {m_name, jobId, QByteArray(m_api->cupsServer()), m_api->ippPort(),
              int(m_api->cupsEncryption())}};
 }

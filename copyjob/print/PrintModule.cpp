@@ -30,6 +30,8 @@ Printing *PrintModule::load()
             reinterpret_cast<CreatePrintingFunction *>(module.resolve("mirel_create_printing"));
         if (create) {
             m_printing.reset(create());
+            if (m_listener)
+                m_printing->setStatusListener(m_listener);
             return m_printing.get();
         }
         tried << module.errorString();
@@ -53,4 +55,29 @@ PrintResult PrintModule::PrintStack(const PageStack &stack, int copies, int scal
     if (Printing *printing = load())
         return printing->PrintStack(stack, copies, scale);
     return {Outcome::failure(m_error), {}};
+}
+
+void PrintModule::followJob(const PrintedJob &job)
+{
+    if (m_printing)
+        m_printing->followJob(job);
+}
+
+void PrintModule::cancelLatestJob()
+{
+    if (m_printing)
+        m_printing->cancelLatestJob();
+}
+
+void PrintModule::dismissNotice()
+{
+    if (m_printing)
+        m_printing->dismissNotice();
+}
+
+void PrintModule::setStatusListener(StatusListener listener)
+{
+    m_listener = std::move(listener);
+    if (m_printing)
+        m_printing->setStatusListener(m_listener);
 }

@@ -22,6 +22,12 @@ public:
 
     bool ChoosePrinter(const QString &title, int copies, QWidget *parent) override;
     PrintResult PrintStack(const PageStack &stack, int copies, int scale) override;
+    // A job exists only once the module is loaded; until then there is
+    // nothing to follow, cancel or dismiss, and the listener waits for it.
+    void followJob(const PrintedJob &job) override;
+    void cancelLatestJob() override;
+    void dismissNotice() override;
+    void setStatusListener(StatusListener listener) override;
 
     // Loads the module from this file instead (tests).
     void setModulePath(const QString &path) { m_path = path; }
@@ -34,6 +40,7 @@ public:
 private:
     std::unique_ptr<Printing> m_printing;
     QString m_path, m_error;
+    StatusListener m_listener;
 };
 
 // The module's one entry point: the application's printer, for the program

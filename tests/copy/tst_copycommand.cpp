@@ -5,15 +5,20 @@
 // scanner, a private CUPS and another program (xclip) on the same clipboard.
 // The page printed or saved is the page scanned, whatever another program
 // copies while a dialog waits; every failure is said in a message; a copy is
-// made with the keyboard alone. And the soak: three hundred copies in a row.
+// made with the keyboard alone; each job is followed to the sheet, its
+// printer's trouble said in the panel's band while it lasts. And the soak:
+// three hundred copies in a row.
 #include "CopyDriving.h"
 #include "CupsTestServer.h"
 #include "SaneTestScanner.h"
 #include "app/frmMain.h"
 #include "copyjob/print/ApplicationPrinter.h"
+#include "copyjob/print/JobWatcher.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "panel/LabelButton.h"
+#include "panel/StatusLine.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -23,6 +28,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cups/ipp.h>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -41,6 +48,33 @@ bool anotherProgramCopies(const QString &what, const QString &png)
         return image ? clipboardImage() == red
                      : QGuiApplication::clipboard()->text() == QLatin1String("someone\n");
     });
+}
+
+// What the band's line said to assistive technology as it changed.
+QStringList announced;
+void noteAccessibility(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged)
+        if (auto *line = qobject_cast<StatusLine *>(event->object()))
+            announced << line->text();
+}
+
+// Cancel or OK in the band, pressed as the row says.
+void pressInBand(frmMain &panel, const QString &how)
+{
+    if (how == "mouse")
+        return QTest::mouseClick(panel.lblCancel, Qt::LeftButton);
+    if (how == "bus")
+        return QAccessible::queryAccessibleInterface(panel.lblCancel)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+    // The keys: Tab from the last caption reaches it while it shows.
+    panel.activateWindow();
+    if (!QTest::qWaitForWindowActive(&panel))
+        return;
+    panel.lblExit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(panel.lblExit, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
 }
 
 } // namespace
@@ -73,8 +107,15 @@ private slots:
         QVERIFY2(sane.isValid(), qPrintable(sane.errorString()));
         QVERIFY2(cups.start(), qPrintable(cups.lastError()));
         QVERIFY(cups.addQueue("front") && cups.addQueue("back") && cups.setDefault("front"));
+        // Printers in trouble, and queues that keep a copy waiting.
+        QVERIFY2(cups.addTroubledQueue("Laser") && cups.addUnreachableQueue("Upstairs") &&
+                     cups.addQueue("Hall") && cups.addQueue("Secure") && cups.holdJobs("Secure"),
+                 qPrintable(cups.lastError()));
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         scanner.setOptionPreset("test-picture", "Color pattern"); // colour errors show
+        // Asked often, and a printer silent a short while is said.
+        JobWatcher::setTiming({200, 1500, 800});
+        QAccessible::installUpdateHandler(&noteAccessibility);
     }
 
     // Tab to Save and Space, Tab to Copy and Space, Enter in the scan dialog,
@@ -128,8 +169,6 @@ private slots:
         QTest::newRow("save dialog cancelled") << save << "Gray 8 cancel" << QString();
         QTest::newRow("no SANE") << now << "Gray 8 noSANE"
                                  << "Twain not available on this computer";
-        QTest::newRow("queue paused") << now << "Gray 8 pause"
-                                      << "QUEUE is paused; the copy waits in its queue.";
         QTest::newRow("missing folder")
             << save << "Gray 8 missing"
             << "The copy could not be saved to \"DIR/gone/copy\": No such file or directory.";
@@ -170,7 +209,6 @@ private slots:
             d.accept();
         });
         const QString queue = printer.printer().printerName(); // the last one chosen
-        QVERIFY(situation != "pause" || cups.stopQueue(queue));
         const int before = jobs();
         SaneScannerLayer missing("libsane-not-here.so.1");
         ApplicationPrinter untouched;
@@ -187,8 +225,7 @@ private slots:
         MessageWatcher messages;
         QTest::mouseClick(panel.lblCopy, Qt::LeftButton);
         answer->armed = false;
-        QVERIFY(cups.resumeQueue(queue));
-        message.replace("DIR", dir.path()).replace("QUEUE", queue);
+        message.replace("DIR", dir.path());
         QCOMPARE(messages.texts, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(answer->ran, route != CopyRoute::PrintToDefault && !mode.isEmpty());
         if (situation == "noSANE") // no printer looked up for a copy that cannot scan
@@ -197,7 +234,7 @@ private slots:
             QCOMPARE(seen.mid(0, 2), (save ? QStringList{"Save to", "Bitmap (*.bmp)"}
                                            : QStringList{"Copy to which printer", "6"}));
         QCOMPARE(seen.mid(2), (situation == "cancel" && save ? QStringList{file} : QStringList()));
-        QCOMPARE(jobs(), before + ((done && !save) || situation == "pause"));
+        QCOMPARE(jobs(), before + (done && !save));
         QCOMPARE(QFile::exists(file), done && save);
         if (!done)
             return;
@@ -219,6 +256,134 @@ private slots:
             QCOMPARE(QImage::fromData(xclip.readAll()).convertToFormat(QImage::Format_RGB32),
                      scanned);
         }
+    }
+
+    void followed_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("trouble"); // the printer's reason, or how the queue stands
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("end"); // what ends it, and how Cancel or OK is pressed
+        const QString out = "Laser is out of paper. Load paper and the copy goes on.";
+        QTest::newRow("out of paper") << "Laser"
+                                      << "media-empty-error" << out << "release";
+        QTest::newRow("paper jam")
+            << "Laser"
+            << "media-jam-error"
+            << "Paper is jammed in Laser. Clear the jam and the copy goes on."
+            << "release";
+        QTest::newRow("cover open") << "Laser"
+                                    << "cover-open-error"
+                                    << "A cover of Laser is open. Close it and the copy goes on."
+                                    << "release";
+        QTest::newRow("no toner") << "Laser"
+                                  << "marker-supply-empty-error"
+                                  << "Laser is out of toner or ink."
+                                  << "release";
+        QTest::newRow("queue paused") << "Hall"
+                                      << "paused"
+                                      << "Hall is paused; the copy waits in its queue."
+                                      << "resume";
+        QTest::newRow("job held")
+            << "Secure"
+            << "held"
+            << "The copy is held by Secure. It prints once it is released or its time comes."
+            << "release job";
+        QTest::newRow("printer unreachable, cancelled over the bus")
+            << "Upstairs"
+            << ""
+            << "Upstairs cannot be reached. The copy waits in its queue."
+            << "cancel bus";
+        QTest::newRow("not printed") << "Laser"
+                                     << "exit 1"
+                                     << "The copy was not printed: Print job canceled at printer."
+                                     << "dismiss mouse";
+        QTest::newRow("cancelled") << "Laser"
+                                   << ""
+                                   << "Printing on Laser…"
+                                   << "cancel mouse";
+        QTest::newRow("two copies, the latest cancelled with the keys")
+            << "Laser"
+            << "media-empty-error" << out << "cancel keys";
+    }
+
+    // A copy with a printer in trouble is said in the band under the
+    // displays while it lasts, as a status to assistive technology, while the
+    // panel goes on counting; it goes when the trouble does, or Cancel
+    // cancels the job at the scheduler; and the band is bare again, pixel for
+    // pixel.
+    void followed()
+    {
+        const QStringList asked = QCoreApplication::arguments().mid(1);
+        if (std::none_of(asked.begin(), asked.end(), [](const QString &name) {
+                return name.section(u':', 0, 0) == QTest::currentTestFunction();
+            }))
+            QSKIP("run on its own, by name, on the accessibility bus, as tst_copyfollow");
+        QFETCH(QString, queue);
+        QFETCH(QString, trouble);
+        QFETCH(QString, words);
+        QFETCH(QString, end);
+        ApplicationPrinter followedPrinter;
+        frmMain panel(scanner, followedPrinter);
+        panel.Form_Load();
+        panel.activateWindow(); // no window manager here to do it
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        setCopyRoute(panel, CopyRoute::PrintToDefault);
+        QVERIFY(cups.setDefault(queue));
+        cups.setTrouble("Laser", trouble.endsWith("-error") ? trouble : QString(),
+                        trouble == "exit 1", trouble != "exit 1");
+        QVERIFY(trouble != "paused" || cups.stopQueue(queue));
+        // Bare as ever: the panel's black under the displays.
+        const QRect band(0, 130, frmMain::kClientWidth, 16);
+        const QImage bare = panel.grab(band).toImage();
+        QImage black(bare.size(), bare.format());
+        black.fill(Qt::black);
+        QCOMPARE(bare, black);
+        const auto copyNow = [&] {
+            ScanDialogDriver scan;
+            scan.chooseResolution(75).pressEnter().start();
+            QTest::mouseClick(panel.lblCopy, Qt::LeftButton);
+            return scan.succeeded();
+        };
+        announced.clear();
+        QVERIFY(copyNow());
+        QTRY_COMPARE_WITH_TIMEOUT(panel.lblStatus->text(), words, 30000);
+        QVERIFY(panel.lblStatus->isVisible());
+        QAccessibleInterface *line = QAccessible::queryAccessibleInterface(panel.lblStatus);
+        QCOMPARE(line->role(), QAccessible::StatusBar);
+        QCOMPARE(line->text(QAccessible::Name), words);
+        QVERIFY2(announced.contains(words), qPrintable(announced.join(u'|')));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(panel.lblCancel);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), end.startsWith("dismiss") ? "OK" : "Cancel");
+        // The panel counts meanwhile, down to the scale display's last row
+        // just over the line, and makes another copy, followed too.
+        const int scale = panel.counters().scale();
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(30, 130));
+        QCOMPARE(panel.counters().scale(), scale + 1);
+        const int first = cups.jobs(queue).last().id;
+        if (end == "cancel keys")
+            QVERIFY(copyNow());
+        const int latest = cups.jobs(queue).last().id;
+        if (end.startsWith("cancel") || end.startsWith("dismiss"))
+            pressInBand(panel, end.section(u' ', 1));
+        if (end.startsWith("cancel")) {
+            QTRY_COMPARE(cups.jobs(queue).last().state, int(IPP_JSTATE_CANCELED));
+            QCOMPARE(cups.jobs(queue).last().id, latest);
+            QTRY_COMPARE(panel.lblStatus->text(),
+                         latest == first ? "The copy was cancelled." : words);
+        }
+        if (end == "release" || end == "cancel mouse" || end == "cancel keys")
+            cups.release(queue);
+        QVERIFY(end != "resume" || cups.resumeQueue(queue));
+        QVERIFY(end != "release job" || cups.releaseJob(latest));
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.lblStatus->isVisible(), 30000);
+        QVERIFY(!panel.lblCancel->isVisible());
+        QCOMPARE(cups.jobs(queue).value(cups.jobs(queue).size() - (latest == first ? 1 : 2)).state,
+                 int(end.startsWith("cancel") && latest == first ? IPP_JSTATE_CANCELED
+                     : trouble == "exit 1"                       ? IPP_JSTATE_CANCELED
+                                                                 : IPP_JSTATE_COMPLETED));
+        QCOMPARE(panel.grab(band).toImage(), bare);
     }
 
     // Three hundred copies in a row: the routes take turns, grey and colour

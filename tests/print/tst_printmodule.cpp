@@ -47,6 +47,12 @@ private slots:
         QVERIFY(!printSupportMapped());
         PrintModule module;
         module.setModulePath(path);
+        // Nothing to follow before the module is there, and nothing loads it.
+        PrintedJob job;
+        job.id = 7;
+        module.followJob(job);
+        module.cancelLatestJob();
+        QVERIFY(!printSupportMapped());
         // A stack made here is read by the module's own code.
         QImage page(40, 30, QImage::Format_Grayscale8);
         page.fill(128);
