@@ -5,6 +5,7 @@
 #include "common/version.h"
 #include "copyjob/print/PrintModule.h"
 #include "copyjob/scan/SaneScannerLayer.h"
+#include "copyjob/stack/Termination.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(mirel::kApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(mirel::kVersionString));
     QApplication::setDesktopFileName(QString::fromLatin1(mirel::kApplicationId));
+    QuitOnTermination(app);
 
     SaneScannerLayer scanner;
     PrintModule printing;

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -33,6 +35,29 @@ Outcome keepFailure(int error, const QString &fallback = {})
             .arg(reason));
 }
 
+// When the process started, in clock ticks since boot (the 22nd field of its
+// stat); -1 when it does not run. With the pid it names one process for
+// good: a pid used again names another start.
+qint64 processStart(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The name in brackets may hold spaces and brackets of its own.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    bool ok = false;
+    const qint64 start = fields.value(19).toLongLong(&ok);
+    return ok ? start : -1;
+}
+
+// "mirel-pages-PID-START-": the spools of this very process.
+QString ownSpoolPrefix()
+{
+    const qint64 pid = ::getpid();
+    return PageStack::spoolPrefix() + QStringLiteral("%1-%2-").arg(pid).arg(processStart(pid));
+}
+
 bool writeAll(int fd, const char *data, qint64 size)
 {
     while (size > 0) {
@@ -57,7 +82,11 @@ qint64 rowBytes(const StackPage &page)
 
 } // namespace
 
-PageStack::PageStack() = default;
+PageStack::PageStack()
+{
+    // Each copy makes a stack: what a Mirel that was killed left goes now.
+    sweepStaleSpools();
+}
 
 PageStack::~PageStack()
 {
@@ -69,6 +98,32 @@ PageStack::~PageStack()
 QString PageStack::directory() const
 {
     return m_dir ? m_dir->path() : QString();
+}
+
+QString PageStack::spoolFolder()
+{
+    // On disk: the temporary folder is memory on many desktops, where a long
+    // colour stack would take the machine's.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return cache.isEmpty() ? QStringLiteral("/var/tmp") : cache;
+}
+
+void PageStack::sweepStaleSpools()
+{
+    const QString folder = spoolFolder();
+    const QStringList spools =
+        QDir(folder).entryList({spoolPrefix() + '*'}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &name : spools) {
+        const QStringList part = name.mid(spoolPrefix().size()).split(u'-');
+        bool numbered = false;
+        const qint64 pid = part.value(0).toLongLong(&numbered);
+        // Another user's spools (in /var/tmp) are not ours to judge.
+        const QString path = folder + u'/' + name;
+        if (!numbered || part.size() < 3 || QFileInfo(path).ownerId() != ::getuid())
+            continue;
+        if (processStart(pid) != part.value(1).toLongLong())
+            QDir(path).removeRecursively();
+    }
 }
 
 Outcome PageStack::refuse(const Outcome &why) const
@@ -129,8 +184,10 @@ Outcome PageStack::takePage(const QImage &page)
     }
     if (!m_dir) {
         errno = 0;
+        QDir().mkpath(spoolFolder());
         // mkdtemp's 0700: nobody else reads a scanned page.
-        auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/mirel-pages-XXXXXX");
+        auto dir =
+            std::make_unique<QTemporaryDir>(spoolFolder() + u'/' + ownSpoolPrefix() + "XXXXXX");
         if (!dir->isValid())
             return refuse(keepFailure(errno, dir->errorString()));
         m_dir = std::move(dir);

@@ -33,11 +33,13 @@ struct StackPage
 // The pages of one Copy, kept as they arrive. The first page stays in memory
 // as it came, so a one-page copy costs nothing extra and is the very picture
 // scanned. From the second page on, every page (the first included) goes to a
-// file of its own in a private folder under the system's temporary folder, as
-// the deflated stream a PDF image takes: printing a stack then only copies
-// bytes, and memory holds at most the page being taken and the first. The
-// folder (0700, files 0600) goes with the stack, and being in the temporary
-// folder, never lies among the user's files even if Mirel is killed.
+// file of its own in a private spool, as the deflated stream a PDF image
+// takes: printing a stack then only copies bytes, and memory holds at most the
+// page being taken and the first. The spool (0700, files 0600) lies in the
+// user's cache folder, on disk where a temporary folder may be memory, and
+// goes with the stack. Its name carries the owner's process, so a spool left
+// by a Mirel that was killed is swept by the next stack made, and never one
+// of a Mirel still running.
 //
 // A page is compressed on a thread of its own while the caller goes on: the
 // scanner feeds the next sheet meanwhile, and a stack printed right after its
@@ -80,6 +82,11 @@ public:
 
     // The private folder; empty until a page goes to disk.
     QString directory() const;
+    // Where the spools are made, and the name's beginning that marks them.
+    static QString spoolFolder();
+    static QString spoolPrefix() { return QStringLiteral("mirel-pages-"); }
+    // Removes the spools whose Mirel no longer runs.
+    static void sweepStaleSpools();
 
 private:
     struct Spooled

@@ -11,11 +11,13 @@
 #include "app/frmMain.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/scan/SaneScannerLayer.h"
+#include "copyjob/stack/PageStack.h"
 #include "panel/LabelButton.h"
 
 #include <QDialog>
 #include <QFileDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,9 +60,11 @@ class tst_copystack : public QObject
     QTemporaryDir dir;
 
     // One Copy from `source` of `device`, the feeder choice as given, the
-    // panel's copies and route; the save dialog answered with `name`.
+    // panel's copies and route; the save dialog answered with `name`; a
+    // fault on the way answered with Copy the pages scanned or Cancel.
     void copy(SaneScannerLayer &scanner, const QString &source, bool allSheets, int copies,
-              CopyRoute route, const QString &name = {}, const QString &filter = {})
+              CopyRoute route, const QString &name = {}, const QString &filter = {},
+              const QString &onFault = {})
     {
         ApplicationPrinter printer;
         frmMain form(scanner, printer);
@@ -76,8 +80,15 @@ class tst_copystack : public QObject
         auto *scan = new ScanDialogDriver(&form);
         scan->chooseResolution(scanner.currentDevice() == "faulty:0" ? 50 : 75)
             .chooseFeeder(source, allSheets)
-            .pressEnter()
-            .start();
+            .pressEnter();
+        if (!onFault.isEmpty())
+            scan->waitForMessage().then([&](QDialog *d) {
+                if (onFault == "copy")
+                    d->findChild<QPushButton *>("copySoFarButton")->click();
+                else
+                    pressKeyOn(d, Qt::Key_Escape);
+            });
+        scan->start();
         QTest::mouseClick(form.lblCopy, Qt::LeftButton);
         answer->armed = false;
         QVERIFY2(scan->succeeded(), qPrintable(scan->failure()));
@@ -214,6 +225,38 @@ private slots:
         }
         if (files.first().endsWith(".pdf"))
             QCOMPARE(pdfPageCount(folder.filePath(files.first())), 10);
+    }
+
+    void faultMidStack_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("pages"); // printed; 0: no job at all
+        QTest::newRow("a jam on the third sheet, the pages scanned copied") << "copy" << 2;
+        QTest::newRow("a jam on the third sheet, cancelled") << "cancel" << 0;
+    }
+
+    // A fault on the way, through the whole command: exactly the pages
+    // scanned before it are printed, or with Cancel nothing; no spool stays.
+    void faultMidStack()
+    {
+        QFETCH(QString, choice);
+        QFETCH(int, pages);
+        QVERIFY(cups.setDefault("plain"));
+        SaneScannerLayer scanner;
+        scanner.setCurrentDevice("faulty:0");
+        scanner.setOptionPreset("sheets", 5);
+        scanner.setOptionPreset("fault-page", 3);
+        scanner.setOptionPreset("fault", "jam");
+        const int before = int(cups.jobs("plain").size());
+        MessageWatcher messages;
+        copy(scanner, "ADF", true, 1, CopyRoute::PrintToDefault, {}, {}, choice);
+        QCOMPARE(messages.texts, QStringList());
+        const auto jobs = cups.jobs("plain");
+        QCOMPARE(jobs.size(), before + (pages > 0));
+        if (pages > 0)
+            QCOMPARE(pdfPageCount(cups.documentPath(jobs.last().id)), pages);
+        QCOMPARE(QDir(PageStack::spoolFolder()).entryList({"mirel-pages-*"}, QDir::Dirs),
+                 QStringList());
     }
 
     // Ten sheets at 300 dpi in colour take no more memory, here and in the

@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The pages of a stack kept on disk: every kind of page a scanner gives comes
-// back pixel for pixel at its resolution, the spool is private and goes with
-// the stack, and a disk that fills up is said in words and leaves no page
-// half-written.
+// back pixel for pixel at its resolution, the spool is private, on disk, and
+// goes with the stack, with the program when it is told to end, and with the
+// next stack when its Mirel was killed; a disk that fills up is said in words
+// and leaves no page half-written.
 #include "copyjob/stack/PageStack.h"
+#include "copyjob/stack/Termination.h"
 #include "harness/StackPages.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -80,8 +85,9 @@ private slots:
         }
     }
 
-    // Only the user reads the pages, and nothing of them stays once the copy
-    // is over.
+    // Only the user reads the pages, on disk in the user's cache rather than
+    // in a temporary folder that may be memory, and nothing of them stays
+    // once the copy is over.
     void privateSpoolGoesWithTheStack()
     {
         QString directory;
@@ -89,7 +95,8 @@ private slots:
             const auto stack = stackOf(3);
             QVERIFY(stack->ready(2).ok);
             directory = stack->directory();
-            QVERIFY(directory.startsWith(QDir::tempPath() + '/'));
+            QCOMPARE(QFileInfo(directory).path(),
+                     QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
             QCOMPARE(mode(directory), 0700);
             const QFileInfoList files = QDir(directory).entryInfoList(QDir::Files);
             QCOMPARE(files.size(), 3);
@@ -97,6 +104,79 @@ private slots:
                 QCOMPARE(mode(file.filePath()), 0600);
         }
         QVERIFY(!QFileInfo::exists(directory));
+    }
+
+    void staleSpools_data()
+    {
+        QTest::addColumn<QString>("owner"); // the Mirel that made it
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a Mirel that ended") << "ended" << false;
+        QTest::newRow("its pid used again by another process") << "reused" << false;
+        QTest::newRow("a Mirel still running") << "running" << true;
+    }
+
+    // What a killed Mirel left goes with the next copy's stack; a running
+    // Mirel's spool stays, whoever took the pid of an ended one.
+    void staleSpools()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, kept);
+        QProcess ended;
+        ended.start("true");
+        QVERIFY(ended.waitForStarted());
+        const qint64 endedPid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        // This very process stands for the running Mirel, and with another
+        // start for one whose pid came back.
+        QFile stat(QStringLiteral("/proc/self/stat"));
+        QVERIFY(stat.open(QIODevice::ReadOnly));
+        const QByteArray self = stat.readAll();
+        const qint64 start = self.mid(self.lastIndexOf(')') + 2).split(' ').value(19).toLongLong();
+        const qint64 pid = owner == "ended" ? endedPid : getpid();
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        const QString spool = QString("%1/mirel-pages-%2-%3-abcdef")
+                                  .arg(folder)
+                                  .arg(pid)
+                                  .arg(owner == "reused" ? start - 1 : start);
+        QVERIFY(QDir().mkpath(spool + "/page-00002"));
+        PageStack next;
+        QCOMPARE(QFileInfo::exists(spool + "/page-00002"), kept);
+        QDir(spool).removeRecursively();
+    }
+
+    // Told to end, the program ends its loops, the copy under way unwinds,
+    // and its spool goes: a copy of this suite, given SIGTERM in the midst
+    // of a stack, exits normally and leaves nothing behind.
+    void endedBySignal()
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"-silent", "stackUntilTerminated"});
+        QByteArray said;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                said += child.readAll();
+                return said.contains("\nspool ") || child.state() == QProcess::NotRunning;
+            },
+            30000));
+        const QString spool = QString::fromUtf8(said.mid(said.indexOf("\nspool ") + 7)).trimmed();
+        QVERIFY2(QFileInfo(spool).isDir(), qPrintable(spool));
+        ::kill(pid_t(child.processId()), SIGTERM);
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY(!QFileInfo::exists(spool));
+    }
+
+    void stackUntilTerminated()
+    {
+        if (!QCoreApplication::arguments().contains(QTest::currentTestFunction()))
+            QSKIP("run by endedBySignal() in a child");
+        QuitOnTermination(*QCoreApplication::instance());
+        const auto stack = stackOf(3);
+        QVERIFY(stack->ready(2).ok);
+        std::printf("\nspool %s\n", qPrintable(stack->directory()));
+        std::fflush(stdout);
+        QEventLoop copying; // as a dialog of the copy waits
+        copying.exec();
     }
 
     void fullDisk_data()
