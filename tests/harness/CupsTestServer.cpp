@@ -122,13 +122,17 @@ bool CupsTestServer::addDuplexQueue(const QString &name)
 
 namespace {
 
-// The troubled printer's job command; DIR holds what the test says.
+// The troubled printer's job command; DIR holds what the test says. A job it
+// does not hold still takes a few seconds, as printing does: a job that ends
+// at once may end before CUPS's ipp backend first looks, and then the queue
+// may not hear how it ended.
 constexpr char kTroubledJob[] = R"(#!/bin/sh
 rm -f DIR/go
 r=$(cat DIR/reason 2>/dev/null)
 [ -z "$r" ] || echo "STATE: +$r" >&2
 i=0
 while [ -e DIR/hold ] && [ ! -e DIR/go ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i + 1)); done
+[ -e DIR/hold ] || sleep 3
 rm -f DIR/go
 [ -z "$r" ] || echo "STATE: -$r" >&2
 exit $(cat DIR/exit 2>/dev/null || echo 0)
