@@ -62,10 +62,10 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     lblCopy = addLabel("lblCopy", 160, 96, 18, kBrightGreen);
     lblExit = addLabel("lblExit", 272, 104, 12, kRed);
     lblDarkness->hide();
-    lblSave->setTag(QStringLiteral("False"));
-    lblPrintToDefault->setTag(QStringLiteral("False"));
     lblSave->setCheckable(true);
     lblPrintToDefault->setCheckable(true);
+    lblSave->setChecked(false);
+    lblPrintToDefault->setChecked(false);
 
     mnuCopies = makeStepMenu(QStringLiteral("Copies"), "mnuCopies", &frmMain::stepCopies);
     mnuScale = makeStepMenu(QStringLiteral("Scale"), "mnuScale", &frmMain::stepScale);
@@ -92,9 +92,8 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
 
     m_copyCommand = std::make_unique<CopyCommand>(*this, m_scanner, m_printing);
     connect(lblCopy, &LabelButton::clicked, this, [this] {
-        m_copyCommand->run({RouteFromTags(lblPrintToDefault->property("Tag").toString(),
-                                          lblSave->property("Tag").toString()),
-                            m_counters.copies(), m_counters.scale()});
+        m_copyCommand->run({RouteFromSwitches(*lblPrintToDefault, *lblSave), m_counters.copies(),
+                            m_counters.scale()});
     });
 }
 

@@ -28,16 +28,44 @@ LabelButton::LabelButton(QWidget *parent) : QLabel(parent)
     setForeColor(m_foreColor);
 }
 
+QString LabelButton::tag() const
+{
+    if (!m_stateTag)
+        return m_tag;
+    return m_checked ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 void LabelButton::setTag(const QString &tag)
 {
-    const bool wasChecked = isChecked();
+    if (tag == QLatin1String("True") || tag == QLatin1String("False")) {
+        setChecked(tag == QLatin1String("True"));
+        return;
+    }
+    m_stateTag = false;
     m_tag = tag;
-    if (wasChecked != isChecked() && QAccessible::isActive()) {
+    changeState(false);
+}
+
+void LabelButton::setChecked(bool checked)
+{
+    m_stateTag = true;
+    m_tag.clear();
+    setForeColor(checked ? kToggleOnColor : kToggleOffColor);
+    changeState(checked);
+}
+
+void LabelButton::changeState(bool checked)
+{
+    if (checked == m_checked)
+        return;
+    m_checked = checked;
+    if (QAccessible::isActive()) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
     }
+    emit toggled(checked);
 }
 
 void LabelButton::setForeColor(const QColor &color)

@@ -19,6 +19,14 @@ public:
 
     LabelButton *label() const { return static_cast<LabelButton *>(widget()); }
 
+    // A switch is a check box: a push button carries no checked state to a
+    // screen reader over AT-SPI, which then reads "Save, push button" whether
+    // it is on or not.
+    QAccessible::Role role() const override
+    {
+        return label()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -37,10 +45,10 @@ public:
 
     QStringList actionNames() const override
     {
-        QStringList names{label()->stepMenu() ? showMenuAction() : pressAction()};
-        if (label()->isCheckable())
-            names << toggleAction();
-        return names + QAccessibleWidget::actionNames();
+        const QString action = label()->stepMenu()      ? showMenuAction()
+                               : label()->isCheckable() ? toggleAction()
+                                                        : pressAction();
+        return QStringList{action} + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString &action) override

@@ -4,6 +4,6 @@
 #pragma once
 
 // Makes the panel's captions push buttons to assistive technology (the
-// switches checkable) and its displays spin boxes with their values. Safe to
+// switches check boxes) and its displays spin boxes with their values. Safe to
 // call more than once; the panel's widgets call it when they are built.
 void InstallPanelAccessibility();

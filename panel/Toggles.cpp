@@ -3,57 +3,38 @@
 
 #include "panel/Toggles.h"
 
-#include <QObject>
-#include <QString>
-#include <QVariant>
+#include "panel/LabelButton.h"
 
-namespace {
-
-QString tagOf(const QObject &label)
+void ToggleOption(LabelButton &label)
 {
-    return label.property("Tag").toString();
+    if (label.hasStateTag())
+        label.setChecked(!label.isChecked());
 }
 
-} // namespace
-
-void ToggleOption(QObject &label)
+void ClearOption(LabelButton &label)
 {
-    const QString tag = tagOf(label);
-    if (tag == QLatin1String("False")) {
-        label.setProperty("ForeColor", kToggleOnColor);
-        label.setProperty("Tag", QStringLiteral("True"));
-    } else if (tag == QLatin1String("True")) {
-        label.setProperty("ForeColor", kToggleOffColor);
-        label.setProperty("Tag", QStringLiteral("False"));
-    }
+    label.setChecked(false);
 }
 
-void ClearOption(QObject &label)
-{
-    label.setProperty("Tag", QStringLiteral("False"));
-    label.setProperty("ForeColor", kToggleOffColor);
-}
-
-void PrintToDefaultClick(QObject &lblPrintToDefault, QObject &lblSave)
+void PrintToDefaultClick(LabelButton &lblPrintToDefault, LabelButton &lblSave)
 {
     ToggleOption(lblPrintToDefault);
-    if (tagOf(lblPrintToDefault) == QLatin1String("True"))
+    if (lblPrintToDefault.isChecked())
         ClearOption(lblSave);
 }
 
-void SaveClick(QObject &lblSave, QObject &lblPrintToDefault)
+void SaveClick(LabelButton &lblSave, LabelButton &lblPrintToDefault)
 {
     ToggleOption(lblSave);
-    if (tagOf(lblSave) == QLatin1String("True"))
+    if (lblSave.isChecked())
         ClearOption(lblPrintToDefault);
 }
 
-CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag)
+CopyRoute RouteFromSwitches(const LabelButton &lblPrintToDefault, const LabelButton &lblSave)
 {
-    const QLatin1String on("True");
-    if (saveTag == on)
+    if (lblSave.isChecked())
         return CopyRoute::Save;
-    if (printToDefaultTag == on)
+    if (lblPrintToDefault.isChecked())
         return CopyRoute::PrintToDefault;
     return CopyRoute::AskForPrinter;
 }

@@ -5,25 +5,20 @@
 
 #include "common/CopyRoute.h"
 
-#include <QColor>
+class LabelButton;
 
-class QObject;
-class QString;
-
-// The two output-mode switches keep their state in the label itself: the Tag
-// text "True" or "False", shown by the text colour.
-inline const QColor kToggleOnColor{0, 255, 0};
-inline const QColor kToggleOffColor{0, 128, 0};
+// The two output-mode switches keep their state in the label itself: checked
+// or not, shown by the Tag text "True" or "False" and the text colour.
 
 // Flips a switch label; a label whose tag is neither "True" nor "False" is left alone.
-void ToggleOption(QObject &label);
+void ToggleOption(LabelButton &label);
 // Switches a label off whatever its tag was.
-void ClearOption(QObject &label);
+void ClearOption(LabelButton &label);
 
-void PrintToDefaultClick(QObject &lblPrintToDefault, QObject &lblSave);
-void SaveClick(QObject &lblSave, QObject &lblPrintToDefault);
+void PrintToDefaultClick(LabelButton &lblPrintToDefault, LabelButton &lblSave);
+void SaveClick(LabelButton &lblSave, LabelButton &lblPrintToDefault);
 
-// The route the switches' tags name. Only a tag of exactly "True" switches a
-// route on; anything else counts as off, and then the user is asked for a
-// printer rather than a copy going to the default printer unasked.
-CopyRoute RouteFromTags(const QString &printToDefaultTag, const QString &saveTag);
+// The route the switches name. A switch whose tag is neither "True" nor
+// "False" counts as off, and then the user is asked for a printer rather than
+// a copy going to the default printer unasked.
+CopyRoute RouteFromSwitches(const LabelButton &lblPrintToDefault, const LabelButton &lblSave);

@@ -232,8 +232,8 @@ private slots:
             "Button Scale [focusable hasPopup] ShowMenu,SetFocus",
             "SpinBox Scale [focusable hasPopup] Increase,Decrease,ShowMenu,SetFocus = 100 100 %",
             "Button Select Source [focusable] Press,SetFocus",
-            "Button Save [focusable checkable] Press,Toggle,SetFocus",
-            "Button Print to default [focusable checkable] Press,Toggle,SetFocus",
+            "CheckBox Save [focusable checkable] Toggle,SetFocus",
+            "CheckBox Print to default [focusable checkable] Toggle,SetFocus",
             "Button Copy [focusable] Press,SetFocus",
             "Button Exit [focusable] Press,SetFocus"};
         QTest::newRow("start") << "" << start;
@@ -243,15 +243,15 @@ private slots:
         changed[5].replace("checkable]", "checkable checked]");
         QTest::newRow("pressed")
             << "dspCopies:Increase dspCopies:Increase dspCopies:Increase dspCopies:Decrease "
-               "dspScale=250 lblPrintToDefault:Press lblSave:Toggle"
+               "dspScale=250 lblPrintToDefault:Toggle lblSave:Toggle"
             << changed;
         changed[1].replace(" = 3 3", " = 1 1");
         changed[3].replace(" = 200 200 %", " = 1 1 %");
         changed[5] = start[5];
         changed[6].replace("checkable]", "checkable checked]");
         QTest::newRow("clamped") << "dspCopies:Decrease dspCopies:Decrease dspCopies=0 "
-                                    "dspScale=-5 lblPrintToDefault:Press lblSave:Toggle "
-                                    "lblSave:Toggle lblPrintToDefault:Press"
+                                    "dspScale=-5 lblPrintToDefault:Toggle lblSave:Toggle "
+                                    "lblSave:Toggle lblPrintToDefault:Toggle"
                                  << changed;
     }
 

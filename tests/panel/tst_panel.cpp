@@ -143,12 +143,20 @@ private slots:
         save.setProperty("Tag", part[0].section(u'|', 1));
         print.setProperty("ForeColor", colour(print.tag()));
         save.setProperty("ForeColor", colour(save.tag()));
+        // Each change of state is signalled, and only a change ('!').
+        QString signalled = QString::number(print.isChecked()) + QString::number(save.isChecked());
+        for (auto [label, at] : {std::pair{&print, 0}, std::pair{&save, 1}})
+            connect(label, &LabelButton::toggled, [&signalled, at](bool on) {
+                const QChar now = on ? u'1' : u'0';
+                signalled[at] = signalled[at] == now ? u'!' : now;
+            });
         for (const QChar click : part[1])
             click == u'P' ? PrintToDefaultClick(print, save) : SaveClick(save, print);
         QCOMPARE(print.tag() + u'|' + save.tag(), part[2]);
         QVERIFY(print.foreColor() == colour(print.tag()) && save.foreColor() == colour(save.tag()));
-        QCOMPARE(int(RouteFromTags(print.tag(), save.tag())),
-                 QStringLiteral("APS").indexOf(part[3]));
+        QCOMPARE(signalled, QString::number(print.property("checked").toBool()) +
+                                QString::number(save.property("checked").toBool()));
+        QCOMPARE(int(RouteFromSwitches(print, save)), QStringLiteral("APS").indexOf(part[3]));
     }
 };
 
