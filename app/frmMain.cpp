@@ -264,9 +264,12 @@ void InitMainWindow(frmMain &form)
     form.repaintDisplay(Counters::Display::Copies);
     form.repaintDisplay(Counters::Display::Scale);
     // Registration only records who we are; no scanner is looked for here.
-    form.m_scanner.TWAIN_RegisterApp(2, 0, 13, 1, QStringLiteral("1.5"),
+    // Protocol 2.0, English (13) in the USA (1), and the version as major.minor.
+    const QString version =
+        QStringLiteral("%1.%2").arg(mirel::kVersionMajor).arg(mirel::kVersionMinor);
+    form.m_scanner.TWAIN_RegisterApp(2, 0, 13, 1, version,
                                      QString::fromLatin1(mirel::kManufacturer),
-                                     QStringLiteral("Mirel"), QStringLiteral("Mirel v1.5"));
+                                     QStringLiteral("Mirel"), QStringLiteral("Mirel v") + version);
 }
 
 void ExitApplication()

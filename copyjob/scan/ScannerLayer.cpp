@@ -3,12 +3,13 @@
 
 #include "copyjob/scan/ScannerLayer.h"
 
-int ScannerLayer::TWAIN_RegisterApp(int, int, int, int, const QString &, const QString &,
-                                    const QString &, const QString &)
+void ScannerLayer::TWAIN_RegisterApp(int major, int minor, int language, int country,
+                                     const QString &version, const QString &manufacturer,
+                                     const QString &productFamily, const QString &productName)
 {
-    // SANE has no registration; the call is kept so the program says who it is
-    // to a library that wants to know.
-    return 1;
+    // SANE asks no one to register; the layer keeps who the program said it
+    // is for any library that wants to know.
+    m_client = {major, minor, language, country, version, manufacturer, productFamily, productName};
 }
 
 StackResult ScannerLayer::AcquireStack(QWidget *owner, int pixelTypes, PageSink &sink)

@@ -10,6 +10,14 @@
 
 class QWidget;
 
+// Who uses the scanner layer, as the program registered itself.
+struct ScannerClient
+{
+    int major = 0, minor = 0; // of the scanning protocol the program was written for
+    int language = 0, country = 0;
+    QString version, manufacturer, productFamily, productName;
+};
+
 // The five operations the program needs from a scanner library. The
 // application makes one and hands it to the commands; a test may hand them
 // another implementation.
@@ -19,9 +27,11 @@ public:
     virtual ~ScannerLayer() = default;
 
     // Tells the library who is asking. Touches no device and loads nothing.
-    virtual int TWAIN_RegisterApp(int major, int minor, int language, int country,
-                                  const QString &version, const QString &manufacturer,
-                                  const QString &productFamily, const QString &productName);
+    void TWAIN_RegisterApp(int major, int minor, int language, int country, const QString &version,
+                           const QString &manufacturer, const QString &productFamily,
+                           const QString &productName);
+    // What the program said of itself; all empty before it registered.
+    const ScannerClient &client() const { return m_client; }
     // Nonzero when scanning can be used now; asked afresh on every call.
     virtual int TWAIN_IsAvailable() = 0;
     // Runs the scan dialog and puts the page on the system clipboard. Gives
@@ -41,4 +51,7 @@ public:
     virtual int TWAIN_SelectImageSource(QWidget *owner) = 0;
     // Version of the scanner library in use, times 100.
     virtual int TWAIN_EasyVersion() = 0;
+
+private:
+    ScannerClient m_client;
 };

@@ -107,6 +107,10 @@ private slots:
         // At start-up nothing but the two displays is lit, and no device is touched.
         QCOMPARE(form->image(), expected);
         QVERIFY(!scanner.deviceCalls && !printer.created());
+        // Registered under the project's version as major.minor (1.5.2: "1.5").
+        const QString version = QString::fromLatin1(mirel::kVersionString).section(u'.', 0, 1);
+        QCOMPARE(scanner.client().version + u'|' + scanner.client().productName,
+                 version + "|Mirel v" + version);
         // The icon comes right after the first paint.
         QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(16, 16)) &&
                     form->windowIcon().availableSizes().contains(QSize(32, 32)));
