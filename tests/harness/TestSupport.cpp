@@ -36,12 +36,46 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
-QByteArray toolOutput(const QString &program, const QStringList &arguments)
+ChildRun finishChild(QProcess &process, int timeoutMs)
+{
+    // Standard error is taken as it comes, so neither stream grows unseen.
+    QByteArray err;
+    const auto settled = [&] {
+        err += process.readAllStandardError();
+        return process.state() == QProcess::NotRunning ||
+               process.bytesAvailable() > kMostChildOutput || err.size() > kMostChildOutput;
+    };
+    (void)QTest::qWaitFor(settled, timeoutMs); // what it came to is read below
+    ChildRun run;
+    run.ended = process.state() == QProcess::NotRunning &&
+                process.exitStatus() == QProcess::NormalExit &&
+                process.error() != QProcess::FailedToStart;
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    run.exitCode = run.ended ? process.exitCode() : -1;
+    run.out = process.read(kMostChildOutput);
+    run.err = (err + process.readAllStandardError()).left(kMostChildOutput);
+    return run;
+}
+
+ChildRun runChild(const QString &program, const QStringList &arguments,
+                  const QStringList &environment, int timeoutMs)
 {
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(variables);
     process.start(program, arguments);
-    process.waitForFinished(120000);
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+    return finishChild(process, timeoutMs);
+}
+
+QByteArray toolOutput(const QString &program, const QStringList &arguments)
+{
+    const ChildRun run = runChild(program, arguments);
+    return run.ok() ? run.out : QByteArray();
 }
 
 int pdfPageCount(const QString &pdf)

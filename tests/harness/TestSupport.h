@@ -20,6 +20,24 @@
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
 
+// A child process run to its end: what it wrote, at most kMostChildOutput
+// bytes of each stream; ended is false when it was killed for running past
+// its time or writing more than that.
+struct ChildRun
+{
+    bool ended = false;
+    int exitCode = -1;
+    QByteArray out, err;
+    bool ok() const { return ended && exitCode == 0; }
+};
+inline constexpr qint64 kMostChildOutput = 64 << 20;
+// Waits for a started child, serving this process's events meanwhile (the
+// child may be asking it for the clipboard), and kills it after timeoutMs.
+ChildRun finishChild(QProcess &process, int timeoutMs = 120000);
+// Starts program with "NAME=value" variables over this process's own, and finishes it.
+ChildRun runChild(const QString &program, const QStringList &arguments,
+                  const QStringList &environment = {}, int timeoutMs = 120000);
+
 // What a tool (pdfinfo, pdfimages, pdftocairo ...) writes on standard output
 // within two minutes; nothing when it fails.
 QByteArray toolOutput(const QString &program, const QStringList &arguments);
