@@ -53,10 +53,10 @@ void SaneScannerLayer::keep()
 {
     if (!m_file)
         return;
-    const QString error = m_file->save(m_memory, m_session.currentDevice());
+    const Outcome kept = m_file->save(m_memory, m_session.currentDevice());
     // Not keeping them is no reason to stop a copy: said once, quietly.
-    if (!error.isEmpty() && !std::exchange(m_saidUnkept, true))
-        std::fprintf(stderr, "mirel: %s\n", qPrintable(error));
+    if (!kept.ok && !std::exchange(m_saidUnkept, true))
+        std::fprintf(stderr, "mirel: %s\n", qPrintable(kept.message));
 }
 
 int SaneScannerLayer::TWAIN_IsAvailable()

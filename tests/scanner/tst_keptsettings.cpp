@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -74,7 +75,8 @@ QString shown(QDialog *d)
 // steps: "panel" (a copy more, Save on), "sources" (Select Source, to see
 // which device it highlights), "source=NAME" (Select Source picks it),
 // "choose" (settings made in the scan dialog) or "scan" (the dialog as it
-// comes), each of the last two a copy. Says what it saw on standard output.
+// comes), each of the last two a copy; "touch=MARK" and "await=MARK" keep in
+// step with another run. Says what it saw on standard output.
 int runAsMirel(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -98,6 +100,12 @@ int runAsMirel(int argc, char **argv)
                 pressKeyOn(&d, Qt::Key_Escape);
             });
             scanner.TWAIN_SelectImageSource(&form);
+        } else if (step.startsWith("touch=")) { // in step with another run
+            writeFile(qEnvironmentVariable("XDG_CONFIG_HOME") + '/' + step.mid(6), {});
+        } else if (step.startsWith("await=")) {
+            const QString mark = qEnvironmentVariable("XDG_CONFIG_HOME") + '/' + step.mid(6);
+            if (!QTest::qWaitFor([&] { return QFileInfo::exists(mark); }, 30000))
+                say("no " + step.mid(6));
         } else if (step.startsWith("source=")) {
             answerDialog("SourceDialog", [name = step.mid(7)](QDialog &d) {
                 auto *list = d.findChild<QListWidget *>("sourceList");
@@ -149,23 +157,32 @@ struct Run
     QString err = {};
 };
 
-Run mirel(const QString &configHome, const QStringList &steps)
+void startMirel(QProcess &process, const QString &configHome, const QStringList &steps)
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", configHome);
     process.setProcessEnvironment(env);
     process.start(QCoreApplication::applicationFilePath(), QStringList{"--as-mirel"} + steps);
-    if (!process.waitForFinished(60000))
-        process.kill(), process.waitForFinished();
-    Run run{QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)};
+}
+
+Run finished(QProcess &process)
+{
+    const ChildRun child = finishChild(process, 60000);
+    Run run{QString::fromUtf8(child.out).split(u'\n', Qt::SkipEmptyParts)};
     // Mirel's own lines; Qt's notes about the platform are not its.
-    for (const QString &line : QString::fromUtf8(process.readAllStandardError()).split(u'\n'))
+    for (const QString &line : QString::fromUtf8(child.err).split(u'\n'))
         if (line.startsWith("mirel:"))
             run.err += line + '\n';
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        run.out << QStringLiteral("ended %1 %2").arg(process.exitStatus()).arg(process.exitCode());
+    if (!child.ok())
+        run.out << QStringLiteral("ended %1 %2").arg(child.ended).arg(child.exitCode);
     return run;
+}
+
+Run mirel(const QString &configHome, const QStringList &steps)
+{
+    QProcess process;
+    startMirel(process, configHome, steps);
+    return finished(process);
 }
 
 const QRegularExpression kOurKeys(
@@ -217,6 +234,15 @@ QByteArray device(int index, const QByteArray &name, const QByteArray &keys,
     return text + at + "type=virtual device\n" + at + "vendor=" + vendor + '\n';
 }
 
+// test:1 in grey at 75 dpi on the grid, chosen.
+QByteArray wholeFile()
+{
+    return keptFile("test:1", device(1, "test:1",
+                                     "mode=Gray;options\\1\\name=test-picture;"
+                                     "options\\1\\value=Grid;options\\size=1;resolution=75") +
+                                  "size=1\n");
+}
+
 } // namespace
 
 class tst_KeptSettings : public QObject
@@ -254,11 +280,7 @@ private slots:
         QByteArray junk;
         for (int i = 0; i < 2048; ++i)
             junk += char((i * 7919) % 256);
-        const QByteArray whole = keptFile(
-            "test:1", device(1, "test:1",
-                             "mode=Gray;options\\1\\name=test-picture;options\\1\\value=Grid;"
-                             "options\\size=1;resolution=75") +
-                          "size=1\n");
+        const QByteArray whole = wholeFile();
         QTest::newRow("empty") << QByteArray() << "test:0 300" << fresh;
         QTest::newRow("binary junk") << junk << "test:0 300" << fresh;
         QTest::newRow("whole") << whole << "test:1 75"
@@ -334,19 +356,82 @@ private slots:
         QCOMPARE(run.err, QString());
     }
 
-    // A configuration folder that cannot be written is said once, and the
-    // copies are made.
-    void unwritableFolder()
+    // A file that cannot or must not be replaced is said once, and the copies
+    // are made; a link is followed to its file and stays a link.
+    void awkwardFiles_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("scanned"); // device and dpi, twice
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("keptAfter");
+        const QString whole = "v1 test:1 | test:1 Gray 75 test-picture=Grid";
+        QTest::newRow("folder is a file") << "file"
+                                          << "test:0 300"
+                                          << "its folder cannot be made"
+                                          << "v ";
+        QTest::newRow("read-only file") << "read-only"
+                                        << "test:1 75"
+                                        << "the file is read-only" << whole + " | not ours: junk";
+        QTest::newRow("link") << "link"
+                              << "test:1 75"
+                              << "" << whole;
+    }
+
+    void awkwardFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, scanned);
+        QFETCH(QString, said);
+        QFETCH(QString, keptAfter);
         QTemporaryDir home;
-        QVERIFY(writeFile(home.filePath("Mirel"), "not a folder")); // as root, too
+        const QString path = home.filePath("Mirel/scanner.conf");
+        const QString target = kind == "link" ? home.filePath("elsewhere/real.conf") : path;
+        const QByteArray junk = "[General]\njunk=1\n";
+        if (kind == "file") {
+            QVERIFY(writeFile(home.filePath("Mirel"), "not a folder")); // as root, too
+        } else {
+            QVERIFY(QDir().mkpath(home.filePath("Mirel")) &&
+                    QDir().mkpath(QFileInfo(target).path()) &&
+                    writeFile(target, wholeFile().replace("[General]\n", junk)));
+        }
+        if (kind == "link")
+            QVERIFY(QFile::link("../elsewhere/real.conf", path));
+        if (kind == "read-only")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
         const Run run = mirel(home.path(), {"scan", "scan"});
         QCOMPARE(run.out.size(), 5);
-        QVERIFY2(run.out[2].startsWith("scanned test:0 300 ") && run.out[4] == run.out[2],
+        QVERIFY2(run.out[2].startsWith("scanned " + scanned + ' ') && run.out[4] == run.out[2],
                  qPrintable(run.out.join(u'\n')));
-        QCOMPARE(run.err, "mirel: The scanner's choices cannot be kept in " +
-                              home.filePath("Mirel/scanner.conf") +
-                              ": its folder cannot be made.\n");
+        QCOMPARE(run.err, said.isEmpty() ? QString()
+                                         : "mirel: The scanner's choices cannot be kept in " +
+                                               path + ": " + said + ".\n");
+        QCOMPARE(kept(path), keptAfter);
+        QCOMPARE(QFileInfo(path).isSymLink(), kind == "link");
+        // Nothing left beside it: no lock, no half-written copy.
+        if (kind != "file")
+            QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{QFileInfo(target).fileName()});
+    }
+
+    // Two Mirels at once keep each other's devices: the second writes after
+    // the first did, from what it read before.
+    void twoAtOnce()
+    {
+        QTemporaryDir home;
+        QProcess first;
+        startMirel(first, home.path(),
+                   {"sources", "touch=first-read", "await=second-read", "source=test:1", "scan",
+                    "touch=first-wrote"});
+        const Run second =
+            mirel(home.path(), {"sources", "touch=second-read", "await=first-wrote", "scan"});
+        const Run one = finished(first);
+        QVERIFY2(one.out.value(3).startsWith("scanned test:1 300 "),
+                 qPrintable(one.out.join('\n')));
+        QVERIFY2(second.out.value(3).startsWith("scanned test:0 300 "),
+                 qPrintable(second.out.join('\n')));
+        QCOMPARE(kept(home.filePath("Mirel/scanner.conf")),
+                 "v1 test:0 | test:0 Color 300 | test:1 Color 300");
+        QCOMPARE(one.err + second.err, QString());
     }
 };
 

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -98,11 +100,26 @@ QString ScanSettingsFile::text(const QVariant &value)
     return value.toString(); // bool as true or false
 }
 
-QString ScanSettingsFile::load(ScanMemory &memory) const
+QString ScanSettingsFile::load(ScanMemory &memory)
 {
-    if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
+    const QString chosen = readInto(m_path, memory);
+    m_synced = entriesOf(memory);
+    m_syncedChosen = chosen;
+    return chosen;
+}
+
+QString ScanSettingsFile::readInto(const QString &path, ScanMemory &memory)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
-    QSettings file(m_path, QSettings::IniFormat);
+    // QSettings keeps a file it read and reads it again only when its size or
+    // time changed: a copy of the bytes is read as they are now.
+    QFile original(path);
+    QTemporaryFile copy;
+    if (!original.open(QIODevice::ReadOnly) || !copy.open() || copy.write(original.readAll()) < 0 ||
+        !copy.flush())
+        return {};
+    QSettings file(copy.fileName(), QSettings::IniFormat);
     // Another version's file is read as far as its keys mean what they mean here.
     const QString chosen = textAt(file, QStringLiteral("chosen"));
     const int count = file.beginReadArray(QStringLiteral("devices"));
@@ -129,54 +146,110 @@ QString ScanSettingsFile::load(ScanMemory &memory) const
     return chosen;
 }
 
-QString ScanSettingsFile::save(const ScanMemory &memory, const QString &chosen) const
+ScanSettingsFile::Entries ScanSettingsFile::entriesOf(const ScanMemory &memory)
 {
-    const auto cannot = [this](const QString &why) {
-        return QCoreApplication::translate("Scanner",
-                                           "The scanner's choices cannot be kept in %1: %2.")
-            .arg(m_path.isEmpty() ? QStringLiteral("the configuration folder") : m_path, why);
-    };
+    Entries entries;
+    for (const QString &name : memory.devices()) {
+        const ScanDevice device = memory.identity(name);
+        const ScanMemory::DeviceChoices choices = memory.choices(name);
+        Entry &entry = entries[name];
+        entry[QStringLiteral("name")] = device.name;
+        entry[QStringLiteral("vendor")] = device.vendor;
+        entry[QStringLiteral("model")] = device.model;
+        entry[QStringLiteral("type")] = device.type;
+        if (!choices.mode.isEmpty())
+            entry[QStringLiteral("mode")] = choices.mode;
+        if (choices.resolution > 0)
+            entry[QStringLiteral("resolution")] = QString::number(choices.resolution);
+        if (!choices.paperSize.isEmpty())
+            entry[QStringLiteral("paper")] = choices.paperSize;
+        if (!choices.customArea.isEmpty())
+            entry[QStringLiteral("area")] = areaText(choices.customArea);
+        if (!choices.allSheets) // on unless turned off, as for a device never seen
+            entry[QStringLiteral("allSheets")] = QStringLiteral("false");
+        const auto &options = choices.options;
+        entry[QStringLiteral("options/size")] = QString::number(options.size());
+        for (int j = 0; j < options.size(); ++j) {
+            const QString at = QStringLiteral("options/%1/").arg(j + 1);
+            entry[at + QStringLiteral("name")] = options[j].first;
+            entry[at + QStringLiteral("value")] = text(options[j].second);
+        }
+    }
+    return entries;
+}
+
+Outcome ScanSettingsFile::cannot(const QString &why) const
+{
+    return Outcome::failure(
+        QCoreApplication::translate("Scanner", "The scanner's choices cannot be kept in %1: %2.")
+            .arg(m_path.isEmpty() ? QStringLiteral("the configuration folder") : m_path, why));
+}
+
+Outcome ScanSettingsFile::save(const ScanMemory &memory, const QString &chosen)
+{
     if (m_path.isEmpty())
         return cannot(QStringLiteral("there is no home folder"));
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return cannot(QStringLiteral("its folder cannot be made"));
-    QSettings file(m_path, QSettings::IniFormat);
-    file.clear(); // what another version or a hand left there goes
-    file.setValue(QStringLiteral("version"), kVersion);
-    if (!chosen.isEmpty())
-        file.setValue(QStringLiteral("chosen"), chosen);
-    QStringList devices = memory.devices();
-    std::sort(devices.begin(), devices.end());
-    file.beginWriteArray(QStringLiteral("devices"), int(devices.size()));
-    for (int i = 0; i < devices.size(); ++i) {
-        file.setArrayIndex(i);
-        const ScanDevice device = memory.identity(devices[i]);
-        const ScanMemory::DeviceChoices choices = memory.choices(devices[i]);
-        file.setValue(QStringLiteral("name"), device.name);
-        file.setValue(QStringLiteral("vendor"), device.vendor);
-        file.setValue(QStringLiteral("model"), device.model);
-        file.setValue(QStringLiteral("type"), device.type);
-        if (!choices.mode.isEmpty())
-            file.setValue(QStringLiteral("mode"), choices.mode);
-        if (choices.resolution > 0)
-            file.setValue(QStringLiteral("resolution"), QString::number(choices.resolution));
-        if (!choices.paperSize.isEmpty())
-            file.setValue(QStringLiteral("paper"), choices.paperSize);
-        if (!choices.customArea.isEmpty())
-            file.setValue(QStringLiteral("area"), areaText(choices.customArea));
-        if (!choices.allSheets) // on unless turned off, as for a device never seen
-            file.setValue(QStringLiteral("allSheets"), QStringLiteral("false"));
-        file.beginWriteArray(QStringLiteral("options"), int(choices.options.size()));
-        for (int j = 0; j < choices.options.size(); ++j) {
-            file.setArrayIndex(j);
-            file.setValue(QStringLiteral("name"), choices.options[j].first);
-            file.setValue(QStringLiteral("value"), text(choices.options[j].second));
+    // Through a link, the file it leads to.
+    const QFileInfo file(m_path);
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
+        return cannot(QStringLiteral("the file is read-only"));
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000))
+        return cannot(lock.error() == QLockFile::LockFailedError
+                          ? QStringLiteral("another Mirel keeps it locked")
+                          : QStringLiteral("its lock file cannot be made"));
+    ScanMemory now;
+    const QString theirChosen = readInto(m_path, now);
+    Entries merged = entriesOf(now);
+    const Entries ours = entriesOf(memory);
+    for (auto it = ours.cbegin(); it != ours.cend(); ++it)
+        if (!merged.contains(it.key()) || m_synced.value(it.key()) != it.value())
+            merged[it.key()] = it.value();
+    // A device this run let go (known again under another name) goes, unless
+    // the other changed it.
+    for (auto it = m_synced.cbegin(); it != m_synced.cend(); ++it)
+        if (!ours.contains(it.key()) && merged.value(it.key()) == it.value())
+            merged.remove(it.key());
+    const bool ourChoice = chosen != m_syncedChosen || theirChosen.isEmpty();
+    const Outcome written = write(m_path, merged, ourChoice ? chosen : theirChosen);
+    if (!written.ok)
+        return cannot(written.message);
+    m_synced = ours;
+    m_syncedChosen = chosen;
+    return written;
+}
+
+Outcome ScanSettingsFile::write(const QString &path, const Entries &devices, const QString &chosen)
+{
+    // QSettings writes the text into a file of its own; it reaches the real
+    // one whole, through a link to its target, or not at all.
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return Outcome::failure(QStringLiteral("no temporary file can be made"));
+    {
+        QSettings file(scratch.fileName(), QSettings::IniFormat);
+        file.setValue(QStringLiteral("version"), kVersion);
+        if (!chosen.isEmpty())
+            file.setValue(QStringLiteral("chosen"), chosen);
+        file.beginWriteArray(QStringLiteral("devices"), int(devices.size()));
+        int i = 0;
+        for (const Entry &entry : devices) {
+            file.setArrayIndex(i++);
+            for (auto it = entry.cbegin(); it != entry.cend(); ++it)
+                file.setValue(it.key(), it.value());
         }
         file.endArray();
+        file.sync();
+        if (file.status() != QSettings::NoError)
+            return Outcome::failure(QStringLiteral("no temporary file can be written"));
     }
-    file.endArray();
-    file.sync();
-    if (file.status() == QSettings::AccessError)
-        return cannot(QStringLiteral("the file cannot be written"));
-    return {};
+    QFile text(scratch.fileName());
+    QSaveFile out(path);
+    if (!text.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
+        out.write(text.readAll()) < 0 || !out.commit())
+        return Outcome::failure(QStringLiteral("the file cannot be written"));
+    return Outcome::success();
 }
