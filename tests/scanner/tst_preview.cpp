@@ -111,13 +111,15 @@ private slots:
                                      20000);
             QCOMPARE(d.pane->picture().size(), QSize(590, 590)); // 200 mm at 75 dpi
             QCOMPARE(d.dialog.findChild<QComboBox *>("resolutionBox")->currentData(), 300);
-            // From one square's corner to another's, past the middle and back.
-            const PreviewGeometry &g = d.pane->geometry();
-            QTest::mousePress(d.pane, Qt::LeftButton, {}, g.toPixels(QPointF(40, 60)).toPoint());
-            QTest::mouseMove(d.pane, g.toPixels(QPointF(150, 170)).toPoint());
-            QTest::mouseMove(d.pane, g.toPixels(QPointF(100, 140)).toPoint());
-            QTest::mouseRelease(d.pane, Qt::LeftButton, {},
-                                g.toPixels(QPointF(100, 140)).toPoint());
+            // Resized to 400 x 300, the bed is 300 pixels square from x = 50:
+            // 1.5 pixels a millimetre. From one square's corner to another's,
+            // (40, 60) mm to (150, 170) and back to (100, 140).
+            d.pane->setFixedSize(400, 300);
+            QTRY_COMPARE(d.pane->geometry().view(), QRectF(50, 0, 300, 300));
+            QTest::mousePress(d.pane, Qt::LeftButton, {}, QPoint(110, 90));
+            QTest::mouseMove(d.pane, QPoint(275, 255));
+            QTest::mouseMove(d.pane, QPoint(200, 210));
+            QTest::mouseRelease(d.pane, Qt::LeftButton, {}, QPoint(200, 210));
             QTRY_VERIFY_WITH_TIMEOUT(d.state() == State::Ready, 20000);
             QStringList corners;
             for (const char *name : {"tl-x", "tl-y", "br-x", "br-y"})
@@ -197,6 +199,42 @@ private slots:
             QCOMPARE(d.preview->isEnabled(), !feeder);
             QCOMPARE(d.preview->toolTip().isEmpty(), !feeder);
         }
+    }
+
+    // Where a bed lies in a pane, and a point of it in pixels, worked out by hand.
+    void mapping_data()
+    {
+        QTest::addColumn<QRectF>("bed"); // millimetres
+        QTest::addColumn<QSizeF>("pane");
+        QTest::addColumn<QRectF>("view");
+        QTest::addColumn<QPointF>("mm");
+        QTest::addColumn<QPointF>("px");
+        QTest::newRow("square") << QRectF(0, 0, 200, 200) << QSizeF(400, 300)
+                                << QRectF(50, 0, 300, 300) << QPointF(40, 60) << QPointF(110, 90);
+        QTest::newRow("portrait") << QRectF(0, 0, 100, 200) << QSizeF(400, 300)
+                                  << QRectF(125, 0, 150, 300) << QPointF(20, 50)
+                                  << QPointF(155, 75);
+        QTest::newRow("landscape")
+            << QRectF(0, 0, 300, 100) << QSizeF(300, 300) << QRectF(0, 100, 300, 100)
+            << QPointF(30, 40) << QPointF(30, 140);
+        QTest::newRow("offset") << QRectF(10, 20, 200, 100) << QSizeF(400, 300)
+                                << QRectF(0, 50, 400, 200) << QPointF(60, 70) << QPointF(100, 150);
+    }
+
+    void mapping()
+    {
+        QFETCH(QRectF, bed);
+        QFETCH(QSizeF, pane);
+        QFETCH(QRectF, view);
+        QFETCH(QPointF, mm);
+        QFETCH(QPointF, px);
+        PreviewGeometry g;
+        g.place(bed, pane);
+        QCOMPARE(g.view(), view);
+        QCOMPARE(g.toPixels(mm), px);
+        QCOMPARE(g.toMm(px), mm);
+        QCOMPARE(g.toPixels(bed), view);
+        QCOMPARE(g.toMm(QPointF(-1000, 1000)), bed.bottomLeft()); // beyond it: its edge
     }
 
     // On a 200 x 200 mm bed shown 300 pixels square.
