@@ -4,12 +4,14 @@
 #include "harness/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -84,6 +86,23 @@ int pdfPageCount(const QString &pdf)
         QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
             .match(QString::fromLocal8Bit(toolOutput(QStringLiteral("pdfinfo"), {pdf})));
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+QString scannerStatusWords(const QString &status)
+{
+    static const QHash<QString, QString> words{
+        {"IO_ERROR",
+         "The scanner could not be reached (input/output error). Check its cable and power."},
+        {"CANCELLED", "The scan was stopped at the scanner."},
+        {"EOF", "The scanner stopped before the whole page arrived."},
+        {"JAMMED", "Document feeder jammed"},
+        {"COVER_OPEN", "Scanner cover is open"},
+        {"NO_DOCS", "The document feeder is empty."},
+        {"DEVICE_BUSY", "The scanner is busy. Wait until it is free, then try again."},
+        {"NO_MEM", "Out of memory: the scan does not fit."},
+        {"ACCESS_DENIED", "Access to the scanner was denied. Another user or program may hold it."},
+    };
+    return words.value(status);
 }
 
 void forgetKeptChoices()
@@ -252,4 +271,32 @@ void saveAs(QDialog &saveDialog, const QString &name)
 {
     saveDialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
     QMetaObject::invokeMethod(&saveDialog, "accept");
+}
+
+namespace {
+
+void readAccessible(QAccessibleInterface *node, QStringList &lines)
+{
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    const QString name = node->text(QAccessible::Name);
+    QString labels; // what a reader says a control is, beside its name
+    for (const auto &[label, relation] : node->relations(QAccessible::Label))
+        labels += QStringLiteral(" <- ") + label->text(QAccessible::Name);
+    if (!name.isEmpty() || state.focusable)
+        lines << QString::fromLatin1(
+                     QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role())) +
+                     u' ' + name + labels + (state.focused ? QStringLiteral(" *") : QString());
+    for (int i = 0; i < node->childCount(); ++i)
+        readAccessible(node->child(i), lines);
+}
+
+} // namespace
+
+QStringList accessibleTree(QWidget *window)
+{
+    QStringList lines;
+    readAccessible(QAccessible::queryAccessibleInterface(window), lines);
+    return lines;
 }

@@ -44,6 +44,11 @@ QByteArray toolOutput(const QString &program, const QStringList &arguments);
 // The pages of a PDF as pdfinfo reads them; -1 when it is no valid PDF.
 int pdfPageCount(const QString &pdf);
 
+// The words the scan dialog shows for a status the scanner answers with, by
+// SANE's name for it less "SANE_STATUS_" ("IO_ERROR", "JAMMED" ...): one
+// table for every suite that compares them. Empty for a status not in it.
+QString scannerStatusWords(const QString &status);
+
 // Forgets what the scanner layer kept from earlier copies in this suite's own
 // configuration folder (see ConfigHome.cpp), for a row that starts afresh.
 void forgetKeptChoices();
@@ -115,6 +120,12 @@ public:
     ~MessageWatcher() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// What a screen reader reads of a window, in its own order: a line
+// "Role name" for each shown control that has a name or takes the focus,
+// with " <- label" for each label that names it (a combo box's name is its
+// value) and " *" for the one with the focus.
+QStringList accessibleTree(QWidget *window);
 
 // In a save dialog: types name and presses Enter.
 void saveAs(QDialog &saveDialog, const QString &name);
