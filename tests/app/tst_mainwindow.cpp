@@ -8,10 +8,12 @@
 // place, ending with the program but not with the main window.
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
+#include "common/MessageBox.h"
 #include "common/Resources.h"
 #include "common/version.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "harness/FakeScannerLayer.h"
+#include "harness/TestSupport.h"
 #include "panel/GlyphDisplay.h"
 #include "panel/LabelButton.h"
 
@@ -306,6 +308,39 @@ private slots:
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
         const QPoint copy = form->lblCopy->mapToGlobal(QPoint(2, 2));
         QCOMPARE(window->childAt(copy.x(), copy.y())->text(QAccessible::Name), "Copy");
+    }
+
+    // A message and the program's one question as a screen reader reads them:
+    // the words, and the buttons with the default one focused.
+    void messageBoxes_data()
+    {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QStringList>("tree");
+        const QStringList words{
+            "AlertMessage Mirel",
+            "StaticText The printer Office is paused; the copy waits in its queue."};
+        QTest::newRow("message") << false << words + QStringList{"Button OK *"};
+        QTest::newRow("question") << true << words + QStringList{"Button Yes", "Button No *"};
+    }
+
+    void messageBoxes()
+    {
+        QFETCH(bool, question);
+        QFETCH(QStringList, tree);
+        QStringList read;
+        const auto answer =
+            answerDialog(question ? "MirelQuestion" : "MirelMessage", [&](QDialog &box) {
+                if (QTest::qWaitForWindowActive(&box))
+                    read = accessibleTree(&box);
+                pressKeyOn(&box, Qt::Key_Escape);
+            });
+        const QString text = "The printer Office is paused; the copy waits in its queue.";
+        if (question)
+            QCOMPARE(MsgAsk(form.get(), text), false); // Esc answers No
+        else
+            MsgBox(form.get(), text);
+        QVERIFY(answer->ran);
+        QCOMPARE(read, tree);
     }
 
     // Hundredths as the user reads them, in English and in German, never

@@ -8,11 +8,13 @@
 #include "copyjob/scan/ui/PreviewPane.h"
 #include "copyjob/scan/ui/ScanDialog.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
+#include "copyjob/scan/ui/SourceDialog.h"
 #include "harness/SaneTestScanner.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -148,8 +150,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("device error")
             << "test:0"
-            << "read-return-value=SANE_STATUS_IO_ERROR=Default"
-            << "The scanner could not be reached (input/output error). Check its cable and power.";
+            << "read-return-value=SANE_STATUS_IO_ERROR=Default" << scannerStatusWords("IO_ERROR");
         QTest::newRow("helper died")
             << "faulty:0"
             << "fault=segfault=none"
@@ -176,12 +177,37 @@ private slots:
         const auto *scanButton = d.dialog.findChild<QPushButton *>("scanButton");
         QCOMPARE(d.dialog.property("message").toString() + " | " + scanButton->text(),
                  message + " | &Retry");
+        QVERIFY(accessibleTree(&d.dialog).contains("StaticText " + message)); // read as shown
         QVERIFY(d.pane->picture().isNull());
         layer.setOptionPreset(option, fault.section('=', 2)); // the device keeps its setting
         d.press("scanButton");
         QTRY_VERIFY_WITH_TIMEOUT(d.state() == State::Ready && !d.pane->picture().isNull(), 20000);
         QCOMPARE(d.dialog.result(), QDialog::Rejected); // still open: no page was scanned
         d.dialog.reject();
+    }
+
+    // The scan and source dialogs as a screen reader reads them, More options
+    // shown: every control says what it is, by its name or, for a combo box
+    // (whose name is its value), by its label; a container (the scrolled
+    // options) is only passed through.
+    void accessible()
+    {
+        const QRegularExpression unnamed("^(?!Client )\\w+ ( \\*)?$|^ComboBox (?!.* <- )");
+        SaneScannerLayer layer;
+        QStringList read;
+        {
+            Dialog d(layer);
+            QVERIFY(ready(d));
+            d.dialog.findChild<ScanOptionsPanel *>()->showMoreOptions(true);
+            read = accessibleTree(&d.dialog);
+        }
+        SourceDialog source(layer.session());
+        source.show();
+        QTRY_COMPARE_WITH_TIMEOUT(source.state(), SourceDialog::State::Ready, 20000);
+        const QStringList listed = accessibleTree(&source);
+        QVERIFY2(listed.contains("ListItem Noname frontend-tester (test:1)"),
+                 qPrintable(listed.join(u'\n')));
+        QCOMPARE((read + listed).filter(unnamed), QStringList());
     }
 
     // A preview would take a sheet from the feeder.
