@@ -25,7 +25,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -226,88 +225,23 @@ private slots:
             QCOMPARE(after, clicked);
     }
 
-    // What a screen reader finds on the panel, in reading order, after the
-    // given presses through the bus: "role name [states] actions = value".
-    void accessible_data()
-    {
-        QTest::addColumn<QString>("presses"); // control:action ..., or control=value
-        QTest::addColumn<QStringList>("tree");
-        const QStringList start{
-            "Button Copies [focusable hasPopup] ShowMenu,SetFocus",
-            "SpinBox Copies [focusable hasPopup] Increase,Decrease,ShowMenu,SetFocus = 1 1",
-            "Button Scale [focusable hasPopup] ShowMenu,SetFocus",
-            "SpinBox Scale [focusable hasPopup] Increase,Decrease,ShowMenu,SetFocus = 100 100 %",
-            "Button Select Source [focusable] Press,SetFocus",
-            "CheckBox Save [focusable checkable] Toggle,SetFocus",
-            "CheckBox Print to default [focusable checkable] Toggle,SetFocus",
-            "Button Copy [focusable] Press,SetFocus",
-            "Button Exit [focusable] Press,SetFocus"};
-        QTest::newRow("start") << "" << start;
-        QStringList changed = start;
-        changed[1].replace(" = 1 1", " = 3 3");
-        changed[3].replace(" = 100 100 %", " = 200 200 %");
-        changed[5].replace("checkable]", "checkable checked]");
-        QTest::newRow("pressed")
-            << "dspCopies:Increase dspCopies:Increase dspCopies:Increase dspCopies:Decrease "
-               "dspScale=250 lblPrintToDefault:Toggle lblSave:Toggle"
-            << changed;
-        changed[1].replace(" = 3 3", " = 1 1");
-        changed[3].replace(" = 200 200 %", " = 1 1 %");
-        changed[5] = start[5];
-        changed[6].replace("checkable]", "checkable checked]");
-        QTest::newRow("clamped") << "dspCopies:Decrease dspCopies:Decrease dspCopies=0 "
-                                    "dspScale=-5 lblPrintToDefault:Toggle lblSave:Toggle "
-                                    "lblSave:Toggle lblPrintToDefault:Toggle"
-                                 << changed;
-    }
-
+    // What a screen reader finds on the panel, in reading order, of what Qt's
+    // bridge does not carry over the bus: which control opens a menu, and a
+    // value in its words. atspi_panel reads the rest over the bus and works
+    // the controls through it.
     void accessible()
     {
-        QFETCH(QString, presses);
-        QFETCH(QStringList, tree);
-        const auto find = [this](const QString &name) {
-            return QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(name));
-        };
-        for (const QString &press : presses.split(u' ', Qt::SkipEmptyParts)) {
-            QAccessibleInterface *control = find(press.section(QRegularExpression("[:=]"), 0, 0));
-            if (press.contains(u'='))
-                control->valueInterface()->setCurrentValue(press.section(u'=', 1).toInt());
-            else
-                control->actionInterface()->doAction(press.section(u':', 1));
-        }
         QStringList shown;
         for (QWidget *w = form->lblCopies; shown.size() < 9; w = w->nextInFocusChain()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible())
                 continue;
             QAccessibleInterface *control = QAccessible::queryAccessibleInterface(w);
-            const QAccessible::State state = control->state();
-            QStringList states;
-            for (auto [on, name] : {std::pair{state.focusable, "focusable"},
-                                    {state.hasPopup, "hasPopup"},
-                                    {state.checkable, "checkable"},
-                                    {state.checked, "checked"}})
-                if (on)
-                    states << name;
-            QString line =
-                QStringLiteral("%1 %2 [%3] %4")
-                    .arg(QString::fromLatin1(
-                             QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())),
-                         control->text(QAccessible::Name), states.join(u' '),
-                         control->actionInterface()->actionNames().join(u','));
-            if (QAccessibleValueInterface *value = control->valueInterface())
-                line += QStringLiteral(" = %1 %2")
-                            .arg(value->currentValue().toInt())
-                            .arg(control->text(QAccessible::Value));
-            shown << line;
+            shown << control->text(QAccessible::Name) + (control->state().hasPopup ? "+menu" : "");
+            if (control->valueInterface())
+                shown.last() += " = " + control->text(QAccessible::Value);
         }
-        QCOMPARE(shown, tree);
-        // The displays show what the bus reads.
-        QCOMPARE(form->counters().copiesText() + u' ' + form->counters().scaleText(),
-                 tree[1].section(u' ', -1) + u' ' + tree[3].section(u' ', -2, -2) + u'%');
-        // The parent of every control is the window, and the bus finds each by its place.
-        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
-        const QPoint copy = form->lblCopy->mapToGlobal(QPoint(2, 2));
-        QCOMPARE(window->childAt(copy.x(), copy.y())->text(QAccessible::Name), "Copy");
+        QCOMPARE(shown.join(", "), "Copies+menu, Copies+menu = 1, Scale+menu, Scale+menu = 100 %, "
+                                   "Select Source, Save, Print to default, Copy, Exit");
     }
 
     // A message and the program's one question as a screen reader reads them:
