@@ -5,10 +5,10 @@
 // separate process (xclip on X11, wl-paste under a Wayland compositor) under
 // each standard type it is offered as, it is the scanned page, pixel for pixel.
 #include "common/PageClipboard.h"
+#include "harness/TestSupport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -19,19 +19,16 @@ class tst_pageclipboard : public QObject
     static bool wayland() { return QGuiApplication::platformName().startsWith("wayland"); }
 
     // What another program reads: the list of types, or the bytes of one.
+    // This process serves the data while the reader waits for it.
     static QByteArray paste(const QString &type)
     {
-        QProcess reader;
-        if (wayland())
-            reader.start("wl-paste", type.isEmpty() ? QStringList{"--list-types"}
-                                                    : QStringList{"--no-newline", "-t", type});
-        else
-            reader.start("xclip", {"-o", "-selection", "clipboard", "-t",
-                                   type.isEmpty() ? QStringLiteral("TARGETS") : type});
-        // This process serves the data while the reader waits for it.
-        if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 20000))
-            reader.kill();
-        return reader.exitCode() == 0 ? reader.readAllStandardOutput() : QByteArray();
+        const QStringList arguments =
+            wayland() ? type.isEmpty() ? QStringList{"--list-types"}
+                                       : QStringList{"--no-newline", "-t", type}
+                      : QStringList{"-o", "-selection", "clipboard", "-t",
+                                    type.isEmpty() ? QStringLiteral("TARGETS") : type};
+        const ChildRun reader = runChild(wayland() ? "wl-paste" : "xclip", arguments, {}, 20000);
+        return reader.ok() ? reader.out : QByteArray();
     }
 
     // A page with every pixel different from its neighbours.
