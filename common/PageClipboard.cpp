@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QPointer>
 
 namespace {
 
@@ -58,7 +59,31 @@ QVariant PageMimeData::retrieveData(const QString &mimeType, QMetaType type) con
     return QMimeData::retrieveData(mimeType, type);
 }
 
+namespace {
+
+// The page this program last put on the clipboard. Qt 6.4's Wayland clipboard
+// never deletes what it was given once something else takes its place (its
+// X11 clipboard does, as later Wayland ones do): such a page goes here, or
+// every copy would keep the page before it in memory.
+QPointer<QMimeData> g_page;
+
+void dropReplacedPage()
+{
+    if (g_page && QGuiApplication::clipboard()->mimeData() != g_page)
+        delete g_page.data();
+}
+
+} // namespace
+
 void PutPageOnClipboard(const QImage &page)
 {
-    QGuiApplication::clipboard()->setMimeData(new PageMimeData(page));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    // Another program's copy, or anything else, takes its place too.
+    static const bool watching =
+        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, &dropReplacedPage);
+    (void)watching;
+    auto *data = new PageMimeData(page);
+    clipboard->setMimeData(data);
+    dropReplacedPage();
+    g_page = data;
 }
