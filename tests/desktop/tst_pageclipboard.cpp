@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTest>
 #include <QWindow>
 
@@ -53,9 +54,6 @@ private slots:
             QCOMPARE(QGuiApplication::platformName(), platform);
     }
 
-    // What the clipboard holds goes with it, not with the process's end.
-    void cleanupTestCase() { QGuiApplication::clipboard()->clear(); }
-
     void paste_data()
     {
         QTest::addColumn<QString>("type");
@@ -94,6 +92,14 @@ private slots:
         // Inside the program the page is still the one put there.
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  scanned.convertToFormat(QImage::Format_RGB32));
+        // The next page takes its place, and the page before goes; so does
+        // the last, once something else takes its place.
+        const QPointer<const QMimeData> before = QGuiApplication::clipboard()->mimeData();
+        PutPageOnClipboard(page(QImage::Format_Mono));
+        QVERIFY(before.isNull());
+        const QPointer<const QMimeData> last = QGuiApplication::clipboard()->mimeData();
+        QGuiApplication::clipboard()->setText({});
+        QVERIFY(last.isNull());
     }
 };
 
