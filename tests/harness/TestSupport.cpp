@@ -38,6 +38,8 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
+namespace {
+
 ChildRun finishChild(QProcess &process, int timeoutMs)
 {
     // Standard error is taken as it comes, so neither stream grows unseen.
@@ -61,6 +63,8 @@ ChildRun finishChild(QProcess &process, int timeoutMs)
     run.err = (err + process.readAllStandardError()).left(kMostChildOutput);
     return run;
 }
+
+} // namespace
 
 ChildRun runChild(const QString &program, const QStringList &arguments,
                   const QStringList &environment, int timeoutMs)

@@ -31,10 +31,10 @@ struct ChildRun
     bool ok() const { return ended && exitCode == 0; }
 };
 inline constexpr qint64 kMostChildOutput = 64 << 20;
-// Waits for a started child, serving this process's events meanwhile (the
-// child may be asking it for the clipboard), and kills it after timeoutMs.
-ChildRun finishChild(QProcess &process, int timeoutMs = 120000);
-// Starts program with "NAME=value" variables over this process's own, and finishes it.
+// Runs program with "NAME=value" variables over this process's own, serving
+// this process's events meanwhile (the child may be asking it for the
+// clipboard, or another child may be started from a timer), and kills it
+// after timeoutMs.
 ChildRun runChild(const QString &program, const QStringList &arguments,
                   const QStringList &environment = {}, int timeoutMs = 120000);
 
