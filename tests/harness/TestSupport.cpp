@@ -38,23 +38,30 @@ QString readFile(const QString &path)
     return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
 }
 
-namespace {
-
-ChildRun finishChild(QProcess &process, int timeoutMs)
+ChildRun runChild(const QString &program, const QStringList &arguments,
+                  const QStringList &environment, int timeoutMs)
 {
+    constexpr qint64 kMostChildOutput = 64 << 20;
+    QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(variables);
+    process.start(program, arguments);
     // Standard error is taken as it comes, so neither stream grows unseen.
     QByteArray err;
-    const auto settled = [&] {
-        err += process.readAllStandardError();
-        return process.state() == QProcess::NotRunning ||
-               process.bytesAvailable() > kMostChildOutput || err.size() > kMostChildOutput;
-    };
-    (void)QTest::qWaitFor(settled, timeoutMs); // what it came to is read below
+    (void)QTest::qWaitFor(
+        [&] {
+            err += process.readAllStandardError();
+            return process.state() == QProcess::NotRunning ||
+                   process.bytesAvailable() > kMostChildOutput || err.size() > kMostChildOutput;
+        },
+        timeoutMs); // what it came to is read below
     ChildRun run;
     run.ended = process.state() == QProcess::NotRunning &&
                 process.exitStatus() == QProcess::NormalExit &&
                 process.error() != QProcess::FailedToStart;
-    if (process.state() != QProcess::NotRunning) {
+    if (!run.ended && process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(5000);
     }
@@ -62,20 +69,6 @@ ChildRun finishChild(QProcess &process, int timeoutMs)
     run.out = process.read(kMostChildOutput);
     run.err = (err + process.readAllStandardError()).left(kMostChildOutput);
     return run;
-}
-
-} // namespace
-
-ChildRun runChild(const QString &program, const QStringList &arguments,
-                  const QStringList &environment, int timeoutMs)
-{
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    for (const QString &variable : environment)
-        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    process.setProcessEnvironment(variables);
-    process.start(program, arguments);
-    return finishChild(process, timeoutMs);
 }
 
 QByteArray toolOutput(const QString &program, const QStringList &arguments)
@@ -102,9 +95,6 @@ QString scannerStatusWords(const QString &status)
         {"JAMMED", "Document feeder jammed"},
         {"COVER_OPEN", "Scanner cover is open"},
         {"NO_DOCS", "The document feeder is empty."},
-        {"DEVICE_BUSY", "The scanner is busy. Wait until it is free, then try again."},
-        {"NO_MEM", "Out of memory: the scan does not fit."},
-        {"ACCESS_DENIED", "Access to the scanner was denied. Another user or program may hold it."},
     };
     return words.value(status);
 }

@@ -20,8 +20,8 @@
 bool writeFile(const QString &path, const QByteArray &text);
 QString readFile(const QString &path);
 
-// A child process run to its end: what it wrote, at most kMostChildOutput
-// bytes of each stream; ended is false when it was killed for running past
+// A child process run to its end: what it wrote, at most 64 MiB of each
+// stream; ended is false when it was killed for running past
 // its time or writing more than that.
 struct ChildRun
 {
@@ -30,7 +30,6 @@ struct ChildRun
     QByteArray out, err;
     bool ok() const { return ended && exitCode == 0; }
 };
-inline constexpr qint64 kMostChildOutput = 64 << 20;
 // Runs program with "NAME=value" variables over this process's own, serving
 // this process's events meanwhile (the child may be asking it for the
 // clipboard, or another child may be started from a timer), and kills it

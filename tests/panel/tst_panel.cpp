@@ -147,8 +147,7 @@ private slots:
         QString signalled = QString::number(print.isChecked()) + QString::number(save.isChecked());
         for (auto [label, at] : {std::pair{&print, 0}, std::pair{&save, 1}})
             connect(label, &LabelButton::toggled, [&signalled, at](bool on) {
-                const QChar now = on ? u'1' : u'0';
-                signalled[at] = signalled[at] == now ? u'!' : now;
+                signalled[at] = signalled[at] == QChar(u'0' + on) ? u'!' : QChar(u'0' + on);
             });
         for (const QChar click : part[1])
             click == u'P' ? PrintToDefaultClick(print, save) : SaveClick(save, print);
