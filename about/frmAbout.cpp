@@ -47,16 +47,18 @@ frmAbout::frmAbout(ScannerLayer &scanner)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(16, 16, 32, 32);
     picIcon->setPixmap(LoadAppIcon().pixmap(QSize(32, 32), 1.0));
-    picIcon->setAccessibleName(QStringLiteral("Application icon"));
+    //: What a screen reader says of the About box's picture of the program's icon.
+    picIcon->setAccessibleName(tr("Application icon"));
 
     lblTitle = addLabel("lblTitle", QRect(72, 16, 259, 16), true);
     lblVersion = addLabel("lblVersion", QRect(72, 32, 259, 15), false);
     Label1 = addLabel("Label1", QRect(72, 48, 201, 17), false);
     lblDescription = addLabel("lblDescription", QRect(70, 75, 259, 46), true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    //: The About box's only button, which closes it: at most 70 pixels wide at 8 pt.
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(cmdOK->text());
     cmdOK->setGeometry(283, 143, 84, 23);
     // Default and cancel at once: Enter presses it, and Esc closes the dialog
     // the same way.
@@ -94,13 +96,17 @@ void frmAbout::Form_Load(ScannerLayer &scanner)
 {
     const QString title = QString::fromLatin1(mirel::kApplicationTitle);
     lblDescription->setText(LoadResString(StringId::AboutDescription));
-    Label1->setText(QStringLiteral("SANE version ") +
-                    VersionNumberText(scanner.TWAIN_EasyVersion(), QLocale()));
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(mirel::kVersionMajor)
-                            .arg(mirel::kVersionMinor)
-                            .arg(mirel::kVersionPatch));
+    //: %1 is the version of SANE, the scanning library, such as 1.1.
+    Label1->setText(
+        tr("SANE version %1").arg(VersionNumberText(scanner.TWAIN_EasyVersion(), QLocale())));
+    //: The About box's title; %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(title));
+    //: %1 is the program's version, such as 1.5.2.
+    lblVersion->setText(tr("Version %1")
+                            .arg(QStringLiteral("%1.%2.%3")
+                                     .arg(mirel::kVersionMajor)
+                                     .arg(mirel::kVersionMinor)
+                                     .arg(mirel::kVersionPatch)));
     lblTitle->setText(title);
 }
 

@@ -67,8 +67,8 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     lblSave->setChecked(false);
     lblPrintToDefault->setChecked(false);
 
-    mnuCopies = makeStepMenu(QStringLiteral("Copies"), "mnuCopies", &frmMain::stepCopies);
-    mnuScale = makeStepMenu(QStringLiteral("Scale"), "mnuScale", &frmMain::stepScale);
+    mnuCopies = makeStepMenu(LoadResString(StringId::Copies), "mnuCopies", &frmMain::stepCopies);
+    mnuScale = makeStepMenu(LoadResString(StringId::Scale), "mnuScale", &frmMain::stepScale);
     addDisplays();
     addBand();
 
@@ -122,7 +122,13 @@ void frmMain::addBand()
 void frmMain::showPrintStatus(const PrintStatus &status)
 {
     m_bandCancels = status.cancellable;
-    lblCancel->setCaption(status.cancellable ? tr("Cancel") : tr("OK"));
+    //: A button on the copier panel's status band: cancels the copy being printed. At
+    //: most 80 pixels wide at 8 pt (about 12 Latin letters).
+    const QString cancel = tr("Cancel");
+    //: A button on the copier panel's status band: dismisses what the band says. At most
+    //: 80 pixels wide at 8 pt.
+    const QString dismiss = tr("OK");
+    lblCancel->setCaption(status.cancellable ? cancel : dismiss);
     lblCancel->move(kClientWidth - kBandMargin - lblCancel->width(), kBandTop);
     lblCancel->setVisible(status.cancellable || status.dismissable);
     const int right = lblCancel->isVisible() ? lblCancel->x() : kClientWidth;
@@ -171,6 +177,7 @@ LabelButton *frmMain::addLabel(const char *name, int left, int top, int pointSiz
 
 QMenu *frmMain::makeStepMenu(const QString &title, const char *name, void (frmMain::*step)(int))
 {
+    // Steps, not words: the same in every language.
     static const char *const captions[] = {"- 25", "- 10", "- 5",  "- 1",
                                            "+ 1",  "+ 5",  "+ 10", "+ 25"};
     auto *menu = new QMenu(title, this);
@@ -181,7 +188,8 @@ QMenu *frmMain::makeStepMenu(const QString &title, const char *name, void (frmMa
         connect(action, &QAction::triggered, this, [this, step, index] { (this->*step)(index); });
     }
     menu->addSeparator();
-    QAction *about = menu->addAction(QStringLiteral("&About"));
+    //: The last entry of the copier panel's step menus; opens the About box.
+    QAction *about = menu->addAction(tr("&About"));
     about->setObjectName(QString::fromLatin1(name) + QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &frmMain::openAbout);
     return menu;

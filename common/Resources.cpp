@@ -3,36 +3,59 @@
 
 #include "common/Resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
-#include <QTextStream>
 
 namespace {
 
-QHash<int, QString> readStringTable()
+// The string table. Each id names one of the design's texts; its English is
+// the source the user's translation is looked up for, and the id itself is
+// the disambiguation, so two ids with the same English stay two texts. The
+// panel's captions are placed by pixel on a window that does not grow: each
+// says how wide it may be.
+const struct
 {
-    QHash<int, QString> table;
-    QFile file(QStringLiteral(":/strings.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return table;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.startsWith(u'#'))
-            continue;
-        const qsizetype tab = line.indexOf(u'\t');
-        bool ok = false;
-        const int id = line.left(tab).toInt(&ok);
-        if (tab > 0 && ok)
-            table.insert(id, line.mid(tab + 1));
-    }
-    return table;
-}
+    int id;
+    struct
+    {
+        const char *source;
+        const char *comment;
+    } text;
+} kStringTable[] = {
+    //: A button on the copier panel, next to the copies display: at most 140 pixels wide
+    //: at 8 pt (about 20 Latin letters). Shorten rather than overflow.
+    {StringId::Copies, QT_TRANSLATE_NOOP3("StringTable", "Copies", "101")},
+    //: A button on the copier panel, next to the scale display (print size in percent):
+    //: at most 140 pixels wide at 8 pt (about 20 Latin letters).
+    {StringId::Scale, QT_TRANSLATE_NOOP3("StringTable", "Scale", "102")},
+    //: A caption the copier panel keeps hidden; at most 140 pixels wide at 8 pt.
+    {StringId::Darkness, QT_TRANSLATE_NOOP3("StringTable", "Darkness", "103")},
+    //: A button on the copier panel that picks the scanner: at most 190 pixels wide at
+    //: 8 pt (about 28 Latin letters).
+    {StringId::SelectSource, QT_TRANSLATE_NOOP3("StringTable", "Select Source", "104")},
+    //: The copier panel's big button that scans and prints: at most 105 pixels wide at
+    //: 18 pt (about 7 Latin letters). One word, as on a photocopier.
+    {StringId::Copy, QT_TRANSLATE_NOOP3("StringTable", "Copy", "105")},
+    //: A switch on the copier panel: print at once on the default printer, without asking
+    //: which. At most 190 pixels wide at 8 pt (about 28 Latin letters).
+    {StringId::PrintToDefault, QT_TRANSLATE_NOOP3("StringTable", "Print to default", "106")},
+    //: A switch on the copier panel: save the copy to a file instead of printing it. At
+    //: most 190 pixels wide at 8 pt (about 28 Latin letters).
+    {StringId::Save, QT_TRANSLATE_NOOP3("StringTable", "Save", "107")},
+    //: The copier panel's button that ends the program: at most 85 pixels wide at 12 pt
+    //: (about 8 Latin letters).
+    {StringId::Exit, QT_TRANSLATE_NOOP3("StringTable", "Exit", "108")},
+    //: The About box's description and the software centre's: at most three short lines.
+    {StringId::AboutDescription,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Turns a scanner and a printer into a photocopier: one page scanned, "
+                        "copied at the scale you set, or saved as a bitmap.",
+                        "109")},
+};
 
 // The glyphs are plain 24-bit bottom-up bitmaps. Read here, they need no image
 // reader, which would load every image plugin to find out who reads the type.
@@ -68,8 +91,11 @@ QImage readPlainBitmap(const QByteArray &file)
 
 QString LoadResString(int id)
 {
-    static const QHash<int, QString> table = readStringTable();
-    return table.value(id);
+    for (const auto &entry : kStringTable)
+        if (entry.id == id)
+            return QCoreApplication::translate("StringTable", entry.text.source,
+                                               entry.text.comment);
+    return {};
 }
 
 QImage LoadResPicture(int id)

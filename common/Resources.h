@@ -21,7 +21,8 @@ inline constexpr int Exit = 108;
 inline constexpr int AboutDescription = 109;
 } // namespace StringId
 
-// Text of the string table entry with this id; empty for an unknown id.
+// Text of the string table entry with this id in the user's language (its
+// English where no translation is loaded); empty for an unknown id.
 QString LoadResString(int id);
 
 // Bitmap resource with this id (the display glyphs); a null image for an unknown id.

@@ -18,7 +18,9 @@ CopyCommand::CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Printing &p
 void CopyCommand::run(const CopyRequest &request)
 {
     if (!m_scanner.TWAIN_IsAvailable()) {
-        MsgBox(&m_mainWindow, QStringLiteral("Twain not available on this computer"));
+        //: Said when Copy is pressed and no scanning library can be used. TWAIN names
+        //: scanning interfaces in general here.
+        MsgBox(&m_mainWindow, tr("Twain not available on this computer"));
         return;
     }
     // Words left from a copy the system did not print go with the next one.
@@ -40,7 +42,8 @@ void CopyCommand::run(const CopyRequest &request)
     if (request.route == CopyRoute::AskForPrinter) {
         dlg.CancelError = true;
         dlg.Copies = request.copies;
-        dlg.DialogTitle = QStringLiteral("Copy to which printer");
+        //: The printer dialog's title.
+        dlg.DialogTitle = tr("Copy to which printer");
         // The printer picked here becomes the application's printer. Nothing
         // else is read back: the copies count comes from the panel.
         if (dlg.ShowPrinter(m_printing, &m_mainWindow) == CommonDialog::Result::Cancelled)
@@ -65,10 +68,13 @@ void CopyCommand::saveRoute(const PageStack &stack)
         return;
     }
     const bool several = stack.count() > 1;
-    dlg.DialogTitle = QStringLiteral("Save to");
+    //: The save dialog's title.
+    dlg.DialogTitle = tr("Save to");
     dlg.CancelError = true;
-    dlg.Filter = several ? QStringLiteral("Bitmap (*.bmp)|*.bmp|PDF (*.pdf)|*.pdf")
-                         : QStringLiteral("Bitmap (*.bmp)|*.bmp");
+    //: A file type in the save dialog; keep "(*.bmp)".
+    const QString bitmap = tr("Bitmap (*.bmp)") + QStringLiteral("|*.bmp");
+    //: A file type in the save dialog; keep "(*.pdf)".
+    dlg.Filter = several ? bitmap + u'|' + tr("PDF (*.pdf)") + QStringLiteral("|*.pdf") : bitmap;
     dlg.FilterIndex = 1;
     if (dlg.ShowSave(&m_mainWindow) != CommonDialog::Result::Accepted)
         return;

@@ -6,6 +6,8 @@
 #include "common/CopyRoute.h"
 #include "copyjob/CommonDialog.h"
 
+#include <QCoreApplication>
+
 class PageStack;
 class Printing;
 class QWidget;
@@ -30,6 +32,8 @@ struct CopyRequest
 // which follows it after the command has ended.
 class CopyCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(CopyCommand)
+
 public:
     CopyCommand(QWidget &mainWindow, ScannerLayer &scanner, Printing &printing);
 

@@ -6,13 +6,17 @@
 #include "common/version.h"
 #include "copyjob/scan/ScannerLayer.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void SelectSourceClick(QWidget *mainWindow, ScannerLayer &scanner)
 {
     if (!scanner.TWAIN_IsAvailable()) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(mirel::kApplicationTitle),
-                        QStringLiteral("TWAIN was not found"), QMessageBox::Ok, mainWindow);
+                        //: Said when Select Source is pressed and no scanning library can be
+                        //: used. TWAIN names scanning interfaces in general here.
+                        QCoreApplication::translate("SourceSelection", "TWAIN was not found"),
+                        QMessageBox::Ok, mainWindow);
         box.exec();
         return;
     }

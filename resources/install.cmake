@@ -12,29 +12,39 @@ set(MIREL_PACKAGE_MAINTAINER "Mirel developers <mirel@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 set(MIREL_TITLE "Mirel")
 set(MIREL_DEVELOPER "Mirel developers")
-set(MIREL_SUMMARY "Copy pages with your scanner and printer")
 
-# The software centre shows the same description as the About box.
-set(_mirel_strings ${CMAKE_CURRENT_LIST_DIR}/strings.txt)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_mirel_strings})
-file(STRINGS ${_mirel_strings} _mirel_description REGEX "^109\t" ENCODING UTF-8)
-string(REGEX REPLACE "^109\t" "" _mirel_description "${_mirel_description}")
-if(_mirel_description STREQUAL "")
-  message(FATAL_ERROR "strings.txt has no About description (id 109)")
-endif()
-string(REPLACE "&" "&amp;" _mirel_description "${_mirel_description}")
-string(REPLACE "<" "&lt;" _mirel_description "${_mirel_description}")
-string(REPLACE ">" "&gt;" MIREL_DESCRIPTION "${_mirel_description}")
+# The desktop file's and the software centre's words come from the
+# catalogues, English and every language translated, so translators edit the
+# .ts files alone. CMake fills in the rest of the templates while configuring;
+# desktop_l10n.py the words whenever a catalogue changes.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(_mirel_l10n ${CMAKE_CURRENT_LIST_DIR}/desktop/desktop_l10n.py)
+list(GET MIREL_TS_FILES 0 _mirel_first_ts)
+foreach(_key summary 109)
+  execute_process(COMMAND ${Python3_EXECUTABLE} ${_mirel_l10n} --english ${_key} ${_mirel_first_ts}
+                  OUTPUT_VARIABLE _mirel_english_${_key} OUTPUT_STRIP_TRAILING_WHITESPACE
+                  COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_mirel_first_ts})
+set(MIREL_SUMMARY "${_mirel_english_summary}")
 
 set(_mirel_desktop_dir ${PROJECT_BINARY_DIR}/desktop)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/desktop/mirel.desktop.in
-               ${_mirel_desktop_dir}/${MIREL_APP_ID}.desktop @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/desktop/mirel.metainfo.xml.in
-               ${_mirel_desktop_dir}/${MIREL_APP_ID}.metainfo.xml @ONLY)
+set(_mirel_desktop_files)
+foreach(_file ${MIREL_APP_ID}.desktop ${MIREL_APP_ID}.metainfo.xml)
+  string(REPLACE ${MIREL_APP_ID} mirel _template ${_file})
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/desktop/${_template}.in
+                 ${_mirel_desktop_dir}/${_file}.in @ONLY)
+  add_custom_command(OUTPUT ${_mirel_desktop_dir}/${_file}
+                     COMMAND ${Python3_EXECUTABLE} ${_mirel_l10n} ${_mirel_desktop_dir}/${_file}.in
+                             ${_mirel_desktop_dir}/${_file} ${MIREL_TS_FILES}
+                     DEPENDS ${_mirel_l10n} ${_mirel_desktop_dir}/${_file}.in ${MIREL_TS_FILES}
+                     VERBATIM)
+  list(APPEND _mirel_desktop_files ${_mirel_desktop_dir}/${_file})
+endforeach()
+add_custom_target(mirel_desktop ALL DEPENDS ${_mirel_desktop_files})
 
 # The theme icons are drawn by the same script as the window icon, whenever
 # the script changes; they are small, so this happens while configuring.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(_mirel_icon_script ${CMAKE_CURRENT_LIST_DIR}/icons/make_icon.py)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_mirel_icon_script})
 set(MIREL_HICOLOR_DIR ${_mirel_desktop_dir}/hicolor)
@@ -67,7 +77,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${MIREL_DEVELOPER}")
 set(CPACK_PACKAGE_CONTACT "${MIREL_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${MIREL_SUMMARY}")
-set(CPACK_PACKAGE_DESCRIPTION "${_mirel_description}")
+set(CPACK_PACKAGE_DESCRIPTION "${_mirel_english_109}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

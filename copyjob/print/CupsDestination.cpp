@@ -5,6 +5,7 @@
 
 #include "copyjob/print/CupsApi.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QSizeF>
 
@@ -17,8 +18,9 @@ bool refused(ipp_status_t status)
 
 QString noScheduler()
 {
-    return QStringLiteral("The printing system (CUPS) cannot be reached, so nothing was printed. "
-                          "Check that the CUPS service is running.");
+    return QCoreApplication::translate("Printing",
+                                       "The printing system (CUPS) cannot be reached, so nothing "
+                                       "was printed. Check that the CUPS service is running.");
 }
 
 } // namespace
@@ -43,19 +45,25 @@ QString CupsDestination::describe(int status, const QString &detail) const
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
         return noScheduler();
     case IPP_STATUS_ERROR_NOT_FOUND:
-        return QStringLiteral("The printer \"%1\" does not exist, so nothing was printed. "
-                              "Choose another printer.")
+        //: %1 is the printer's name.
+        return QCoreApplication::translate("Printing",
+                                           "The printer \"%1\" does not exist, so nothing was "
+                                           "printed. Choose another printer.")
             .arg(m_name);
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return QStringLiteral("The printer \"%1\" is not accepting jobs, so nothing was printed.")
+        return QCoreApplication::translate(
+                   "Printing", "The printer \"%1\" is not accepting jobs, so nothing was printed.")
             .arg(m_name);
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED:
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
-        return QStringLiteral("You are not allowed to print on \"%1\", so nothing was printed.")
+        return QCoreApplication::translate(
+                   "Printing", "You are not allowed to print on \"%1\", so nothing was printed.")
             .arg(m_name);
     default:
-        return QStringLiteral("The printer \"%1\" refused the copy (%2), so nothing was printed.")
+        //: %2 is the printing system's own reason, often in English.
+        return QCoreApplication::translate(
+                   "Printing", "The printer \"%1\" refused the copy (%2), so nothing was printed.")
             .arg(m_name, detail);
     }
 }
@@ -72,9 +80,9 @@ Outcome CupsDestination::open()
 {
     m_api = CupsApi::get();
     if (!m_api)
-        return Outcome::failure(
-            QStringLiteral("The printing system's library (libcups) is missing, so nothing was "
-                           "printed. Install the package libcups2."));
+        return Outcome::failure(QCoreApplication::translate(
+            "Printing", "The printing system's library (libcups) is missing, so "
+                        "nothing was printed. Install the package libcups2."));
     // One connection of our own, so a scheduler that is not there is told
     // apart from a queue that is not there.
     m_http = m_api->httpConnect2(m_api->cupsServer(), m_api->ippPort(), nullptr, AF_UNSPEC,
@@ -102,9 +110,10 @@ Outcome CupsDestination::checkCopies(int copies)
     const QByteArray value = QByteArray::number(copies);
     if (!m_api->cupsCheckDestSupported(m_http, m_dest, m_info, CUPS_COPIES, value.constData()))
         return Outcome::failure(
-            QStringLiteral("The printer \"%1\" cannot make %2 copies, so nothing was printed.")
-                .arg(m_name)
-                .arg(copies));
+            QCoreApplication::translate(
+                "Printing", "The printer \"%1\" cannot make %n copies, so nothing was printed.",
+                nullptr, copies)
+                .arg(m_name));
     return Outcome::success();
 }
 
@@ -214,8 +223,9 @@ PrintResult CupsDestination::submitDocument(const DocumentWriter &write, const Q
         if (body.refused)
             return abandon(jobId, describe(body.status, body.detail));
         return abandon(jobId, written.message.isEmpty()
-                                  ? QStringLiteral("The pages could not be made ready for "
-                                                   "printing, so nothing was printed.")
+                                  ? QCoreApplication::translate(
+                                        "Printing", "The pages could not be made ready for "
+                                                    "printing, so nothing was printed.")
                                   : written.message);
     }
     if (refused(m_api->cupsFinishDestDocument(m_http, m_dest, m_info)))

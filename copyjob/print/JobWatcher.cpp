@@ -114,6 +114,8 @@ void JobWatcher::follow(const PrintedJob &job)
             timing().pollMs);
     Followed followed;
     followed.job = job;
+    //: The copier panel's status band, one line of about 290 pixels at 8 pt (longer words
+    //: end in "…" there and show whole as its tooltip). %1 is the printer's name.
     followed.said = {PrintStatus::Kind::Printing, tr("Printing on %1…").arg(job.destination)};
     followed.sinceProgress.start();
     m_jobs.append(followed);
@@ -154,6 +156,7 @@ void JobWatcher::take(const JobReport &report)
         return end(index, cancelled);
     if (report.cancel == JobReport::Cancel::Refused) {
         at->cancelRequested = false;
+        //: %1 is the printing system's reason, often in English.
         m_notice = problem(tr("The copy could not be cancelled: %1").arg(report.cancelRefusal));
         m_noticeTimer.start(timing().noticeMs);
         return show();
@@ -233,6 +236,7 @@ PrintStatus JobWatcher::wordsFor(const JobReport &report, Followed &followed) co
     if (stalled && unreachable)
         return problem(tr("%1 cannot be reached. The copy waits in its queue.").arg(name));
     if (stalled && otherTrouble && !report.printerMessage.isEmpty())
+        //: %1 is the printer's name, %2 the printer's own message.
         return problem(tr("%1: %2").arg(name, report.printerMessage));
     return {PrintStatus::Kind::Printing, tr("Printing on %1…").arg(name)};
 }

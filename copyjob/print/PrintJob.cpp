@@ -8,13 +8,12 @@
 #include "copyjob/stack/PageStack.h"
 #include "copyjob/stack/StackPdf.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSaveFile>
 
 namespace {
-
-const QString kJobTitle = QStringLiteral("Mirel copy");
 
 // The paper of the chosen printer, upright: a copier's original lies on the
 // glass the way the sheet comes out. The copy starts at the corner of what the
@@ -39,8 +38,12 @@ PrintResult printToFile(const QString &fileName, const PageStack &stack, int int
     if (written.ok && out.commit())
         return {};
     if (opened && out.error() == QFileDevice::NoError)
-        return {Outcome::failure(written.message + QStringLiteral(" Nothing was written.")), {}};
-    return {Outcome::failure(QStringLiteral("The copy could not be written to \"%1\": %2.")
+        return {Outcome::failure(written.message + u' ' +
+                                 QCoreApplication::translate("Printing", "Nothing was written.")),
+                {}};
+    //: %1 is a file's name, %2 the system's reason.
+    return {Outcome::failure(QCoreApplication::translate(
+                                 "Printing", "The copy could not be written to \"%1\": %2.")
                                  .arg(fileName, out.errorString())),
             {}};
 }
@@ -71,15 +74,18 @@ PrintResult PrintCopies(const PageStack &stack, int copies, int intScale, QPrint
     const QString printerName = device.printerName();
     if (fileName.isEmpty() && printerName.isEmpty())
         return {Outcome::failure(
-                    QStringLiteral("No printer is installed, so nothing was printed. Add a "
-                                   "printer in the system's printer settings, or choose \"Print "
-                                   "to File\"."),
+                    //: "Print to File" names the choice in the printer dialog, as Qt's own
+                    //: translation words it.
+                    QCoreApplication::translate(
+                        "Printing", "No printer is installed, so nothing was printed. Add a "
+                                    "printer in the system's printer settings, or choose \"Print "
+                                    "to File\"."),
                     Outcome::Code::NoPrinter),
                 {}};
     if (stack.count() == 0)
-        return {
-            Outcome::failure(QStringLiteral("There is no scanned page, so nothing was printed.")),
-            {}};
+        return {Outcome::failure(QCoreApplication::translate(
+                    "Printing", "There is no scanned page, so nothing was printed.")),
+                {}};
     device.setCopyCount(copies);
     const QPageLayout layout = copyLayout(device);
     if (!fileName.isEmpty())
@@ -100,9 +106,11 @@ PrintResult PrintCopies(const PageStack &stack, int copies, int intScale, QPrint
     const auto write = [&](QIODevice &out) {
         Outcome written = WriteStackPdf(out, stack, intScale, &layout);
         if (!written.ok && !written.message.isEmpty())
-            written.message += QStringLiteral(" Nothing was printed.");
+            written.message +=
+                u' ' + QCoreApplication::translate("Printing", "Nothing was printed.");
         return written;
     };
-    return destination.submitDocument(write, kJobTitle, copies,
-                                      destination.media(PagePoints(layout)), options);
+    //: The print job's title, as the system's print queue lists it.
+    return destination.submitDocument(write, QCoreApplication::translate("Printing", "Mirel copy"),
+                                      copies, destination.media(PagePoints(layout)), options);
 }

@@ -36,8 +36,9 @@ Printing *PrintModule::load()
         }
         tried << module.errorString();
     }
-    m_error = QStringLiteral("Printing is not available: Mirel's print module could not be "
-                             "loaded.\n\n%1")
+    //: %1 is the system's reason, in English.
+    m_error = QCoreApplication::translate("Printing", "Printing is not available: Mirel's print "
+                                                      "module could not be loaded.\n\n%1")
                   .arg(tried.join(u'\n'));
     return nullptr;
 }

@@ -5,6 +5,7 @@
 
 #include "common/PageSamples.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QIODevice>
@@ -191,20 +192,25 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
 Outcome SaveBitmapFile(const QImage &img, const QString &fileName)
 {
     auto failed = [&](const QString &reason) {
-        return Outcome::failure(QStringLiteral("The copy could not be saved to \"%1\": %2")
-                                    .arg(QDir::toNativeSeparators(fileName), reason));
+        //: %1 is a file's name; %2 the reason, a clause that ends the sentence.
+        return Outcome::failure(
+            QCoreApplication::translate("Saving", "The copy could not be saved to \"%1\": %2")
+                .arg(QDir::toNativeSeparators(fileName), reason));
     };
     if (img.isNull())
-        return failed(QStringLiteral("there is no picture to save."));
+        //: Ends "The copy could not be saved to "%1": %2".
+        return failed(QCoreApplication::translate("Saving", "there is no picture to save."));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString() + u'.');
     errno = 0;
     if (!WriteBitmap(img, file)) {
         const int writeErrno = errno;
-        const QString reason = file.error() == QFileDevice::NoError
-                                   ? QStringLiteral("the page is too large for a bitmap file")
-                                   : systemReason(file, writeErrno);
+        const QString reason =
+            file.error() == QFileDevice::NoError
+                //: Ends "The copy could not be saved to "%1": %2".
+                ? QCoreApplication::translate("Saving", "the page is too large for a bitmap file")
+                : systemReason(file, writeErrno);
         file.cancelWriting();
         return failed(reason + u'.');
     }

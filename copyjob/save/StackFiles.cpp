@@ -7,6 +7,7 @@
 #include "copyjob/stack/PageStack.h"
 #include "copyjob/stack/StackPdf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -33,11 +34,20 @@ QString replaceQuestion(const QStringList &existing)
     for (const QString &path : existing.mid(0, 3))
         shown << u'"' + QFileInfo(path).fileName() + u'"';
     if (existing.size() == 1)
-        return QStringLiteral("The file %1 already exists. Replace it?").arg(shown.first());
-    QString names = shown.join(QStringLiteral(", "));
-    if (existing.size() > shown.size())
-        names += QStringLiteral(" and %1 more").arg(existing.size() - shown.size());
-    return QStringLiteral("The files %1 already exist. Replace them?").arg(names);
+        //: %1 is a file's name in quotes.
+        return QCoreApplication::translate("Saving", "The file %1 already exists. Replace it?")
+            .arg(shown.first());
+    const QString names = shown.join(QStringLiteral(", "));
+    const int more = int(existing.size() - shown.size());
+    if (more == 0)
+        //: %1 is a list of two or three file names in quotes, separated by commas.
+        return QCoreApplication::translate("Saving", "The files %1 already exist. Replace them?")
+            .arg(names);
+    //: %1 is a list of three file names in quotes, separated by commas; %n how many more
+    //: files exist beside them.
+    return QCoreApplication::translate(
+               "Saving", "The files %1 and %n more already exist. Replace them?", nullptr, more)
+        .arg(names);
 }
 
 bool mayReplace(const QStringList &names, const Confirm &confirm)
@@ -68,7 +78,8 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
                   const Confirm &confirm)
 {
     if (stack.count() == 0)
-        return Outcome::failure(QStringLiteral("There is no scanned page, so nothing was saved."));
+        return Outcome::failure(QCoreApplication::translate(
+            "Saving", "There is no scanned page, so nothing was saved."));
     if (format == StackFormat::Bitmaps) {
         QImage page;
         if (stack.count() == 1) {
@@ -85,8 +96,12 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
             if (!saved.ok) {
                 if (i > 0)
                     saved.message +=
-                        i == 1 ? QStringLiteral(" Only the first page was saved.")
-                               : QStringLiteral(" Only the first %1 pages were saved.").arg(i);
+                        u' ' +
+                        (i == 1 ? QCoreApplication::translate("Saving",
+                                                              "Only the first page was saved.")
+                                //: %n is two or more.
+                                : QCoreApplication::translate(
+                                      "Saving", "Only the first %n pages were saved.", nullptr, i));
                 return saved;
             }
         }
@@ -98,8 +113,10 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
     if (!mayReplace({name}, confirm))
         return Outcome::success();
     const auto failed = [&](const QString &reason) {
-        return Outcome::failure(QStringLiteral("The copy could not be saved to \"%1\": %2")
-                                    .arg(QDir::toNativeSeparators(name), reason));
+        //: %1 is a file's name; %2 the reason, a clause that ends the sentence.
+        return Outcome::failure(
+            QCoreApplication::translate("Saving", "The copy could not be saved to \"%1\": %2")
+                .arg(QDir::toNativeSeparators(name), reason));
     };
     // An existing file is replaced only by a complete new one.
     QSaveFile file(name);

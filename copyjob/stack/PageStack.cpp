@@ -5,6 +5,7 @@
 
 #include "copyjob/pdf/PdfWriting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,11 +28,14 @@ Outcome keepFailure(int error, const QString &fallback = {})
 {
     if (error == ENOSPC || error == EDQUOT || error == EFBIG)
         return Outcome::failure(
-            QStringLiteral("There is not enough room on the disk to keep the scanned pages."),
+            QCoreApplication::translate(
+                "PageStack", "There is not enough room on the disk to keep the scanned pages."),
             Outcome::Code::DiskFull);
     const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fallback;
     return Outcome::failure(
-        QStringLiteral("The scanned pages could not be kept in the temporary folder: %1.")
+        //: %1 is the system's reason.
+        QCoreApplication::translate(
+            "PageStack", "The scanned pages could not be kept in the temporary folder: %1.")
             .arg(reason));
 }
 
@@ -167,8 +171,8 @@ Outcome PageStack::takePage(const QImage &page)
     if (!m_failure.ok)
         return m_failure;
     if (page.isNull())
-        return Outcome::failure(
-            QStringLiteral("The scanner gave an empty page, so it could not be kept."));
+        return Outcome::failure(QCoreApplication::translate(
+            "PageStack", "The scanner gave an empty page, so it could not be kept."));
     StackPage description;
     description.width = page.width();
     description.height = page.height();
@@ -240,9 +244,12 @@ PageStack::Spooled PageStack::spool(const QImage &page, int index, const StackPa
         writeError = errno;
     if (!deflated || !closed) {
         ::unlink(name.constData());
-        kept.error = writeError != 0 ? keepFailure(writeError)
-                                     : keepFailure(0, QStringLiteral("the page could not be "
-                                                                     "compressed"));
+        kept.error = writeError != 0
+                         ? keepFailure(writeError)
+                         //: Ends "The scanned pages could not be kept in the
+                         //: temporary folder: %1."
+                         : keepFailure(0, QCoreApplication::translate(
+                                              "PageStack", "the page could not be compressed"));
         return kept;
     }
     kept.file = path;
@@ -262,9 +269,11 @@ Outcome PageStack::page(int index, QImage &picture) const
     }
     const auto failed = [&](const QString &reason) {
         picture = QImage();
-        return Outcome::failure(QStringLiteral("Scanned page %1 could not be read back: %2.")
-                                    .arg(index + 1)
-                                    .arg(reason));
+        //: %1 is the page's number; %2 the reason, a clause that ends the sentence.
+        return Outcome::failure(
+            QCoreApplication::translate("PageStack", "Scanned page %1 could not be read back: %2.")
+                .arg(index + 1)
+                .arg(reason));
     };
     const QImage::Format format = description.samples == PageSamples::Bits ? QImage::Format_Mono
                                   : description.samples == PageSamples::Grey
@@ -272,7 +281,8 @@ Outcome PageStack::page(int index, QImage &picture) const
                                       : QImage::Format_RGB888;
     picture = QImage(description.width, description.height, format);
     if (picture.isNull())
-        return failed(QStringLiteral("there is not enough memory"));
+        //: Ends "Scanned page %1 could not be read back: %2."
+        return failed(QCoreApplication::translate("PageStack", "there is not enough memory"));
     if (!description.colorTable.isEmpty())
         picture.setColorTable(description.colorTable);
     picture.setDotsPerMeterX(description.dotsPerMeterX);
@@ -283,7 +293,7 @@ Outcome PageStack::page(int index, QImage &picture) const
         return failed(file.errorString());
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK)
-        return failed(QStringLiteral("there is not enough memory"));
+        return failed(QCoreApplication::translate("PageStack", "there is not enough memory"));
     std::vector<char> input(256 * 1024);
     const qint64 bytes = rowBytes(description);
     QString why;
@@ -294,7 +304,10 @@ Outcome PageStack::page(int index, QImage &picture) const
             if (zs.avail_in == 0) {
                 const qint64 got = file.read(input.data(), qint64(input.size()));
                 if (got <= 0) {
-                    why = got < 0 ? file.errorString() : QStringLiteral("its file is cut short");
+                    //: Ends "Scanned page %1 could not be read back: %2."
+                    why = got < 0
+                              ? file.errorString()
+                              : QCoreApplication::translate("PageStack", "its file is cut short");
                     break;
                 }
                 zs.next_in = reinterpret_cast<Bytef *>(input.data());
@@ -302,7 +315,8 @@ Outcome PageStack::page(int index, QImage &picture) const
             }
             const int status = inflate(&zs, Z_NO_FLUSH);
             if (status != Z_OK && !(status == Z_STREAM_END && zs.avail_out == 0))
-                why = QStringLiteral("its file is damaged");
+                //: Ends "Scanned page %1 could not be read back: %2."
+                why = QCoreApplication::translate("PageStack", "its file is damaged");
         }
     }
     inflateEnd(&zs);

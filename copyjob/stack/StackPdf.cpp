@@ -6,6 +6,7 @@
 #include "copyjob/pdf/PdfWriting.h"
 #include "copyjob/stack/PageStack.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <vector>
@@ -15,7 +16,9 @@ namespace {
 Outcome unreadable(int number, const QString &reason)
 {
     return Outcome::failure(
-        QStringLiteral("Scanned page %1 could not be read back: %2.").arg(number).arg(reason));
+        QCoreApplication::translate("PageStack", "Scanned page %1 could not be read back: %2.")
+            .arg(number)
+            .arg(reason));
 }
 
 // A stored stream copied into the PDF as it lies on disk.
@@ -30,7 +33,8 @@ Outcome copyStream(PdfOut &pdf, const StackPage &page, int number)
         const qint64 got = file.read(buffer.data(), qMin<qint64>(left, qint64(buffer.size())));
         if (got <= 0)
             return unreadable(number, got < 0 ? file.errorString()
-                                              : QStringLiteral("its file is cut short"));
+                                              : QCoreApplication::translate(
+                                                    "PageStack", "its file is cut short"));
         pdf.write(buffer.data(), got);
         left -= got;
     }
@@ -107,7 +111,8 @@ Outcome WriteStackPdf(QIODevice &out, const PageStack &stack, int scale, const Q
             return written;
     }
     pdf.beginObject(info);
-    pdf.write("<< /Title " + pdfText(QStringLiteral("Mirel copy")) +
+    //: The title a saved PDF carries, shown by PDF viewers.
+    pdf.write("<< /Title " + pdfText(QCoreApplication::translate("PageStack", "Mirel copy")) +
               " /Creator (Mirel) /Producer (Mirel) >>\nendobj\n");
     pdf.finish(1, info);
     return pdf.ok() ? Outcome::success() : Outcome::failure({});

@@ -7,23 +7,25 @@
 # centre's metadata, all accepted by the freedesktop validators. The theme
 # icons are the window's own icon: the same two drawings pixel for pixel,
 # enlarged by whole numbers only, and the scalable copy drawn from the same
-# squares.
-# Usage: check_install.sh BUILD_DIR APP_ID VERSION WINDOW_ICON
+# squares. The catalogues go where the program looks for them, one a language.
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION WINDOW_ICON "LANGUAGES"
 set -eu
-build=$1 appid=$2 version=$3 ico=$4
+build=$1 appid=$2 version=$3 ico=$4 languages=$5
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The executables have to exist before they can be installed.
-cmake --build "$build" --target mirel mirel-scanner mirel-print >/dev/null || fail "the mirel targets do not build"
+cmake --build "$build" --target mirel mirel-scanner mirel-print mirel_desktop >/dev/null ||
+    fail "the mirel targets do not build"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 cd "$prefix"
 icons=share/icons/hicolor
 actual=$(find . -type f -o -type l | sed 's|^\./||' | sort)
 expected=$(printf '%s\n' bin/mirel bin/mirel-scanner lib/mirel/mirel-print.so share/applications/$appid.desktop \
     $icons/128x128/apps/$appid.png $icons/16x16/apps/$appid.png $icons/32x32/apps/$appid.png \
-    $icons/48x48/apps/$appid.png $icons/scalable/apps/$appid.svg share/metainfo/$appid.metainfo.xml)
+    $icons/48x48/apps/$appid.png $icons/scalable/apps/$appid.svg share/metainfo/$appid.metainfo.xml \
+    $(for l in $languages; do echo share/mirel/translations/mirel_$l.qm; done) | sort)
 [ "$expected" = "$actual" ] || fail "the installed tree differs: $actual"
 [ -x bin/mirel ] && [ -x bin/mirel-scanner ] || fail "the programs are not executable"
 # The program loads its print module at the first print, from ../lib/mirel.

@@ -115,16 +115,16 @@ const struct
      QT_TRANSLATE_NOOP("Scanner",
                        "The scanner driver stopped working while looking for scanners (it ended "
                        "with exit status %1). Choose Retry to start it again.")},
-    {Code::Stalled, QT_TRANSLATE_NOOP("Scanner", "The scanner has sent nothing for %1 seconds.")},
+    {Code::Stalled, QT_TRANSLATE_N_NOOP("Scanner", "The scanner has sent nothing for %n seconds.")},
     {Code::StalledNetwork,
-     QT_TRANSLATE_NOOP(
+     QT_TRANSLATE_N_NOOP(
          "Scanner",
-         "The scanner %1 can no longer be reached: it has sent nothing for %2 seconds.")},
+         "The scanner %1 can no longer be reached: it has sent nothing for %n seconds.")},
 };
 
-QString translated(const char *text)
+QString translated(const char *text, int n = -1)
 {
-    return QCoreApplication::translate("Scanner", text);
+    return QCoreApplication::translate("Scanner", text, nullptr, n);
 }
 
 QString statusText(ScanStatus status, const QString &number)
@@ -142,20 +142,24 @@ QString ScanError::text() const
 {
     if (code == Code::DeviceStatus)
         return statusText(status, args.value(0));
+    // The seconds are counted in the words (%n), so that each language says
+    // them in its own plural; the device stays %1.
+    const bool counted = code == Code::Stalled || code == Code::StalledNetwork;
+    const QStringList rest = counted ? args.mid(0, args.size() - 1) : args;
     QString words;
     for (const auto &row : kWords)
         if (row.code == code)
-            words = translated(row.text);
+            words = translated(row.text, counted ? args.value(args.size() - 1).toInt() : -1);
     if (code == Code::SettingRefused)
         return words.arg(args.value(0), statusText(status, args.value(1)));
-    switch (args.size()) {
+    switch (rest.size()) {
     case 0:
         return words;
     case 1:
-        return words.arg(args[0]);
+        return words.arg(rest[0]);
     case 2:
-        return words.arg(args[0], args[1]);
+        return words.arg(rest[0], rest[1]);
     default:
-        return words.arg(args[0], args[1], args[2]);
+        return words.arg(rest[0], rest[1], rest[2]);
     }
 }

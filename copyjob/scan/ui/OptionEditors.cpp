@@ -33,18 +33,19 @@ QString unitSuffix(ScanOption::Unit unit)
 {
     using Unit = ScanOption::Unit;
     switch (unit) {
+    //: Units after a number in the scanner's settings, with the space before them.
     case Unit::Pixel:
-        return QObject::tr(" px");
+        return OptionEditor::tr(" px");
     case Unit::Bit:
-        return QObject::tr(" bit");
+        return OptionEditor::tr(" bit");
     case Unit::Millimetre:
-        return QObject::tr(" mm");
+        return OptionEditor::tr(" mm");
     case Unit::Dpi:
-        return QObject::tr(" dpi");
+        return OptionEditor::tr(" dpi");
     case Unit::Percent:
-        return QObject::tr(" %");
+        return OptionEditor::tr(" %");
     case Unit::Microsecond:
-        return QObject::tr(" µs");
+        return OptionEditor::tr(" µs");
     case Unit::None:
         break;
     }
@@ -145,7 +146,8 @@ class TableEditor : public OptionEditor
 public:
     TableEditor(const ScanOption &o, QWidget *parent) : OptionEditor(o)
     {
-        setControl(new QLabel(tr("A table of %1 values").arg(o.count), parent));
+        //: A scanner's setting too long to edit here, such as a gamma table.
+        setControl(new QLabel(OptionEditor::tr("A table of %n values", nullptr, o.count), parent));
     }
 
 protected:

@@ -21,10 +21,12 @@ QString ScanFlow::offer() const
 {
     switch (m_state) {
     case State::Ready:
+        //: The scan dialog's default button; & marks its access key.
         return tr("&Scan");
     case State::Failed:
         return tr("&Retry");
     case State::Stalled:
+        //: The scan dialog's button when the scanner has sent nothing for a while.
         return tr("&Keep waiting");
     case State::Interrupted:
         // After Cancel nothing failed: the stack goes on rather than retries.
@@ -67,6 +69,7 @@ void ScanFlow::openDevice(State opening)
 {
     // The device list may take a while on a network: the dialog says it is looking.
     const QString device = m_session.currentDevice();
+    //: In the scan dialog, beside "Scanner:", while the scanner is looked for.
     emit deviceShown(device.isEmpty() ? tr("looking…") : device);
     say(tr("Looking for the scanner…"));
     setState(opening);
@@ -105,6 +108,7 @@ void ScanFlow::opened(const Outcome &outcome, const ScanDevice &device,
 void ScanFlow::showOpenFailure(const QString &error)
 {
     const QString device = m_session.currentDevice();
+    //: In the scan dialog, beside "Scanner:", when no scanner was found.
     emit deviceShown(device.isEmpty() ? tr("none") : device);
     if (m_pages > 0) { // the stack's pages stay whatever became of the device
         interrupt(error);
@@ -169,6 +173,7 @@ void ScanFlow::scan()
     m_duplex = stack && ScanChoices::isDuplexSource(m_options);
     m_sheet = stack ? 1 : 0;
     if (m_pages > 0)
+        //: The scan dialog's count of the pages scanned from the feeder so far.
         say(tr("Page %1").arg(m_pages));
     m_session.startScan(m_view.mode(), m_view.resolution(), chosen, m_sheet);
 }
@@ -332,6 +337,7 @@ void ScanFlow::feederEmpty()
 void ScanFlow::failWith(const QString &text)
 {
     if (m_kind == Kind::Stack && m_pages > 0) {
+        //: %1 is the page's number, %2 what went wrong, a sentence of its own.
         interrupt(tr("Page %1: %2").arg(m_pages + 1).arg(text));
         return;
     }
