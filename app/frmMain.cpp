@@ -44,6 +44,9 @@ frmMain::frmMain(ScannerLayer &scanner, Printing &printing, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(mirel::kApplicationTitle));
     setFixedSize(kClientWidth, kClientHeight);
+    // A picture of a copier's panel: in a right-to-left language too its
+    // captions and displays stay where the design puts them.
+    setLayoutDirection(Qt::LeftToRight);
     setFont(DesignFont(8));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

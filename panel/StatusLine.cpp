@@ -60,6 +60,8 @@ void StatusLine::setText(const QString &text, const QColor &color)
 void StatusLine::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The painter takes the application's direction, not the panel's.
+    painter.setLayoutDirection(layoutDirection());
     painter.setPen(m_color);
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      fontMetrics().elidedText(m_text, Qt::ElideRight, width()));
