@@ -20,6 +20,7 @@
 
 #include <climits>
 #include <cmath>
+#include <libintl.h>
 
 namespace {
 
@@ -201,7 +202,8 @@ public:
         m_box = new QComboBox(parent);
         prepareCombo(m_box);
         if (isStrings())
-            m_box->addItems(o.strings);
+            for (const QString &s : o.strings)
+                m_box->addItem(DriverText(s), s);
         else
             for (double w : o.words)
                 m_box->addItem(numberText(o, w), w);
@@ -214,7 +216,7 @@ protected:
     {
         QSignalBlocker block(m_box);
         if (isStrings()) {
-            m_box->setCurrentIndex(m_box->findText(v.toString()));
+            m_box->setCurrentIndex(m_box->findData(v.toString()));
             return;
         }
         // The word nearest to the value: a fixed comes back rounded.
@@ -232,7 +234,7 @@ private:
     void onActivated()
     {
         if (isStrings()) {
-            emit changed(m_box->currentText());
+            emit changed(m_box->currentData().toString());
             return;
         }
         const double v = m_box->currentData().toDouble();
@@ -375,8 +377,21 @@ void prepareCombo(QComboBox *box)
     box->setMaxVisibleItems(15);
 }
 
-OptionEditor *OptionEditor::create(const ScanOption &o, QWidget *parent)
+QString DriverText(const QString &text)
 {
+    static const bool utf8 = bind_textdomain_codeset("sane-backends", "UTF-8") != nullptr;
+    if (text.isEmpty() || !utf8)
+        return text;
+    const QByteArray word = text.toUtf8();
+    const char *translated = dgettext("sane-backends", word.constData());
+    return translated == word.constData() ? text : QString::fromUtf8(translated);
+}
+
+OptionEditor *OptionEditor::create(const ScanOption &option, QWidget *parent)
+{
+    ScanOption o = option;
+    o.title = DriverText(option.title);
+    o.description = DriverText(option.description);
     using Type = ScanOption::Type;
     using Constraint = ScanOption::Constraint;
     if (o.type == Type::Bool)

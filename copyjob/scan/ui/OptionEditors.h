@@ -18,6 +18,13 @@ class QWidget;
 // the list they stand in.
 void guardWheel(QWidget *root);
 
+// A driver's own words (an option's title, description and group, the names
+// in its lists) in the user's language where SANE's backends ship them
+// translated (the gettext domain "sane-backends"), as KDE's scanner library
+// shows them; as the driver gave them otherwise. What is sent back to the
+// driver stays the driver's word.
+QString DriverText(const QString &text);
+
 // A driver's long entries must not widen the dialog past the screen.
 void prepareCombo(QComboBox *box);
 

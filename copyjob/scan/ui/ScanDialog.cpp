@@ -6,6 +6,7 @@
 #include "copyjob/scan/model/OptionNames.h"
 #include "copyjob/scan/session/ScanMemory.h"
 #include "copyjob/scan/session/ScanSession.h"
+#include "copyjob/scan/ui/OptionEditors.h"
 #include "copyjob/scan/ui/PreviewPane.h"
 #include "copyjob/scan/ui/ScanChoices.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
@@ -236,7 +237,7 @@ void ScanDialog::reject()
 
 QString ScanDialog::mode() const
 {
-    return m_modeBox->currentText();
+    return m_modeBox->currentData().toString();
 }
 
 int ScanDialog::resolution() const
@@ -259,14 +260,14 @@ ScanSettings ScanDialog::areaValues() const
 void ScanDialog::showOpened(const QString &device, const QList<ScanOption> &options, bool first)
 {
     const QString shownMode =
-        m_modeBox->count() > 0 ? m_modeBox->currentText() : m_memory.mode(device);
+        m_modeBox->count() > 0 ? m_modeBox->currentData().toString() : m_memory.mode(device);
     const int shownDpi = m_resolutionBox->count() > 0 ? resolution() : m_memory.resolution(device);
     QList<ScanChoices::ColourMode> modes;
     if (const ScanOption *mode = ScanChoices::find(options, OptionName::mode))
         modes = ScanChoices::offeredModes(*mode, m_pixelTypes);
     m_modeBox->clear();
     for (const ScanChoices::ColourMode &mode : std::as_const(modes))
-        m_modeBox->addItem(mode.label);
+        m_modeBox->addItem(DriverText(mode.label), mode.label);
     m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
 
     QList<int> dpis;

@@ -216,7 +216,8 @@ bool ScanOptionsPanel::buildGroups(QWidget *groups)
             continue;
         if (!group || o.group != groupTitle) {
             groupTitle = o.group;
-            group = new QGroupBox(groupTitle.isEmpty() ? tr("Other settings") : groupTitle, groups);
+            group = new QGroupBox(
+                groupTitle.isEmpty() ? tr("Other settings") : DriverText(groupTitle), groups);
             groupForm = new QFormLayout(group);
             groupForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
             groupsLayout->addWidget(group);
