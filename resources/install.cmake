@@ -90,4 +90,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MIREL_HOMEPAGE}")
 # up in the executable's links: name them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsane1, qt6-qpa-plugins")
+# Japanese and Chinese captions need a CJK font to fall back to (Cyrillic is in
+# DejaVu, which fontconfig already pulls in): Noto CJK, as Debian's Japanese
+# and Chinese desktops install it, with each script's own glyph forms; or the
+# much smaller WenQuanYi Micro Hei, Chinese forms only.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 include(CPack)
