@@ -203,7 +203,7 @@ public:
         prepareCombo(m_box);
         if (isStrings())
             for (const QString &s : o.strings)
-                m_box->addItem(DriverText(s), s);
+                m_box->addItem(driverText(s), s);
         else
             for (double w : o.words)
                 m_box->addItem(numberText(o, w), w);
@@ -377,7 +377,7 @@ void prepareCombo(QComboBox *box)
     box->setMaxVisibleItems(15);
 }
 
-QString DriverText(const QString &text)
+QString driverText(const QString &text)
 {
     static const bool utf8 = bind_textdomain_codeset("sane-backends", "UTF-8") != nullptr;
     if (text.isEmpty() || !utf8)
@@ -390,8 +390,8 @@ QString DriverText(const QString &text)
 OptionEditor *OptionEditor::create(const ScanOption &option, QWidget *parent)
 {
     ScanOption o = option;
-    o.title = DriverText(option.title);
-    o.description = DriverText(option.description);
+    o.title = driverText(option.title);
+    o.description = driverText(option.description);
     using Type = ScanOption::Type;
     using Constraint = ScanOption::Constraint;
     if (o.type == Type::Bool)

@@ -23,7 +23,7 @@ void guardWheel(QWidget *root);
 // translated (the gettext domain "sane-backends"), as KDE's scanner library
 // shows them; as the driver gave them otherwise. What is sent back to the
 // driver stays the driver's word.
-QString DriverText(const QString &text);
+QString driverText(const QString &text);
 
 // A driver's long entries must not widen the dialog past the screen.
 void prepareCombo(QComboBox *box);

@@ -267,7 +267,7 @@ void ScanDialog::showOpened(const QString &device, const QList<ScanOption> &opti
         modes = ScanChoices::offeredModes(*mode, m_pixelTypes);
     m_modeBox->clear();
     for (const ScanChoices::ColourMode &mode : std::as_const(modes))
-        m_modeBox->addItem(DriverText(mode.label), mode.label);
+        m_modeBox->addItem(driverText(mode.label), mode.label);
     m_modeBox->setCurrentIndex(ScanChoices::modeIndex(modes, shownMode));
 
     QList<int> dpis;

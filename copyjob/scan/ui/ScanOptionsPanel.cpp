@@ -217,7 +217,7 @@ bool ScanOptionsPanel::buildGroups(QWidget *groups)
         if (!group || o.group != groupTitle) {
             groupTitle = o.group;
             group = new QGroupBox(
-                groupTitle.isEmpty() ? tr("Other settings") : DriverText(groupTitle), groups);
+                groupTitle.isEmpty() ? tr("Other settings") : driverText(groupTitle), groups);
             groupForm = new QFormLayout(group);
             groupForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
             groupsLayout->addWidget(group);
