@@ -27,20 +27,23 @@ QString catalogue(QString language, const QStringList &folders)
 // setting back where Mirel speaks English. gettext reads LANGUAGE, but not
 // while the messages' locale is C, which C.UTF-8 (built into glibc) is not:
 // a user whose locale is not set up still gets the language Qt chose.
-// Setting the locale again also drops gettext's cached lookups.
 void followInGettext(const QString &language)
 {
     static const bool hadLanguage = qEnvironmentVariableIsSet("LANGUAGE");
     static const QByteArray userLanguage = qgetenv("LANGUAGE");
+    static const QByteArray userMessages = std::setlocale(LC_MESSAGES, nullptr);
     if (!language.isEmpty())
         qputenv("LANGUAGE", language.toUtf8());
     else if (hadLanguage)
         qputenv("LANGUAGE", userLanguage);
     else
         qunsetenv("LANGUAGE");
-    const QByteArray messages = std::setlocale(LC_MESSAGES, nullptr);
-    const bool plain = messages == "C" || messages == "POSIX";
-    std::setlocale(LC_MESSAGES, plain && !language.isEmpty() ? "C.UTF-8" : messages.constData());
+    const bool plain = userMessages == "C" || userMessages == "POSIX";
+    const QByteArray messages = plain && !language.isEmpty() ? "C.UTF-8" : userMessages;
+    // Only a change of locale drops gettext's cached lookups: set it anew
+    // through another.
+    std::setlocale(LC_MESSAGES, messages == "C" ? "POSIX" : "C");
+    std::setlocale(LC_MESSAGES, messages.constData());
 }
 
 } // namespace

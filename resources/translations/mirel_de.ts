@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scannen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Scanner:</source>
@@ -413,7 +413,7 @@
     <message>
         <source>&amp;Scan</source>
         <extracomment>The scan dialog&apos;s default button; &amp; marks its access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scannen</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -833,7 +833,7 @@
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s only button, which closes it: at most 70 pixels wide at 8 pt.</extracomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>SANE version %1</source>
@@ -843,12 +843,12 @@
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the program&apos;s version, such as 1.5.2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>

@@ -365,15 +365,15 @@
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン(&amp;S)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Scanner:</source>
@@ -409,7 +409,7 @@
     <message>
         <source>&amp;Scan</source>
         <extracomment>The scan dialog&apos;s default button; &amp; marks its access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>スキャン(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -827,7 +827,7 @@
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s only button, which closes it: at most 70 pixels wide at 8 pt.</extracomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>SANE version %1</source>
@@ -837,12 +837,12 @@
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1について</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the program&apos;s version, such as 1.5.2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
 </context>
 <context>
