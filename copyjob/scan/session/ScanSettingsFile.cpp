@@ -180,27 +180,38 @@ ScanSettingsFile::Entries ScanSettingsFile::entriesOf(const ScanMemory &memory)
 
 Outcome ScanSettingsFile::cannot(const QString &why) const
 {
+    //: %1 is the file (or the words "the configuration folder"), %2 the reason, a clause
+    //: below.
     return Outcome::failure(
         QCoreApplication::translate("Scanner", "The scanner's choices cannot be kept in %1: %2.")
-            .arg(m_path.isEmpty() ? QStringLiteral("the configuration folder") : m_path, why));
+            .arg(m_path.isEmpty()
+                     //: Stands as %1 in "The scanner's choices cannot be kept in %1: %2."
+                     ? QCoreApplication::translate("Scanner", "the configuration folder")
+                     : m_path,
+                 why));
 }
 
 Outcome ScanSettingsFile::save(const ScanMemory &memory, const QString &chosen)
 {
     if (m_path.isEmpty())
-        return cannot(QStringLiteral("there is no home folder"));
+        //: Ends "The scanner's choices cannot be kept in %1: %2."
+        return cannot(QCoreApplication::translate("Scanner", "there is no home folder"));
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return cannot(QStringLiteral("its folder cannot be made"));
+        //: Ends "The scanner's choices cannot be kept in %1: %2."
+        return cannot(QCoreApplication::translate("Scanner", "its folder cannot be made"));
     // Through a link, the file it leads to.
     const QFileInfo file(m_path);
     constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
-        return cannot(QStringLiteral("the file is read-only"));
+        //: Ends "The scanner's choices cannot be kept in %1: %2."
+        return cannot(QCoreApplication::translate("Scanner", "the file is read-only"));
     QLockFile lock(m_path + QStringLiteral(".lock"));
     if (!lock.tryLock(5000))
         return cannot(lock.error() == QLockFile::LockFailedError
-                          ? QStringLiteral("another Mirel keeps it locked")
-                          : QStringLiteral("its lock file cannot be made"));
+                          //: Ends "The scanner's choices cannot be kept in %1: %2."
+                          ? QCoreApplication::translate("Scanner", "another Mirel keeps it locked")
+                          //: Ends "The scanner's choices cannot be kept in %1: %2."
+                          : QCoreApplication::translate("Scanner", "its lock file cannot be made"));
     ScanMemory now;
     const QString theirChosen = readInto(m_path, now);
     Entries merged = entriesOf(now);
@@ -228,7 +239,9 @@ Outcome ScanSettingsFile::write(const QString &path, const Entries &devices, con
     // one whole, through a link to its target, or not at all.
     QTemporaryFile scratch;
     if (!scratch.open())
-        return Outcome::failure(QStringLiteral("no temporary file can be made"));
+        //: Ends "The scanner's choices cannot be kept in %1: %2."
+        return Outcome::failure(
+            QCoreApplication::translate("Scanner", "no temporary file can be made"));
     {
         QSettings file(scratch.fileName(), QSettings::IniFormat);
         file.setValue(QStringLiteral("version"), kVersion);
@@ -244,12 +257,16 @@ Outcome ScanSettingsFile::write(const QString &path, const Entries &devices, con
         file.endArray();
         file.sync();
         if (file.status() != QSettings::NoError)
-            return Outcome::failure(QStringLiteral("no temporary file can be written"));
+            //: Ends "The scanner's choices cannot be kept in %1: %2."
+            return Outcome::failure(
+                QCoreApplication::translate("Scanner", "no temporary file can be written"));
     }
     QFile text(scratch.fileName());
     QSaveFile out(path);
     if (!text.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
         out.write(text.readAll()) < 0 || !out.commit())
-        return Outcome::failure(QStringLiteral("the file cannot be written"));
+        //: Ends "The scanner's choices cannot be kept in %1: %2."
+        return Outcome::failure(
+            QCoreApplication::translate("Scanner", "the file cannot be written"));
     return Outcome::success();
 }
