@@ -350,6 +350,26 @@
     </message>
 </context>
 <context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScanDialog</name>
     <message>
         <source>Scan</source>

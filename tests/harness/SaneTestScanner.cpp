@@ -116,9 +116,9 @@ ScanDialogDriver &ScanDialogDriver::chooseMode(const QString &mode)
 {
     return until([mode](QDialog *d) {
         auto *box = d->findChild<QComboBox *>(QStringLiteral("modeBox"));
-        if (!scanDialogReady(d) || box->findText(mode) < 0)
+        if (!scanDialogReady(d) || box->findData(mode) < 0)
             return false;
-        box->setCurrentText(mode);
+        box->setCurrentIndex(box->findData(mode));
         return true;
     });
 }

@@ -6,6 +6,7 @@
 // the runs of a test share one configuration folder.
 
 #include "app/frmMain.h"
+#include "common/Translations.h"
 #include "copyjob/print/ApplicationPrinter.h"
 #include "copyjob/scan/SaneScannerLayer.h"
 #include "copyjob/scan/ui/ScanOptionsPanel.h"
@@ -101,6 +102,8 @@ int runAsMirel(int argc, char **argv)
                 pressKeyOn(&d, Qt::Key_Escape);
             });
             scanner.TWAIN_SelectImageSource(&form);
+        } else if (step.startsWith("language=")) {
+            InstallTranslations({step.mid(9)}, {MIREL_QM_DIR});
         } else if (step.startsWith("touch=")) { // in step with another run
             writeFile(qEnvironmentVariable("XDG_CONFIG_HOME") + '/' + step.mid(6), {});
         } else if (step.startsWith("await=")) {
@@ -259,6 +262,19 @@ private slots:
         QCOMPARE(first.err + second.err, QString());
     }
 
+    // A choice made in one language is the same in another: the file keeps
+    // keys, not the words shown.
+    void otherLanguage()
+    {
+        QTemporaryDir home;
+        const Run first = mirel(home.path(), {"language=de", "source=test:1", "choose"});
+        const Run second = mirel(home.path(), {"language=ja", "scan"});
+        const QString file = kept(home.filePath("Mirel/scanner.conf"));
+        QVERIFY2(file.contains("test:1 Color 100 custom 10 20 50 40 source=Automatic"),
+                 qPrintable(file));
+        QCOMPARE(second.out.value(2), first.out.value(2)); // the same page
+    }
+
     void brokenFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -322,6 +338,10 @@ private slots:
                                       device(2, "test:7", "mode=Gray;resolution=75"))
             << "test:1 75"
             << "v1 test:1 | test:0 Color 100 | test:1 Gray 75";
+        QTest::newRow("an earlier Mirel's English")
+            << keptFile("test:1", device(1, "test:1", "paper=Custom;area=10 20 50 40"))
+            << "test:1 300"
+            << "v1 test:1 | test:1 Color 300 custom 10 20 50 40";
         QTest::newRow("device gone")
             << keptFile("gone:0", device(1, "gone:0", "resolution=75", "Other")) << "test:0 300"
             << "v1 test:0 | gone:0 75 | test:0 Color 300";

@@ -134,7 +134,7 @@ private slots:
         Dialog d(layer);
         QVERIFY(ready(d));
         QVERIFY(!d.pane->picture().isNull()); // kept for the next copy
-        setByUser(d.dialog.findChild<QComboBox *>("paperSizeBox"), ScanArea::wholeAreaName());
+        setByUser(d.dialog.findChild<QComboBox *>("paperSizeBox"), ScanArea::wholeAreaKey());
         QTRY_VERIFY_WITH_TIMEOUT(d.state() == State::Ready, 20000);
         QCOMPARE(d.pane->area(), QRectF(0, 0, 200, 200)); // the rectangle follows the choice
         const QImage whole = scan(d);

@@ -191,22 +191,23 @@ private slots:
                                  : QStringList());
             QCOMPARE(nothingGiven, sheet == 11);
         }
-        QStringList expected(10, "Custom Automatic Document Feeder");
-        expected.prepend("Whole area Flatbed");
-        QCOMPARE(shown, expected << "Whole area Flatbed");
+        QStringList expected(10, "custom Automatic Document Feeder");
+        expected.prepend("whole Flatbed");
+        QCOMPARE(shown, expected << "whole Flatbed");
     }
 
     void paperSizes_data()
     {
         QTest::addColumn<PaperRow>("row");
-        const QStringList all{"Whole area", "A4", "A5", "Letter", "Legal", "Custom"};
-        const QStringList small{"Whole area", "Custom"},
-            a4{"Whole area", "A4", "A5", "Letter", "Custom"};
-        QTest::newRow("default bed") << PaperRow{200, small, "Whole area", 0, {787, 787}};
-        QTest::newRow("A4 bed") << PaperRow{300, a4, "A4", 0, {826, 1169}};
-        QTest::newRow("A5 in memory") << PaperRow{400, all, "A5", 1000000, {582, 826}};
-        QTest::newRow("whole too large") << PaperRow{400, all, "Whole area", 1000000, {0, 0}};
-        QTest::newRow("custom") << PaperRow{200, small, "Custom", 0, {196, 118}};
+        // The keys the sizes are kept by (PWG's names).
+        const QString a4 = "iso_a4_210x297mm", a5 = "iso_a5_148x210mm";
+        const QStringList all{"whole", a4, a5, "na_letter_8.5x11in", "na_legal_8.5x14in", "custom"};
+        const QStringList small{"whole", "custom"}, upToA4 = all.mid(0, 4) << "custom";
+        QTest::newRow("default bed") << PaperRow{200, small, "whole", 0, {787, 787}};
+        QTest::newRow("A4 bed") << PaperRow{300, upToA4, a4, 0, {826, 1169}};
+        QTest::newRow("A5 in memory") << PaperRow{400, all, a5, 1000000, {582, 826}};
+        QTest::newRow("whole too large") << PaperRow{400, all, "whole", 1000000, {0, 0}};
+        QTest::newRow("custom") << PaperRow{200, small, "custom", 0, {196, 118}};
     }
 
     // Only sizes that fit are offered; the device scans the size chosen, and
@@ -235,11 +236,11 @@ private slots:
                                {"areaWidth", 50.4},
                                {"areaHeight", 30.0}}) {
             QTRY_VERIFY(scanDialogReady(&dialog));
-            if (row.choice == "Custom")
+            if (row.choice == "custom")
                 setByUser(dialog.findChild<QDoubleSpinBox *>(box), mm);
         }
         QTRY_VERIFY(scanDialogReady(&dialog));
-        if (row.choice == "Custom") // the device's steps are whole millimetres
+        if (row.choice == "custom") // the device's steps are whole millimetres
             QCOMPARE(dialog.findChild<QDoubleSpinBox *>("areaWidth")->value(), 50.0);
         QTest::keyClick(&dialog, Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(scanDialogReady(&dialog) || !dialog.isVisible(), 60000);

@@ -28,7 +28,7 @@ public:
         QString mode;          // empty: none scanned with yet
         int resolution = 0;    // dpi; 0: none scanned with yet
         ScanSettings options;  // in the order chosen, one per name
-        QString paperSize;     // empty: the whole area
+        QString paperSize;     // its key (PWG's name, "custom"); empty: the whole area
         QRectF customArea;     // millimetres
         bool allSheets = true; // from a feeder: the whole stack, not one sheet
     };

@@ -20,6 +20,21 @@ constexpr double kFitSlackMm = 0.5;
 const QLatin1StringView kCornerNames[4] = {OptionName::topLeftX, OptionName::topLeftY,
                                            OptionName::bottomRightX, OptionName::bottomRightY};
 
+// The usual sizes: the key they are kept by, and their English name, which
+// Mirel kept before and shows translated.
+const struct
+{
+    const char *key;
+    const char *name;
+    double width, height;
+} kSizes[] = {
+    //: Paper sizes: ISO's names, and North America's Letter and Legal.
+    {"iso_a4_210x297mm", QT_TRANSLATE_NOOP("ScanArea", "A4"), 210, 297},
+    {"iso_a5_148x210mm", QT_TRANSLATE_NOOP("ScanArea", "A5"), 148, 210},
+    {"na_letter_8.5x11in", QT_TRANSLATE_NOOP("ScanArea", "Letter"), 215.9, 279.4},
+    {"na_legal_8.5x14in", QT_TRANSLATE_NOOP("ScanArea", "Legal"), 215.9, 355.6},
+};
+
 const ScanOption *find(const QList<ScanOption> &options, QLatin1StringView name)
 {
     for (const ScanOption &option : options)
@@ -75,10 +90,23 @@ QString ScanArea::customName()
 
 QList<PaperSize> ScanArea::standardSizes()
 {
-    return {{QStringLiteral("A4"), 210, 297},
-            {QStringLiteral("A5"), 148, 210},
-            {QStringLiteral("Letter"), 215.9, 279.4},
-            {QStringLiteral("Legal"), 215.9, 355.6}};
+    QList<PaperSize> sizes;
+    for (const auto &size : kSizes)
+        sizes.append({QString::fromLatin1(size.key),
+                      QCoreApplication::translate("ScanArea", size.name), size.width, size.height});
+    return sizes;
+}
+
+QString ScanArea::keyOf(const QString &kept)
+{
+    if (kept == QLatin1String("Whole area"))
+        return wholeAreaKey();
+    if (kept == QLatin1String("Custom"))
+        return customKey();
+    for (const auto &size : kSizes)
+        if (kept == QLatin1String(size.name))
+            return QString::fromLatin1(size.key);
+    return kept;
 }
 
 bool ScanArea::isCornerOption(const QString &name)
@@ -105,7 +133,7 @@ QList<PaperSize> ScanArea::sizesThatFit(double dpi) const
     const QRectF glass = bed(dpi);
     if (glass.isEmpty())
         return {};
-    QList<PaperSize> sizes{{wholeAreaName(), glass.width(), glass.height()}};
+    QList<PaperSize> sizes{{wholeAreaKey(), wholeAreaName(), glass.width(), glass.height()}};
     for (const PaperSize &size : standardSizes())
         if (size.width <= glass.width() + kFitSlackMm &&
             size.height <= glass.height() + kFitSlackMm)
@@ -141,7 +169,7 @@ ScanArea::Values ScanArea::valuesFor(const PaperSize &size, double dpi) const
     const QRectF glass = bed(dpi);
     if (glass.isEmpty())
         return {};
-    if (size.name == wholeAreaName())
+    if (size.key == wholeAreaKey())
         return valuesFor(glass, dpi);
     return valuesFor(QRectF(glass.topLeft(), QSizeF(size.width, size.height)), dpi);
 }

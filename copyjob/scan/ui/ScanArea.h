@@ -11,9 +11,11 @@
 #include <QString>
 #include <QVariant>
 
-// A sheet of paper, upright, in millimetres.
+// A sheet of paper, upright, in millimetres: kept by a key in no language
+// (PWG's name for the size), shown by its name in the user's.
 struct PaperSize
 {
+    QString key;
     QString name;
     double width = 0;
     double height = 0;
@@ -43,15 +45,21 @@ public:
     // The whole area first, then the usual sizes that fit on the bed.
     QList<PaperSize> sizesThatFit(double dpi) const;
     static QList<PaperSize> standardSizes();
+    // The keys of the whole area and of an area the user drew or typed, in
+    // place of a paper size, and their names.
+    static QString wholeAreaKey() { return QStringLiteral("whole"); }
+    static QString customKey() { return QStringLiteral("custom"); }
     static QString wholeAreaName();
-    // The name of an area the user drew or typed, in place of a paper size.
     static QString customName();
+    // The key of a choice kept by an earlier Mirel under its English name
+    // ("Whole area", "A4", "Custom"); any other text as it is.
+    static QString keyOf(const QString &kept);
 
     // The corner options' values for an area in millimetres, kept inside
     // the ranges and on their steps.
     Values valuesFor(const QRectF &areaMm, double dpi) const;
     // The values that place a paper size at the top-left corner of the bed;
-    // the whole area for wholeAreaName().
+    // the whole area for wholeAreaKey().
     Values valuesFor(const PaperSize &size, double dpi) const;
 
     // The area in millimetres that the corner options' current values

@@ -297,7 +297,7 @@ bool ScanDialog::showPaper(const QString &paperSize, const QRectF &customArea)
 {
     // Put back as they were, not chosen anew: the flow sends the area itself.
     const QSignalBlocker block(m_options);
-    if (paperSize == ScanOptionsPanel::customName())
+    if (paperSize == ScanArea::customKey())
         m_options->setCustomArea(customArea);
     else if (!paperSize.isEmpty())
         return m_options->choosePaperSize(paperSize);

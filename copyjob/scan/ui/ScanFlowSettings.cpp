@@ -105,10 +105,11 @@ ScanMemory::DeviceChoices ScanFlow::fittingChoices(const QList<ScanOption> &opti
     }
     choices.options = fitting;
     const QRectF bed = ScanArea(options).bed(m_view.resolution());
-    if (choices.paperSize == ScanArea::customName() &&
+    choices.paperSize = ScanArea::keyOf(choices.paperSize);
+    if (choices.paperSize == ScanArea::customKey() &&
         !bed.adjusted(-0.5, -0.5, 0.5, 0.5).contains(choices.customArea))
         choices.paperSize.clear(); // off the glass: the whole area
-    if (choices.paperSize != ScanArea::customName())
+    if (choices.paperSize != ScanArea::customKey())
         choices.customArea = {};
     m_memory.setChoices(device, choices);
     return choices;

@@ -258,7 +258,7 @@ void ScanOptionsPanel::refreshValues()
     const QRectF taken = ScanArea::areaOf(m_options, m_dpi);
     if (!taken.isEmpty()) {
         showArea(taken);
-        if (m_paperChoice == customName())
+        if (m_paperChoice == ScanArea::customKey())
             m_customArea = taken;
     }
 }
@@ -275,15 +275,14 @@ void ScanOptionsPanel::fillPaperSizes()
     if (!offered)
         return;
     for (const PaperSize &size : sizes) {
-        const QString text = size.name == ScanArea::wholeAreaName()
-                                 ? tr("%1 (%2 × %3 mm)")
-                                       .arg(size.name)
-                                       .arg(size.width, 0, 'f', 0)
-                                       .arg(size.height, 0, 'f', 0)
-                                 : size.name;
-        m_paperBox->addItem(text, size.name);
+        const QString text = size.key == ScanArea::wholeAreaKey() ? tr("%1 (%2 × %3 mm)")
+                                                                        .arg(size.name)
+                                                                        .arg(size.width, 0, 'f', 0)
+                                                                        .arg(size.height, 0, 'f', 0)
+                                                                  : size.name;
+        m_paperBox->addItem(text, size.key);
     }
-    m_paperBox->addItem(customName(), customName());
+    m_paperBox->addItem(customName(), ScanArea::customKey());
 
     const QRectF glass = scanArea.bed(m_dpi);
     for (int i = 0; i < 4; ++i) {
@@ -293,7 +292,7 @@ void ScanOptionsPanel::fillPaperSizes()
     int index = m_paperBox->findData(m_paperChoice);
     if (index < 0) {
         index = 0; // the whole glass, as a copier copies
-        m_paperChoice = sizes.first().name;
+        m_paperChoice = sizes.first().key;
     }
     m_paperBox->setCurrentIndex(index);
 }
@@ -303,9 +302,9 @@ QString ScanOptionsPanel::paperSize() const
     return m_paperChoice;
 }
 
-bool ScanOptionsPanel::choosePaperSize(const QString &name)
+bool ScanOptionsPanel::choosePaperSize(const QString &key)
 {
-    const int index = m_paperBox->findData(name);
+    const int index = m_paperBox->findData(key);
     if (index < 0)
         return false;
     m_paperBox->setCurrentIndex(index);
@@ -316,10 +315,10 @@ bool ScanOptionsPanel::choosePaperSize(const QString &name)
 void ScanOptionsPanel::setCustomArea(const QRectF &areaMm)
 {
     m_customArea = areaMm.normalized();
-    m_paperChoice = customName();
+    m_paperChoice = ScanArea::customKey();
     {
         QSignalBlocker block(m_paperBox);
-        m_paperBox->setCurrentIndex(m_paperBox->findData(customName()));
+        m_paperBox->setCurrentIndex(m_paperBox->findData(m_paperChoice));
     }
     showArea(m_customArea);
     emitArea();
@@ -331,10 +330,10 @@ QRectF ScanOptionsPanel::area() const
     const QRectF glass = scanArea.bed(m_dpi);
     if (glass.isEmpty())
         return {};
-    if (m_paperChoice == customName())
+    if (m_paperChoice == ScanArea::customKey())
         return m_customArea.intersected(glass);
     for (const PaperSize &size : scanArea.sizesThatFit(m_dpi))
-        if (size.name == m_paperChoice)
+        if (size.key == m_paperChoice)
             return QRectF(glass.topLeft(), QSizeF(size.width, size.height)).intersected(glass);
     return glass;
 }
@@ -363,7 +362,7 @@ void ScanOptionsPanel::emitArea()
 void ScanOptionsPanel::onPaperSizeChosen()
 {
     m_paperChoice = m_paperBox->currentData().toString();
-    if (m_paperChoice == customName()) {
+    if (m_paperChoice == ScanArea::customKey()) {
         m_customArea = QRectF(m_areaBoxes[0]->value(), m_areaBoxes[1]->value(),
                               m_areaBoxes[2]->value(), m_areaBoxes[3]->value());
         return;

@@ -55,12 +55,13 @@ public:
     // The resolution the scan will use: a geometry in pixels depends on it.
     void setResolution(double dpi);
 
-    // The paper size chosen: a name from ScanArea, or customName().
+    // The paper size chosen: its key (ScanArea), the custom area's too.
     QString paperSize() const;
-    // Chooses a size that fits, or the custom area; false when it is not offered.
-    bool choosePaperSize(const QString &name);
+    // Chooses a size that fits by its key, or the custom area; false when it
+    // is not offered.
+    bool choosePaperSize(const QString &key);
     static QString customName();
-    // The custom area in millimetres; chooses customName().
+    // The custom area in millimetres; chooses it.
     void setCustomArea(const QRectF &areaMm);
     // The area in millimetres the choice stands for; empty when the device
     // has no area to choose.
