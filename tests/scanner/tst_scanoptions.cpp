@@ -200,12 +200,16 @@ private slots:
     {
         QTest::addColumn<PaperRow>("row");
         // The keys the sizes are kept by (PWG's names).
-        const QString a4 = "iso_a4_210x297mm", a5 = "iso_a5_148x210mm";
-        const QStringList all{"whole", a4, a5, "na_letter_8.5x11in", "na_legal_8.5x14in", "custom"};
+        const QStringList all{"whole",
+                              "iso_a4_210x297mm",
+                              "iso_a5_148x210mm",
+                              "na_letter_8.5x11in",
+                              "na_legal_8.5x14in",
+                              "custom"};
         const QStringList small{"whole", "custom"}, upToA4 = all.mid(0, 4) << "custom";
         QTest::newRow("default bed") << PaperRow{200, small, "whole", 0, {787, 787}};
-        QTest::newRow("A4 bed") << PaperRow{300, upToA4, a4, 0, {826, 1169}};
-        QTest::newRow("A5 in memory") << PaperRow{400, all, a5, 1000000, {582, 826}};
+        QTest::newRow("A4 bed") << PaperRow{300, upToA4, all[1], 0, {826, 1169}};
+        QTest::newRow("A5 in memory") << PaperRow{400, all, all[2], 1000000, {582, 826}};
         QTest::newRow("whole too large") << PaperRow{400, all, "whole", 1000000, {0, 0}};
         QTest::newRow("custom") << PaperRow{200, small, "custom", 0, {196, 118}};
     }
