@@ -84,34 +84,36 @@ bool writeAll(QIODevice &device, const char *data, qint64 size)
     return true;
 }
 
-// Qt's write errors on a full disk come out as "Unknown error"; the system's
-// own words tell the user what to do.
-QString systemReason(const QFileDevice &file, int savedErrno)
+//: Ends "The copy could not be saved to "%1": %2" after a reason the system words; %1
+//: is that reason, and the text is the language's full stop after it.
+QString fullStop(const QString &clause)
 {
-    const QString qtReason = file.errorString();
-    if (savedErrno != 0 && (qtReason.isEmpty() || qtReason == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(savedErrno));
-    return qtReason;
+    return QCoreApplication::translate("Saving", "%1.").arg(clause);
 }
 
 } // namespace
 
-bool WriteBitmap(const QImage &img, QIODevice &device)
+QString WriteFailureReason(const QFileDevice &file, int savedErrno)
 {
-    if (img.isNull())
-        return false;
-    const PageSamples samples = PageSamplesOf(img);
-    const int bits = samples == PageSamples::Bits ? 1 : samples == PageSamples::Grey ? 8 : 24;
-    const qint64 stride = ((qint64(img.width()) * bits + 31) / 32) * 4;
+    const QString qtReason = file.errorString();
+    if (savedErrno != 0 && (qtReason.isEmpty() || qtReason == QLatin1String("Unknown error")))
+        return fullStop(QString::fromLocal8Bit(std::strerror(savedErrno)));
+    return fullStop(qtReason);
+}
+
+namespace {
+
+// The file and info headers and the palette, for rows of stride bytes.
+std::vector<char> bitmapHeader(const QImage &img, PageSamples samples, int bits, qint64 stride)
+{
     const quint32 paletteSize = samples == PageSamples::Bits   ? 2
                                 : samples == PageSamples::Grey ? 256
                                                                : 0;
     const qint64 offset = 14 + 40 + 4 * qint64(paletteSize);
     const qint64 imageSize = stride * img.height();
-    if (offset + imageSize > qint64(0xFFFFFFFFu))
-        return false; // BMP sizes are 32-bit fields
-
     std::vector<char> header;
+    if (offset + imageSize > qint64(0xFFFFFFFFu))
+        return header; // BMP sizes are 32-bit fields
     header.reserve(size_t(offset));
     header.push_back('B');
     header.push_back('M');
@@ -140,13 +142,15 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
         for (quint32 i = 0; i < 256; ++i)
             put<quint32>(header, (i << 16) | (i << 8) | i);
     }
-    if (device.write(header.data(), qint64(header.size())) != qint64(header.size()))
-        return false;
+    return header;
+}
 
-    // Rows go out in blocks of about a megabyte: a row at a time, a large
-    // page costs thousands of system calls. One block is written while the
-    // next is converted, so a large page takes about as long as its bytes take
-    // to reach the disk. Only one thread at a time uses the device.
+// Rows go out in blocks of about a megabyte: a row at a time, a large page
+// costs thousands of system calls. One block is written while the next is
+// converted, so a large page takes about as long as its bytes take to reach
+// the disk. Only one thread at a time uses the device.
+bool writeRows(const QImage &img, PageSamples samples, qint64 stride, QIODevice &device)
+{
     const qint64 rowsPerBlock = qMax<qint64>(1, (qint64(1) << 20) / stride);
     std::vector<char> blocks[2];
     for (std::vector<char> &b : blocks)
@@ -189,6 +193,22 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
     return ok;
 }
 
+} // namespace
+
+bool WriteBitmap(const QImage &img, QIODevice &device)
+{
+    if (img.isNull())
+        return false;
+    const PageSamples samples = PageSamplesOf(img);
+    const int bits = samples == PageSamples::Bits ? 1 : samples == PageSamples::Grey ? 8 : 24;
+    const qint64 stride = ((qint64(img.width()) * bits + 31) / 32) * 4;
+    const std::vector<char> header = bitmapHeader(img, samples, bits, stride);
+    if (header.empty() ||
+        device.write(header.data(), qint64(header.size())) != qint64(header.size()))
+        return false;
+    return writeRows(img, samples, stride, device);
+}
+
 Outcome SaveBitmapFile(const QImage &img, const QString &fileName)
 {
     auto failed = [&](const QString &reason) {
@@ -202,27 +222,27 @@ Outcome SaveBitmapFile(const QImage &img, const QString &fileName)
         return failed(QCoreApplication::translate("Saving", "there is no picture to save."));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString() + u'.');
+        return failed(WriteFailureReason(file));
     errno = 0;
     if (!WriteBitmap(img, file)) {
         const int writeErrno = errno;
-        const QString reason =
-            file.error() == QFileDevice::NoError
-                //: Ends "The copy could not be saved to "%1": %2".
-                ? QCoreApplication::translate("Saving", "the page is too large for a bitmap file")
-                : systemReason(file, writeErrno);
+        const QString reason = file.error() == QFileDevice::NoError
+                                   //: Ends "The copy could not be saved to "%1": %2".
+                                   ? fullStop(QCoreApplication::translate(
+                                         "Saving", "the page is too large for a bitmap file"))
+                                   : WriteFailureReason(file, writeErrno);
         file.cancelWriting();
-        return failed(reason + u'.');
+        return failed(reason);
     }
     // Flushing here, not inside commit(), keeps the system's reason (a full
     // disk, say) in the error string.
     errno = 0;
     if (!file.flush()) {
-        const QString reason = systemReason(file, errno);
+        const QString reason = WriteFailureReason(file, errno);
         file.cancelWriting();
-        return failed(reason + u'.');
+        return failed(reason);
     }
     if (!file.commit())
-        return failed(file.errorString() + u'.');
+        return failed(WriteFailureReason(file));
     return Outcome::success();
 }

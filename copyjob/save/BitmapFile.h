@@ -5,6 +5,7 @@
 
 #include "common/Outcome.h"
 
+class QFileDevice;
 class QImage;
 class QIODevice;
 class QString;
@@ -18,3 +19,8 @@ bool WriteBitmap(const QImage &img, QIODevice &device);
 // Writes img to fileName, exactly as named. An existing file is replaced only
 // by a complete new one: a failed write leaves it as it was.
 Outcome SaveBitmapFile(const QImage &img, const QString &fileName);
+
+// Why a file could not be written, as a sentence's end: the system's own words
+// (Qt calls a full disk "Unknown error") with the full stop of the user's
+// language.
+QString WriteFailureReason(const QFileDevice &file, int savedErrno = 0);

@@ -13,7 +13,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -121,22 +120,16 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
     // An existing file is replaced only by a complete new one.
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString() + u'.');
+        return failed(WriteFailureReason(file));
     errno = 0;
     const Outcome written = WriteStackPdf(file, stack, 100, nullptr);
     if (!written.ok || !file.flush()) {
-        const int writeErrno = errno;
-        const QString qtReason = file.errorString();
+        const QString reason = WriteFailureReason(file, errno);
         const bool fileFailed = file.error() != QFileDevice::NoError || written.ok;
         file.cancelWriting();
-        if (!fileFailed)
-            return failed(written.message);
-        return failed((writeErrno != 0 && (qtReason.isEmpty() || qtReason == "Unknown error")
-                           ? QString::fromLocal8Bit(std::strerror(writeErrno))
-                           : qtReason) +
-                      u'.');
+        return failed(fileFailed ? reason : written.message);
     }
     if (!file.commit())
-        return failed(file.errorString() + u'.');
+        return failed(WriteFailureReason(file));
     return Outcome::success();
 }

@@ -6,27 +6,27 @@
     <message>
         <source>Twain not available on this computer</source>
         <extracomment>Said when Copy is pressed and no scanning library can be used. TWAIN names scanning interfaces in general here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Twain n’est pas disponible sur cet ordinateur</translation>
     </message>
     <message>
         <source>Copy to which printer</source>
         <extracomment>The printer dialog&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante pour la copie</translation>
     </message>
     <message>
         <source>Save to</source>
         <extracomment>The save dialog&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Bitmap (*.bmp)</source>
         <extracomment>A file type in the save dialog; keep &quot;(*.bmp)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>A file type in the save dialog; keep &quot;(*.pdf)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -35,97 +35,97 @@
         <source>Mirel</source>
         <comment>name</comment>
         <extracomment>The program&apos;s name in the desktop&apos;s menus. Keep it as it is, unless your language writes names in a script of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mirel</translation>
     </message>
     <message>
         <source>Photocopier</source>
         <comment>generic</comment>
         <extracomment>What the program is, under its name in the desktop&apos;s menus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Photocopieur</translation>
     </message>
     <message>
         <source>Copy pages with your scanner and printer</source>
         <comment>summary</comment>
         <extracomment>The desktop menu&apos;s tooltip and the software centre&apos;s one-line summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier des pages avec votre scanner et votre imprimante</translation>
     </message>
     <message>
         <source>copy;copier;photocopy;scan;scanner;print;printer;</source>
         <comment>keywords</comment>
         <extracomment>Words the desktop&apos;s search finds the program by: lower case, each followed by a semicolon, no spaces around them. Keep the English ones if your users search in English too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copie;copier;copieur;photocopie;photocopieur;photocopieuse;numériser;numérisation;scanner;imprimer;imprimante;copy;photocopy;scan;print;printer;</translation>
     </message>
     <message>
         <source>Its window looks like a copier&apos;s control panel: set the number of copies and the scale, press Copy, and the page goes to the printer, or to a bitmap file.</source>
         <comment>panel</comment>
         <extracomment>The software centre&apos;s second paragraph. &quot;Copy&quot; is the panel&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa fenêtre ressemble au panneau de commande d’un photocopieur : réglez le nombre de copies et le taux de reproduction, appuyez sur Copier, et la page part vers l’imprimante ou dans un fichier bitmap.</translation>
     </message>
 </context>
 <context>
     <name>JobWatcher</name>
     <message>
         <source>%1 is out of paper. Load paper and the copy goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de papier dans %1. Ajoutez-en et la copie reprendra.</translation>
     </message>
     <message>
         <source>Paper is jammed in %1. Clear the jam and the copy goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bourrage papier dans %1. Dégagez-le et la copie reprendra.</translation>
     </message>
     <message>
         <source>A cover of %1 is open. Close it and the copy goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Capot ouvert sur %1. Fermez-le et la copie reprendra.</translation>
     </message>
     <message>
         <source>%1 is out of toner or ink.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de toner ou d’encre dans %1.</translation>
     </message>
     <message>
         <source>Printing on %1…</source>
         <extracomment>The copier panel&apos;s status band, one line of about 290 pixels at 8 pt (longer words end in &quot;…&quot; there and show whole as its tooltip). %1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impression sur %1…</translation>
     </message>
     <message>
         <source>The copy was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie annulée.</translation>
     </message>
     <message>
         <source>The copy could not be cancelled: %1</source>
         <extracomment>%1 is the printing system&apos;s reason, often in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’annuler la copie : %1</translation>
     </message>
     <message>
         <source>The copy was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie non imprimée.</translation>
     </message>
     <message>
         <source>The copy was not printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie non imprimée : %1</translation>
     </message>
     <message>
         <source>The copy is held by %1. It needs a user name and password to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie retenue par %1 : identifiant et mot de passe requis pour l’imprimer.</translation>
     </message>
     <message>
         <source>The copy is held by %1. It prints once it is released or its time comes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie retenue par %1 jusqu’à sa libération ou l’heure prévue.</translation>
     </message>
     <message>
         <source>The copy is held by %1. It prints once it is released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie retenue par %1 jusqu’à sa libération.</translation>
     </message>
     <message>
         <source>%1 is paused; the copy waits in its queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en pause ; la copie reste en file d’attente.</translation>
     </message>
     <message>
         <source>%1 cannot be reached. The copy waits in its queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est injoignable. La copie reste en file d’attente.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the printer&apos;s own message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -133,170 +133,172 @@
     <message>
         <source> px</source>
         <extracomment>Units after a number in the scanner&apos;s settings, with the space before them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source> bit</source>
-        <translation type="unfinished"></translation>
+        <translation> bits</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source> dpi</source>
-        <translation type="unfinished"></translation>
+        <translation> ppp</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source> µs</source>
-        <translation type="unfinished"></translation>
+        <translation> µs</translation>
     </message>
     <message numerus="yes">
         <source>A table of %n values</source>
         <extracomment>A scanner&apos;s setting too long to edit here, such as a gamma table.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un tableau de %n valeur</numerusform>
+            <numerusform>Un tableau de %n valeurs</numerusform>
         </translation>
     </message>
     <message>
         <source>Set on the scanner itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se règle sur le scanner lui-même.</translation>
     </message>
     <message>
         <source>The scanner reports this; it cannot be changed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur indiquée par le scanner ; elle ne peut pas être modifiée ici.</translation>
     </message>
 </context>
 <context>
     <name>PageStack</name>
     <message>
         <source>There is not enough room on the disk to keep the scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace disque est insuffisant pour conserver les pages numérisées.</translation>
     </message>
     <message>
         <source>The scanned pages could not be kept in the temporary folder: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver les pages numérisées dans le dossier temporaire : %1.</translation>
     </message>
     <message>
         <source>The scanner gave an empty page, so it could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a fourni une page vide ; elle n’a donc pas pu être conservée.</translation>
     </message>
     <message>
         <source>the page could not be compressed</source>
         <extracomment>Ends &quot;The scanned pages could not be kept in the temporary folder: %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la page n’a pas pu être compressée</translation>
     </message>
     <message>
         <source>Scanned page %1 could not be read back: %2.</source>
         <extracomment>%1 is the page&apos;s number; %2 the reason, a clause that ends the sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de relire la page numérisée %1 : %2.</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
         <extracomment>Ends &quot;Scanned page %1 could not be read back: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante</translation>
     </message>
     <message>
         <source>its file is cut short</source>
         <extracomment>Ends &quot;Scanned page %1 could not be read back: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son fichier est tronqué</translation>
     </message>
     <message>
         <source>its file is damaged</source>
         <extracomment>Ends &quot;Scanned page %1 could not be read back: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son fichier est endommagé</translation>
     </message>
     <message>
         <source>Mirel copy</source>
         <extracomment>The title a saved PDF carries, shown by PDF viewers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie Mirel</translation>
     </message>
 </context>
 <context>
     <name>PreviewPane</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>The printing system (CUPS) cannot be reached, so nothing was printed. Check that the CUPS service is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d’impression (CUPS) est injoignable, rien n’a donc été imprimé. Vérifiez que le service CUPS est démarré.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; does not exist, so nothing was printed. Choose another printer.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante « %1 » n’existe pas, rien n’a donc été imprimé. Choisissez une autre imprimante.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante « %1 » n’accepte pas de travaux, rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>You are not allowed to print on &quot;%1&quot;, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’êtes pas autorisé à imprimer sur « %1 », rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the copy (%2), so nothing was printed.</source>
         <extracomment>%2 is the printing system&apos;s own reason, often in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante « %1 » a refusé la copie (%2), rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>The printing system&apos;s library (libcups) is missing, so nothing was printed. Install the package libcups2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque du système d’impression (libcups) est absente, rien n’a donc été imprimé. Installez le paquet libcups2.</translation>
     </message>
     <message numerus="yes">
         <source>The printer &quot;%1&quot; cannot make %n copies, so nothing was printed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’imprimante « %1 » ne peut pas faire %n copie, rien n’a donc été imprimé.</numerusform>
+            <numerusform>L’imprimante « %1 » ne peut pas faire %n copies, rien n’a donc été imprimé.</numerusform>
         </translation>
     </message>
     <message>
         <source>The pages could not be made ready for printing, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages n’ont pas pu être préparées pour l’impression, rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été écrit.</translation>
     </message>
     <message>
         <source>The copy could not be written to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire la copie dans « %1 » : %2.</translation>
     </message>
     <message>
         <source>No printer is installed, so nothing was printed. Add a printer in the system&apos;s printer settings, or choose &quot;Print to File&quot;.</source>
         <extracomment>&quot;Print to File&quot; names the choice in the printer dialog, as Qt&apos;s own translation words it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n’est installée, rien n’a donc été imprimé. Ajoutez une imprimante dans les paramètres d’impression du système ou choisissez « Imprimer dans un fichier ».</translation>
     </message>
     <message>
         <source>There is no scanned page, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune page numérisée, rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>Mirel copy</source>
         <extracomment>The print job&apos;s title, as the system&apos;s print queue lists it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie Mirel</translation>
     </message>
     <message>
         <source>Printing is not available: Mirel&apos;s print module could not be loaded.
 
 %1</source>
         <extracomment>%1 is the system&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’impression n’est pas disponible : le module d’impression de Mirel n’a pas pu être chargé.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -304,128 +306,108 @@
     <message>
         <source>The copy could not be saved to &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s name; %2 the reason, a clause that ends the sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer la copie dans « %1 » : %2</translation>
     </message>
     <message>
         <source>there is no picture to save.</source>
         <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucune image à enregistrer.</translation>
     </message>
     <message>
         <source>the page is too large for a bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>la page est trop grande pour un fichier bitmap</translation>
     </message>
     <message>
         <source>The file %1 already exists. Replace it?</source>
         <extracomment>%1 is a file&apos;s name in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>The files %1 already exist. Replace them?</source>
         <extracomment>%1 is a list of two or three file names in quotes, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers %1 existent déjà. Les remplacer ?</translation>
     </message>
     <message numerus="yes">
         <source>The files %1 and %n more already exist. Replace them?</source>
         <extracomment>%1 is a list of three file names in quotes, separated by commas; %n how many more files exist beside them.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Les fichiers %1 et %n autre existent déjà. Les remplacer ?</numerusform>
+            <numerusform>Les fichiers %1 et %n autres existent déjà. Les remplacer ?</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no scanned page, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune page numérisée, rien n’a donc été enregistré.</translation>
     </message>
     <message>
         <source>Only the first page was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule la première page a été enregistrée.</translation>
     </message>
     <message numerus="yes">
         <source>Only the first %n pages were saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seule %n page, la première, a été enregistrée.</numerusform>
+            <numerusform>Seules les %n premières pages ont été enregistrées.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>ScanArea</name>
-    <message>
-        <source>A4</source>
-        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Letter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legal</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ScanDialog</name>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérisation</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Colour mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode couleur</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu</translation>
     </message>
     <message>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numériser</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner :</translation>
     </message>
     <message>
         <source>&amp;Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résolution :</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur :</translation>
     </message>
     <message>
         <source>&amp;All sheets in the feeder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toutes les feuilles du chargeur</translation>
     </message>
     <message>
         <source>Co&amp;py the pages scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier les pages numérisées</translation>
     </message>
     <message>
         <source>A preview would take a sheet out of the document feeder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un aperçu ferait sortir une feuille du chargeur de documents.</translation>
     </message>
     <message>
         <source>%1 dpi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ppp</translation>
     </message>
 </context>
 <context>
@@ -433,392 +415,349 @@
     <message>
         <source>&amp;Scan</source>
         <extracomment>The scan dialog&apos;s default button; &amp; marks its access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numériser</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
     <message>
         <source>&amp;Keep waiting</source>
         <extracomment>The scan dialog&apos;s button when the scanner has sent nothing for a while.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attendre &amp;encore</translation>
     </message>
     <message>
         <source>&amp;Go on from the next sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Contin&amp;uer avec la feuille suivante</translation>
     </message>
     <message>
         <source>Retry from the &amp;next sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer avec la feuille &amp;suivante</translation>
     </message>
     <message>
         <source>looking…</source>
         <extracomment>In the scan dialog, beside &quot;Scanner:&quot;, while the scanner is looked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>recherche…</translation>
     </message>
     <message>
         <source>Looking for the scanner…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du scanner…</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>In the scan dialog, beside &quot;Scanner:&quot;, when no scanner was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Page %1</source>
         <extracomment>The scan dialog&apos;s count of the pages scanned from the feeder so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>The scanner sent no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner n’a envoyé aucune image.</translation>
     </message>
     <message>
         <source>Stopping after page %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt après la page %1…</translation>
     </message>
     <message>
         <source>Stopped after page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérisation arrêtée après la page %1.</translation>
     </message>
     <message>
         <source>Page %1: %2</source>
         <extracomment>%1 is the page&apos;s number, %2 what went wrong, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 : %2</translation>
     </message>
     <message>
         <source>Stopping the scan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt de la numérisation…</translation>
     </message>
 </context>
 <context>
     <name>ScanOptionsPanel</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>&amp;More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’&amp;options</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’options</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format du papier :</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone :</translation>
     </message>
     <message>
         <source>Other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres réglages</translation>
     </message>
     <message>
         <source>%1 (%2 × %3 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3 mm)</translation>
     </message>
 </context>
 <context>
     <name>Scanner</name>
     <message>
         <source>The scanner cannot do what was asked of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner ne peut pas faire ce qui lui est demandé.</translation>
     </message>
     <message>
         <source>The scan was stopped at the scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>La numérisation a été arrêtée depuis le scanner.</translation>
     </message>
     <message>
         <source>The scanner is busy. Wait until it is free, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner est occupé. Attendez qu’il se libère, puis réessayez.</translation>
     </message>
     <message>
         <source>The scanner does not accept these scan settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner n’accepte pas ces réglages de numérisation.</translation>
     </message>
     <message>
         <source>The scanner stopped before the whole page arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner s’est arrêté avant d’avoir transmis toute la page.</translation>
     </message>
     <message>
         <source>Document feeder jammed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bourrage dans le chargeur de documents</translation>
     </message>
     <message>
         <source>The document feeder is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chargeur de documents est vide.</translation>
     </message>
     <message>
         <source>Scanner cover is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Le capot du scanner est ouvert</translation>
     </message>
     <message>
         <source>The scanner could not be reached (input/output error). Check its cable and power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de communiquer avec le scanner (erreur d’entrée/sortie). Vérifiez son câble et son alimentation.</translation>
     </message>
     <message>
         <source>Out of memory: the scan does not fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour cette numérisation.</translation>
     </message>
     <message>
         <source>Access to the scanner was denied. Another user or program may hold it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au scanner refusé. Un autre utilisateur ou programme l’utilise peut-être.</translation>
     </message>
     <message>
         <source>The scanner reported an unknown error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a signalé une erreur inconnue (%1).</translation>
     </message>
     <message>
         <source>Scan cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérisation annulée.</translation>
     </message>
     <message>
         <source>SANE, the scanning library, could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer SANE, la bibliothèque de numérisation.</translation>
     </message>
     <message>
         <source>No scanner was found. Connect a scanner and switch it on, then choose Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun scanner trouvé. Branchez un scanner et allumez-le, puis choisissez Réessayer.</translation>
     </message>
     <message>
         <source>The scanner %1 is not connected. Connect it and switch it on, then choose Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner %1 n’est pas branché. Branchez-le et allumez-le, puis choisissez Réessayer.</translation>
     </message>
     <message>
         <source>The scanner %1 can no longer be reached. Check the network and the scan server, then choose Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner %1 n’est plus joignable. Vérifiez le réseau et le serveur de numérisation, puis choisissez Réessayer.</translation>
     </message>
     <message>
         <source>No scanner is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun scanner n’est ouvert.</translation>
     </message>
     <message>
         <source>The scanner has no setting “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner n’a pas de réglage « %1 ».</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” cannot be changed now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage « %1 » du scanner ne peut pas être modifié pour l’instant.</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage « %1 » du scanner demande une valeur.</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” cannot be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage « %1 » du scanner ne peut pas être appliqué.</translation>
     </message>
     <message>
         <source>The scanner refused the setting “%1”: %2</source>
         <extracomment>%2 is the scanner&apos;s answer, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a refusé le réglage « %1 » : %2</translation>
     </message>
     <message>
         <source>The scanner sent no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner n’a envoyé aucune image.</translation>
     </message>
     <message>
         <source>The page could not be taken from the scanner driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de récupérer la page auprès du pilote du scanner.</translation>
     </message>
     <message>
         <source>This scan would be %1 × %2 pixels (%3 MiB), more than this computer&apos;s memory can hold. Choose a lower resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette numérisation ferait %1 × %2 pixels (%3 Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
     </message>
     <message>
         <source>This scan would be %1 × … pixels (%2 MiB), more than this computer&apos;s memory can hold. Choose a lower resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette numérisation ferait %1 × … pixels (%2 Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
     </message>
     <message>
         <source>The page is already complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page est déjà complète.</translation>
     </message>
     <message>
         <source>The scanner sends pictures in a format this program cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner envoie des images dans un format que ce programme ne sait pas lire.</translation>
     </message>
     <message>
         <source>The scanner sends %1 bits per sample, which this program cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner envoie %1 bits par échantillon, ce que ce programme ne sait pas lire.</translation>
     </message>
     <message>
         <source>The scanner sent an empty picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a envoyé une image vide.</translation>
     </message>
     <message>
         <source>The scanner sent lines shorter than its own picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a envoyé des lignes plus courtes que la taille de sa propre image.</translation>
     </message>
     <message>
         <source>The scanner sent more than one picture for a page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a envoyé plusieurs images pour une même page.</translation>
     </message>
     <message>
         <source>The colour passes of the scan do not match in size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les passes de couleur de la numérisation n’ont pas la même taille.</translation>
     </message>
     <message>
         <source>The scanner sent data outside of a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a envoyé des données en dehors d’une image.</translation>
     </message>
     <message>
         <source>The scanner ended a picture it had not begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner a terminé une image qu’il n’avait pas commencée.</translation>
     </message>
     <message>
         <source>A colour pass of the scan is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque une passe de couleur à la numérisation.</translation>
     </message>
     <message>
         <source>The scanner driver could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le pilote du scanner.</translation>
     </message>
     <message>
         <source>The scanner driver stopped working for %1 (it was ended by signal %2, %3). Choose Retry to start it again.</source>
         <extracomment>%2 is a signal&apos;s number, %3 its name as the system gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote du scanner %1 a cessé de fonctionner (il a été interrompu par le signal %2, %3). Choisissez Réessayer pour le relancer.</translation>
     </message>
     <message>
         <source>The scanner driver stopped working while looking for scanners (it was ended by signal %1, %2). Choose Retry to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote du scanner a cessé de fonctionner pendant la recherche des scanners (il a été interrompu par le signal %1, %2). Choisissez Réessayer pour le relancer.</translation>
     </message>
     <message>
         <source>The scanner driver stopped working for %1 (it ended with exit status %2). Choose Retry to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote du scanner %1 a cessé de fonctionner (il s’est terminé avec le code de sortie %2). Choisissez Réessayer pour le relancer.</translation>
     </message>
     <message>
         <source>The scanner driver stopped working while looking for scanners (it ended with exit status %1). Choose Retry to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote du scanner a cessé de fonctionner pendant la recherche des scanners (il s’est terminé avec le code de sortie %1). Choisissez Réessayer pour le relancer.</translation>
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
-        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les réglages choisis pour le scanner dans %1 : %2.</translation>
     </message>
     <message>
         <source>Whole area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone entière</translation>
     </message>
     <message numerus="yes">
         <source>The scanner has sent nothing for %n seconds.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le scanner n’a rien envoyé depuis %n seconde.</numerusform>
+            <numerusform>Le scanner n’a rien envoyé depuis %n secondes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The scanner %1 can no longer be reached: it has sent nothing for %n seconds.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le scanner %1 n’est plus joignable : il n’a rien envoyé depuis %n seconde.</numerusform>
+            <numerusform>Le scanner %1 n’est plus joignable : il n’a rien envoyé depuis %n secondes.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the configuration folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>there is no home folder</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its folder cannot be made</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>another Mirel keeps it locked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no temporary file can be made</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no temporary file can be written</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file cannot be written</source>
-        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SourceDialog</name>
     <message>
         <source>Select Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la source</translation>
     </message>
     <message>
         <source>Scanners</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanners</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Looking for scanners…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des scanners…</translation>
     </message>
     <message>
         <source>No scanner was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun scanner trouvé.</translation>
     </message>
     <message>
         <source>Scan from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numériser depuis :</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
 </context>
 <context>
@@ -826,7 +765,7 @@
     <message>
         <source>TWAIN was not found</source>
         <extracomment>Said when Select Source is pressed and no scanning library can be used. TWAIN names scanning interfaces in general here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TWAIN est introuvable</translation>
     </message>
 </context>
 <context>
@@ -835,55 +774,55 @@
         <source>Copies</source>
         <comment>101</comment>
         <extracomment>A button on the copier panel, next to the copies display: at most 140 pixels wide at 8 pt (about 20 Latin letters). Shorten rather than overflow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>Scale</source>
         <comment>102</comment>
         <extracomment>A button on the copier panel, next to the scale display (print size in percent): at most 140 pixels wide at 8 pt (about 20 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire/Agrandir</translation>
     </message>
     <message>
         <source>Darkness</source>
         <comment>103</comment>
         <extracomment>A caption the copier panel keeps hidden; at most 140 pixels wide at 8 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Densité</translation>
     </message>
     <message>
         <source>Select Source</source>
         <comment>104</comment>
         <extracomment>A button on the copier panel that picks the scanner: at most 190 pixels wide at 8 pt (about 28 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la source</translation>
     </message>
     <message>
         <source>Copy</source>
         <comment>105</comment>
         <extracomment>The copier panel&apos;s big button that scans and prints: at most 105 pixels wide at 18 pt (about 7 Latin letters). One word, as on a photocopier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Print to default</source>
         <comment>106</comment>
         <extracomment>A switch on the copier panel: print at once on the default printer, without asking which. At most 190 pixels wide at 8 pt (about 28 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante par défaut</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>107</comment>
         <extracomment>A switch on the copier panel: save the copy to a file instead of printing it. At most 190 pixels wide at 8 pt (about 28 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>108</comment>
         <extracomment>The copier panel&apos;s button that ends the program: at most 85 pixels wide at 12 pt (about 8 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Turns a scanner and a printer into a photocopier: one page scanned, copied at the scale you set, or saved as a bitmap.</source>
         <comment>109</comment>
         <extracomment>The About box&apos;s description and the software centre&apos;s: at most three short lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fait d’un scanner et d’une imprimante un photocopieur : une page numérisée, copiée à la taille choisie ou enregistrée en image bitmap.</translation>
     </message>
 </context>
 <context>
@@ -891,27 +830,27 @@
     <message>
         <source>Application icon</source>
         <extracomment>What a screen reader says of the About box&apos;s picture of the program&apos;s icon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icône de l’application</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The About box&apos;s only button, which closes it: at most 70 pixels wide at 8 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>SANE version %1</source>
         <extracomment>%1 is the version of SANE, the scanning library, such as 1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SANE version %1</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the program&apos;s version, such as 1.5.2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
@@ -919,17 +858,17 @@
     <message>
         <source>Cancel</source>
         <extracomment>A button on the copier panel&apos;s status band: cancels the copy being printed. At most 80 pixels wide at 8 pt (about 12 Latin letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A button on the copier panel&apos;s status band: dismisses what the band says. At most 80 pixels wide at 8 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <extracomment>The last entry of the copier panel&apos;s step menus; opens the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 </TS>
