@@ -350,6 +350,31 @@
             <numerusform>Nur die ersten %n Seiten wurden gespeichert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>US-Letter</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>US-Legal</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -704,6 +729,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>Die gewählten Scannereinstellungen können nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
@@ -723,6 +749,48 @@
             <numerusform>Der Scanner %1 ist nicht mehr erreichbar: Er hat seit %n Sekunde nichts gesendet.</numerusform>
             <numerusform>Der Scanner %1 ist nicht mehr erreichbar: Er hat seit %n Sekunden nichts gesendet.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>dem Konfigurationsordner</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>es gibt keinen persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>ein anderes Mirel hält sie gesperrt</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>ihre Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>es kann keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>es kann keine temporäre Datei geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>die Datei kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
