@@ -350,6 +350,31 @@
             <numerusform>Alleen de eerste %n pagina’s zijn opgeslagen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>US Letter</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>US Legal</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -704,6 +729,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>De gekozen scannerinstellingen kunnen niet worden bewaard in %1: %2.</translation>
     </message>
     <message>
@@ -723,6 +749,48 @@
             <numerusform>De scanner %1 is niet meer bereikbaar: hij heeft al %n seconde niets gestuurd.</numerusform>
             <numerusform>De scanner %1 is niet meer bereikbaar: hij heeft al %n seconden niets gestuurd.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>de configuratiemap</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>er is geen persoonlijke map</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>de map ervan kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>een andere Mirel houdt het vergrendeld</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>het vergrendelingsbestand kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>er kan geen tijdelijk bestand worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>er kan geen tijdelijk bestand worden geschreven</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>het bestand kan niet worden geschreven</translation>
     </message>
 </context>
 <context>
