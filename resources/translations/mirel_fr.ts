@@ -59,7 +59,7 @@
         <source>Its window looks like a copier&apos;s control panel: set the number of copies and the scale, press Copy, and the page goes to the printer, or to a bitmap file.</source>
         <comment>panel</comment>
         <extracomment>The software centre&apos;s second paragraph. &quot;Copy&quot; is the panel&apos;s button.</extracomment>
-        <translation>Sa fenêtre ressemble au panneau de commande d’un photocopieur : réglez le nombre de copies et le taux de reproduction, appuyez sur Copier, et la page part vers l’imprimante ou dans un fichier bitmap.</translation>
+        <translation>Sa fenêtre ressemble au panneau de commande d’un photocopieur&#xa0;: réglez le nombre de copies et le taux de reproduction, appuyez sur Copier, et la page part vers l’imprimante ou dans un fichier bitmap.</translation>
     </message>
 </context>
 <context>
@@ -92,7 +92,7 @@
     <message>
         <source>The copy could not be cancelled: %1</source>
         <extracomment>%1 is the printing system&apos;s reason, often in English.</extracomment>
-        <translation>Impossible d’annuler la copie : %1</translation>
+        <translation>Impossible d’annuler la copie&#xa0;: %1</translation>
     </message>
     <message>
         <source>The copy was not printed.</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>The copy was not printed: %1</source>
-        <translation>Copie non imprimée : %1</translation>
+        <translation>Copie non imprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The copy is held by %1. It needs a user name and password to print.</source>
-        <translation>Copie retenue par %1 : identifiant et mot de passe requis pour l’imprimer.</translation>
+        <translation>Copie retenue par %1&#xa0;: identifiant et mot de passe requis pour l’imprimer.</translation>
     </message>
     <message>
         <source>The copy is held by %1. It prints once it is released or its time comes.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>%1 is paused; the copy waits in its queue.</source>
-        <translation>%1 est en pause ; la copie reste en file d’attente.</translation>
+        <translation>%1 est en pause&#x202f;; la copie reste en file d’attente.</translation>
     </message>
     <message>
         <source>%1 cannot be reached. The copy waits in its queue.</source>
@@ -125,7 +125,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the printer&apos;s own message.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The scanner reports this; it cannot be changed here.</source>
-        <translation>Valeur indiquée par le scanner ; elle ne peut pas être modifiée ici.</translation>
+        <translation>Valeur indiquée par le scanner&#x202f;; elle ne peut pas être modifiée ici.</translation>
     </message>
 </context>
 <context>
@@ -181,11 +181,11 @@
     <message>
         <source>The scanned pages could not be kept in the temporary folder: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>Impossible de conserver les pages numérisées dans le dossier temporaire : %1.</translation>
+        <translation>Impossible de conserver les pages numérisées dans le dossier temporaire&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The scanner gave an empty page, so it could not be kept.</source>
-        <translation>Le scanner a fourni une page vide ; elle n’a donc pas pu être conservée.</translation>
+        <translation>Le scanner a fourni une page vide&#x202f;; elle n’a donc pas pu être conservée.</translation>
     </message>
     <message>
         <source>the page could not be compressed</source>
@@ -195,7 +195,7 @@
     <message>
         <source>Scanned page %1 could not be read back: %2.</source>
         <extracomment>%1 is the page&apos;s number; %2 the reason, a clause that ends the sentence.</extracomment>
-        <translation>Impossible de relire la page numérisée %1 : %2.</translation>
+        <translation>Impossible de relire la page numérisée %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
@@ -234,20 +234,20 @@
     <message>
         <source>The printer &quot;%1&quot; does not exist, so nothing was printed. Choose another printer.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>L’imprimante « %1 » n’existe pas, rien n’a donc été imprimé. Choisissez une autre imprimante.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’existe pas, rien n’a donc été imprimé. Choisissez une autre imprimante.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed.</source>
-        <translation>L’imprimante « %1 » n’accepte pas de travaux, rien n’a donc été imprimé.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux, rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>You are not allowed to print on &quot;%1&quot;, so nothing was printed.</source>
-        <translation>Vous n’êtes pas autorisé à imprimer sur « %1 », rien n’a donc été imprimé.</translation>
+        <translation>Vous n’êtes pas autorisé à imprimer sur «&#xa0;%1&#xa0;», rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the copy (%2), so nothing was printed.</source>
         <extracomment>%2 is the printing system&apos;s own reason, often in English.</extracomment>
-        <translation>L’imprimante « %1 » a refusé la copie (%2), rien n’a donc été imprimé.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a refusé la copie (%2), rien n’a donc été imprimé.</translation>
     </message>
     <message>
         <source>The printing system&apos;s library (libcups) is missing, so nothing was printed. Install the package libcups2.</source>
@@ -256,8 +256,8 @@
     <message numerus="yes">
         <source>The printer &quot;%1&quot; cannot make %n copies, so nothing was printed.</source>
         <translation>
-            <numerusform>L’imprimante « %1 » ne peut pas faire %n copie, rien n’a donc été imprimé.</numerusform>
-            <numerusform>L’imprimante « %1 » ne peut pas faire %n copies, rien n’a donc été imprimé.</numerusform>
+            <numerusform>L’imprimante «&#xa0;%1&#xa0;» ne peut pas faire %n copie, rien n’a donc été imprimé.</numerusform>
+            <numerusform>L’imprimante «&#xa0;%1&#xa0;» ne peut pas faire %n copies, rien n’a donc été imprimé.</numerusform>
         </translation>
     </message>
     <message>
@@ -271,12 +271,12 @@
     <message>
         <source>The copy could not be written to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation>Impossible d’écrire la copie dans « %1 » : %2.</translation>
+        <translation>Impossible d’écrire la copie dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No printer is installed, so nothing was printed. Add a printer in the system&apos;s printer settings, or choose &quot;Print to File&quot;.</source>
         <extracomment>&quot;Print to File&quot; names the choice in the printer dialog, as Qt&apos;s own translation words it.</extracomment>
-        <translation>Aucune imprimante n’est installée, rien n’a donc été imprimé. Ajoutez une imprimante dans les paramètres d’impression du système ou choisissez « Imprimer dans un fichier ».</translation>
+        <translation>Aucune imprimante n’est installée, rien n’a donc été imprimé. Ajoutez une imprimante dans les paramètres d’impression du système ou choisissez «&#xa0;Imprimer dans un fichier&#xa0;».</translation>
     </message>
     <message>
         <source>There is no scanned page, so nothing was printed.</source>
@@ -296,7 +296,7 @@
 
 %1</source>
         <extracomment>%1 is the system&apos;s reason, in English.</extracomment>
-        <translation>L’impression n’est pas disponible : le module d’impression de Mirel n’a pas pu être chargé.
+        <translation>L’impression n’est pas disponible&#xa0;: le module d’impression de Mirel n’a pas pu être chargé.
 
 %1</translation>
     </message>
@@ -306,7 +306,7 @@
     <message>
         <source>The copy could not be saved to &quot;%1&quot;: %2</source>
         <extracomment>%1 is a file&apos;s name; %2 the reason, a clause that ends the sentence.</extracomment>
-        <translation>Impossible d’enregistrer la copie dans « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer la copie dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is no picture to save.</source>
@@ -320,19 +320,19 @@
     <message>
         <source>The file %1 already exists. Replace it?</source>
         <extracomment>%1 is a file&apos;s name in quotes.</extracomment>
-        <translation>Le fichier %1 existe déjà. Le remplacer ?</translation>
+        <translation>Le fichier %1 existe déjà. Le remplacer&#x202f;?</translation>
     </message>
     <message>
         <source>The files %1 already exist. Replace them?</source>
         <extracomment>%1 is a list of two or three file names in quotes, separated by commas.</extracomment>
-        <translation>Les fichiers %1 existent déjà. Les remplacer ?</translation>
+        <translation>Les fichiers %1 existent déjà. Les remplacer&#x202f;?</translation>
     </message>
     <message numerus="yes">
         <source>The files %1 and %n more already exist. Replace them?</source>
         <extracomment>%1 is a list of three file names in quotes, separated by commas; %n how many more files exist beside them.</extracomment>
         <translation>
-            <numerusform>Les fichiers %1 et %n autre existent déjà. Les remplacer ?</numerusform>
-            <numerusform>Les fichiers %1 et %n autres existent déjà. Les remplacer ?</numerusform>
+            <numerusform>Les fichiers %1 et %n autre existent déjà. Les remplacer&#x202f;?</numerusform>
+            <numerusform>Les fichiers %1 et %n autres existent déjà. Les remplacer&#x202f;?</numerusform>
         </translation>
     </message>
     <message>
@@ -349,6 +349,31 @@
             <numerusform>Seule %n page, la première, a été enregistrée.</numerusform>
             <numerusform>Seules les %n premières pages ont été enregistrées.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Légal US</translation>
     </message>
 </context>
 <context>
@@ -383,15 +408,15 @@
     </message>
     <message>
         <source>Scanner:</source>
-        <translation>Scanner :</translation>
+        <translation>Scanner&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Resolution:</source>
-        <translation>&amp;Résolution :</translation>
+        <translation>&amp;Résolution&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation>&amp;Couleur :</translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;All sheets in the feeder</source>
@@ -468,7 +493,7 @@
     <message>
         <source>Page %1: %2</source>
         <extracomment>%1 is the page&apos;s number, %2 what went wrong, a sentence of its own.</extracomment>
-        <translation>Page %1 : %2</translation>
+        <translation>Page %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Stopping the scan…</source>
@@ -515,11 +540,11 @@
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation>&amp;Format du papier :</translation>
+        <translation>&amp;Format du papier&#xa0;:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation>Zone :</translation>
+        <translation>Zone&#xa0;:</translation>
     </message>
     <message>
         <source>Other settings</source>
@@ -606,24 +631,24 @@
     </message>
     <message>
         <source>The scanner has no setting “%1”.</source>
-        <translation>Le scanner n’a pas de réglage « %1 ».</translation>
+        <translation>Le scanner n’a pas de réglage «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” cannot be changed now.</source>
-        <translation>Le réglage « %1 » du scanner ne peut pas être modifié pour l’instant.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» du scanner ne peut pas être modifié pour l’instant.</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” needs a value.</source>
-        <translation>Le réglage « %1 » du scanner demande une valeur.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» du scanner demande une valeur.</translation>
     </message>
     <message>
         <source>The scanner&apos;s setting “%1” cannot be set.</source>
-        <translation>Le réglage « %1 » du scanner ne peut pas être appliqué.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» du scanner ne peut pas être appliqué.</translation>
     </message>
     <message>
         <source>The scanner refused the setting “%1”: %2</source>
         <extracomment>%2 is the scanner&apos;s answer, a sentence of its own.</extracomment>
-        <translation>Le scanner a refusé le réglage « %1 » : %2</translation>
+        <translation>Le scanner a refusé le réglage «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>The scanner sent no picture.</source>
@@ -635,11 +660,11 @@
     </message>
     <message>
         <source>This scan would be %1 × %2 pixels (%3 MiB), more than this computer&apos;s memory can hold. Choose a lower resolution.</source>
-        <translation>Cette numérisation ferait %1 × %2 pixels (%3 Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
+        <translation>Cette numérisation ferait %1 × %2 pixels (%3&#xa0;Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
     </message>
     <message>
         <source>This scan would be %1 × … pixels (%2 MiB), more than this computer&apos;s memory can hold. Choose a lower resolution.</source>
-        <translation>Cette numérisation ferait %1 × … pixels (%2 Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
+        <translation>Cette numérisation ferait %1 × … pixels (%2&#xa0;Mio), plus que la mémoire de cet ordinateur ne peut en contenir. Choisissez une résolution plus basse.</translation>
     </message>
     <message>
         <source>The page is already complete.</source>
@@ -704,7 +729,8 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
-        <translation>Impossible d’enregistrer les réglages choisis pour le scanner dans %1 : %2.</translation>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
+        <translation>Impossible d’enregistrer les réglages choisis pour le scanner dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Whole area</source>
@@ -720,9 +746,51 @@
     <message numerus="yes">
         <source>The scanner %1 can no longer be reached: it has sent nothing for %n seconds.</source>
         <translation>
-            <numerusform>Le scanner %1 n’est plus joignable : il n’a rien envoyé depuis %n seconde.</numerusform>
-            <numerusform>Le scanner %1 n’est plus joignable : il n’a rien envoyé depuis %n secondes.</numerusform>
+            <numerusform>Le scanner %1 n’est plus joignable&#xa0;: il n’a rien envoyé depuis %n seconde.</numerusform>
+            <numerusform>Le scanner %1 n’est plus joignable&#xa0;: il n’a rien envoyé depuis %n secondes.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>le dossier de configuration</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>il n’y a pas de dossier personnel</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>un autre Mirel le garde verrouillé</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>aucun fichier temporaire ne peut être créé</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>aucun fichier temporaire ne peut être écrit</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>le fichier ne peut pas être écrit</translation>
     </message>
 </context>
 <context>
@@ -753,7 +821,7 @@
     </message>
     <message>
         <source>Scan from:</source>
-        <translation>Numériser depuis :</translation>
+        <translation>Numériser depuis&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -822,7 +890,7 @@
         <source>Turns a scanner and a printer into a photocopier: one page scanned, copied at the scale you set, or saved as a bitmap.</source>
         <comment>109</comment>
         <extracomment>The About box&apos;s description and the software centre&apos;s: at most three short lines.</extracomment>
-        <translation>Fait d’un scanner et d’une imprimante un photocopieur : une page numérisée, copiée à la taille choisie ou enregistrée en image bitmap.</translation>
+        <translation>Fait d’un scanner et d’une imprimante un photocopieur&#xa0;: une page numérisée, copiée à la taille choisie ou enregistrée en image bitmap.</translation>
     </message>
 </context>
 <context>
