@@ -350,6 +350,31 @@
             <numerusform>Solo se han guardado las %n primeras páginas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Oficio</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -704,6 +729,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>No se pueden guardar los ajustes elegidos para el escáner en %1: %2.</translation>
     </message>
     <message>
@@ -723,6 +749,48 @@
             <numerusform>Ya no se puede conectar con el escáner %1: lleva %n segundo sin enviar nada.</numerusform>
             <numerusform>Ya no se puede conectar con el escáner %1: lleva %n segundos sin enviar nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>la carpeta de configuración</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>no hay carpeta personal</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>otro Mirel lo mantiene bloqueado</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>no se puede crear su archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>no se puede crear un archivo temporal</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>no se puede escribir un archivo temporal</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>no se puede escribir el archivo</translation>
     </message>
 </context>
 <context>
