@@ -350,6 +350,31 @@
             <numerusform>Sono state salvate solo le prime %n pagine.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettera</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legale</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -704,6 +729,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>Impossibile salvare le impostazioni scelte per lo scanner in %1: %2.</translation>
     </message>
     <message>
@@ -723,6 +749,48 @@
             <numerusform>Lo scanner %1 non è più raggiungibile: non invia nulla da %n secondo.</numerusform>
             <numerusform>Lo scanner %1 non è più raggiungibile: non invia nulla da %n secondi.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>la cartella di configurazione</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>non c’è una cartella personale</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>non è possibile creare la sua cartella</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>un altro Mirel lo tiene bloccato</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>non è possibile creare il suo file di blocco</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>non è possibile creare un file temporaneo</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>non è possibile scrivere un file temporaneo</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>non è possibile scrivere il file</translation>
     </message>
 </context>
 <context>
