@@ -350,6 +350,31 @@
             <numerusform>Somente as %n primeiras páginas foram salvas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Ofício</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -704,6 +729,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>Não foi possível guardar as configurações do scanner em %1: %2.</translation>
     </message>
     <message>
@@ -723,6 +749,48 @@
             <numerusform>O scanner %1 não está mais acessível: não envia nada há %n segundo.</numerusform>
             <numerusform>O scanner %1 não está mais acessível: não envia nada há %n segundos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>a pasta de configuração</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>não há pasta pessoal</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>não foi possível criar sua pasta</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>outro Mirel o mantém bloqueado</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>não foi possível criar seu arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>não foi possível criar um arquivo temporário</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>não foi possível gravar um arquivo temporário</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>não foi possível gravar o arquivo</translation>
     </message>
 </context>
 <context>
