@@ -346,6 +346,31 @@
             <numerusform>最初の %n ページだけを保存しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends &quot;The copy could not be saved to &quot;%1&quot;: %2&quot; after a reason the system words; %1 is that reason, and the text is the language&apos;s full stop after it.</extracomment>
+        <translation>%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ScanArea</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Paper sizes: ISO&apos;s names, and North America&apos;s Letter and Legal.</extracomment>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>レター</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>リーガル</translation>
+    </message>
 </context>
 <context>
     <name>ScanDialog</name>
@@ -700,6 +725,7 @@
     </message>
     <message>
         <source>The scanner&apos;s choices cannot be kept in %1: %2.</source>
+        <extracomment>%1 is the file (or the words &quot;the configuration folder&quot;), %2 the reason, a clause below.</extracomment>
         <translation>スキャナーの設定内容を %1 に保存できません：%2。</translation>
     </message>
     <message>
@@ -717,6 +743,48 @@
         <translation>
             <numerusform>スキャナー %1 に接続できなくなりました：%n 秒間何も送られてきていません。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the configuration folder</source>
+        <translation>設定フォルダー</translation>
+    </message>
+    <message>
+        <source>there is no home folder</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>ホームフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>フォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>ファイルが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>another Mirel keeps it locked</source>
+        <translation>別の Mirel がロックしています</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>ロックファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>no temporary file can be made</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>一時ファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>no temporary file can be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>一時ファイルに書き込めません</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <extracomment>Ends &quot;The scanner&apos;s choices cannot be kept in %1: %2.&quot;</extracomment>
+        <translation>ファイルに書き込めません</translation>
     </message>
 </context>
 <context>
