@@ -26,10 +26,10 @@
 // and the scan dialog on SANE's test scanner (the driver's colour mode and
 // source in SANE's own words).
 const QMap<QString, QString> kRead{
-    {"de", "Kopien|Maßstab|Quelle wählen|Speichern|Standarddrucker|Kopieren|Beenden|Über Mirel|"
+    {"de", "Kopien|Maßstab|Quelle wählen|Speichern|Auf Standarddrucker|Kopieren|Beenden|Über Mirel|"
            "Version 1.5.2|Ja|Nein|Farbe|Flachbett|Vorschau|Scannen|Abbrechen"},
-    {"ja", "部数|倍率|スキャナ選択|保存|通常のプリンタで印刷|コピー|終了|"
-           "Mirelについて|バージョン 1.5.2|はい(Y)|いいえ(N)|カラー|"
+    {"ja", "部数|倍率|スキャナー選択|ファイルに保存|既定のプリンターで印刷|コピー|終了|"
+           "Mirel について|バージョン 1.5.2|はい(Y)|いいえ(N)|カラー|"
            "フラットベッド|プレビュー(V)|スキャン(S)|キャンセル"}};
 
 class tst_languages : public QObject
