@@ -172,6 +172,11 @@
         <source>The scanner reports this; it cannot be changed here.</source>
         <translation>Это значение сообщает сканер; здесь его изменить нельзя.</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A driver&apos;s setting as a label before its field; %1 is the driver&apos;s name for it. The colon as the language writes it after a label.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>PageStack</name>

@@ -431,7 +431,9 @@ void OptionEditor::addTo(QFormLayout *form)
 {
     m_form = form;
     if (titled())
-        form->addRow(m_option.title + QLatin1Char(':'), m_field);
+        //: A driver's setting as a label before its field; %1 is the driver's name for
+        //: it. The colon as the language writes it after a label.
+        form->addRow(tr("%1:").arg(m_option.title), m_field);
     else
         form->addRow(m_field);
     if (auto *label = qobject_cast<QLabel *>(form->labelForField(m_field))) {
