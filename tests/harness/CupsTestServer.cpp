@@ -98,13 +98,11 @@ bool CupsTestServer::tool(const QString &program, const QStringList &arguments)
     const QString path = installedProgram(program);
     if (path.isEmpty())
         return fail(program + " is not installed: not in /usr/sbin, /usr/bin, /sbin, /bin or PATH");
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(path, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    const ChildRun run = runChild(path, arguments, {}, 60000);
+    if (!run.ok())
         return fail(
             QString("%1 %2: %3")
-                .arg(program, arguments.join(' '), QString::fromLocal8Bit(process.readAll())));
+                .arg(program, arguments.join(' '), QString::fromLocal8Bit(run.out + run.err)));
     return true;
 }
 

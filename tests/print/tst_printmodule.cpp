@@ -94,11 +94,9 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath("bin")) && QDir().mkpath(QFileInfo(module).path()));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
         QVERIFY(QFile::copy(QStringLiteral(MIREL_PRINT_MODULE), module));
-        QProcess child;
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(program, {QStringLiteral("lookedUpHere")});
-        QVERIFY(child.waitForFinished(60000));
-        QVERIFY2((child.exitCode() == 0) == loads, child.readAll().constData());
+        const ChildRun child = runChild(program, {QStringLiteral("lookedUpHere")});
+        QVERIFY(child.ended);
+        QVERIFY2(child.ok() == loads, (child.out + child.err).constData());
     }
 
     void lookedUpHere()
