@@ -132,11 +132,14 @@ void frmMain::showPrintStatus(const PrintStatus &status)
     //: 80 pixels wide at 8 pt.
     const QString dismiss = tr("OK");
     lblCancel->setCaption(status.cancellable ? cancel : dismiss);
-    lblCancel->move(kClientWidth - kBandMargin - lblCancel->width(), kBandTop);
+    // A script whose font is taller than the design's (Noto CJK is 16 rows at
+    // 8 pt) rises into the band's first row rather than fall off the panel.
+    const auto top = [](int height) { return std::min(kBandTop, kClientHeight - height); };
+    lblCancel->move(kClientWidth - kBandMargin - lblCancel->width(), top(lblCancel->height()));
     lblCancel->setVisible(status.cancellable || status.dismissable);
     const int right = lblCancel->isVisible() ? lblCancel->x() : kClientWidth;
-    lblStatus->setGeometry(kBandMargin, kBandTop, right - 2 * kBandMargin,
-                           lblStatus->fontMetrics().height());
+    const int height = lblStatus->fontMetrics().height();
+    lblStatus->setGeometry(kBandMargin, top(height), right - 2 * kBandMargin, height);
     // Red, as Exit is, for what the user has to see to.
     const bool trouble = status.kind == PrintStatus::Kind::Problem || status.dismissable;
     lblStatus->setText(status.text, trouble ? kRed : kBrightGreen);

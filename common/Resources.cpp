@@ -8,7 +8,10 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
+#include <QLocale>
 #include <QPixmap>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -119,7 +122,9 @@ QIcon LoadAppIcon()
     return icon;
 }
 
-QFont DesignFont(int pointSize)
+namespace {
+
+const QString &designFamily()
 {
     // Asked for by the name the desktop resolves it to: a family Qt has to
     // substitute costs it a fallback search on every program start. Whoever
@@ -130,7 +135,80 @@ QFont DesignFont(int pointSize)
         QFont::insertSubstitution(design, sans);
         return QFontDatabase::families().contains(design, Qt::CaseInsensitive) ? design : sans;
     }();
-    QFont font(family);
+    return family;
+}
+
+QString languageFamily; // SetDesignFontLanguage's choice; empty for the design's
+
+QFontDatabase::WritingSystem writingSystemOf(QLocale::Script script)
+{
+    switch (script) {
+    case QLocale::LatinScript:
+        return QFontDatabase::Latin;
+    case QLocale::CyrillicScript:
+        return QFontDatabase::Cyrillic;
+    case QLocale::GreekScript:
+        return QFontDatabase::Greek;
+    case QLocale::ArabicScript:
+        return QFontDatabase::Arabic;
+    case QLocale::HebrewScript:
+        return QFontDatabase::Hebrew;
+    case QLocale::JapaneseScript:
+        return QFontDatabase::Japanese;
+    case QLocale::SimplifiedHanScript:
+        return QFontDatabase::SimplifiedChinese;
+    case QLocale::TraditionalHanScript:
+        return QFontDatabase::TraditionalChinese;
+    case QLocale::KoreanScript:
+        return QFontDatabase::Korean;
+    case QLocale::ThaiScript:
+        return QFontDatabase::Thai;
+    default:
+        return QFontDatabase::Any;
+    }
+}
+
+// fontconfig's sans-serif for a language ("zh-cn"), as the desktop of a user
+// of that language gets it; empty when no installed font writes it.
+QString sansSerifFor(const QByteArray &language)
+{
+    const auto text = [](const char *s) { return reinterpret_cast<const FcChar8 *>(s); };
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, text("sans-serif"));
+    FcPatternAddString(pattern, FC_LANG, text(language.constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    QString family;
+    FcChar8 *name = nullptr;
+    FcLangSet *languages = nullptr;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch &&
+        FcPatternGetLangSet(match, FC_LANG, 0, &languages) == FcResultMatch &&
+        FcLangSetHasLang(languages, text(language.constData())) != FcLangDifferentLang)
+        family = QString::fromUtf8(reinterpret_cast<const char *>(name));
+    if (match)
+        FcPatternDestroy(match);
+    return family;
+}
+
+} // namespace
+
+void SetDesignFontLanguage(const QString &language)
+{
+    languageFamily.clear();
+    if (language.isEmpty())
+        return;
+    const QFontDatabase::WritingSystem system = writingSystemOf(QLocale(language).script());
+    if (system != QFontDatabase::Any &&
+        !QFontDatabase::writingSystems(designFamily()).contains(system))
+        languageFamily = sansSerifFor(QString(language).replace(u'_', u'-').toLower().toUtf8());
+}
+
+QFont DesignFont(int pointSize)
+{
+    QFont font(languageFamily.isEmpty() ? designFamily() : languageFamily);
     font.setPointSize(pointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);

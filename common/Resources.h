@@ -34,3 +34,10 @@ QIcon LoadAppIcon();
 // "MS Sans Serif" at this size, regular, as the windows' layout names it; the
 // desktop's sans-serif stands in where it has no font of that family.
 QFont DesignFont(int pointSize);
+
+// Where the design's family has no glyphs for the script of the user's
+// language ("ja", "zh_CN"), DesignFont gives the desktop's sans-serif for
+// that language instead: drawn through Qt's fallback, each of the panel's
+// three sizes would set up two fonts after a search for the second. Empty, or
+// a language the family writes, gives the design's family again.
+void SetDesignFontLanguage(const QString &language);

@@ -3,6 +3,8 @@
 
 #include "common/Translations.h"
 
+#include "common/Resources.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -81,5 +83,6 @@ QString InstallTranslations(const QStringList &languages, const QStringList &fol
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     followInGettext(chosen);
+    SetDesignFontLanguage(chosen);
     return chosen;
 }
