@@ -9,8 +9,9 @@
 
 namespace {
 
-QList<QByteArray> keywords(const CupsApi &api, ipp_attribute_t *attribute)
+QList<QByteArray> keywords(const CupsApi &api, ipp_t *response, const char *name)
 {
+    ipp_attribute_t *attribute = api.ippFindAttribute(response, name, IPP_TAG_ZERO);
     QList<QByteArray> words;
     const int count = attribute ? api.ippGetCount(attribute) : 0;
     for (int i = 0; i < count; ++i)
@@ -141,8 +142,7 @@ JobReport JobPoller::ask(_http_s *http, const PrintedJob &job)
     report.answered = true;
     report.known = m_api.cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
     report.state = number(m_api, response, "job-state");
-    report.jobReasons =
-        keywords(m_api, m_api.ippFindAttribute(response, "job-state-reasons", IPP_TAG_ZERO));
+    report.jobReasons = keywords(m_api, response, "job-state-reasons");
     report.impressions = number(m_api, response, "job-impressions-completed");
     report.jobMessage = text(m_api, response, "job-printer-state-message");
     const QByteArray printer = text(m_api, response, "job-printer-uri").toUtf8();
@@ -165,8 +165,7 @@ void JobPoller::askPrinter(_http_s *http, const QByteArray &uri, JobReport &repo
     if (!response)
         return;
     report.printerState = number(m_api, response, "printer-state");
-    report.printerReasons =
-        keywords(m_api, m_api.ippFindAttribute(response, "printer-state-reasons", IPP_TAG_ZERO));
+    report.printerReasons = keywords(m_api, response, "printer-state-reasons");
     report.printerMessage = text(m_api, response, "printer-state-message");
     m_api.ippDelete(response);
 }

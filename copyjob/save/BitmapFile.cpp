@@ -209,14 +209,17 @@ bool WriteBitmap(const QImage &img, QIODevice &device)
     return writeRows(img, samples, stride, device);
 }
 
+Outcome SaveFailure(const QString &fileName, const QString &reason)
+{
+    //: %1 is a file's name; %2 the reason, a clause that ends the sentence.
+    return Outcome::failure(
+        QCoreApplication::translate("Saving", "The copy could not be saved to \"%1\": %2")
+            .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
 Outcome SaveBitmapFile(const QImage &img, const QString &fileName)
 {
-    auto failed = [&](const QString &reason) {
-        //: %1 is a file's name; %2 the reason, a clause that ends the sentence.
-        return Outcome::failure(
-            QCoreApplication::translate("Saving", "The copy could not be saved to \"%1\": %2")
-                .arg(QDir::toNativeSeparators(fileName), reason));
-    };
+    const auto failed = [&](const QString &reason) { return SaveFailure(fileName, reason); };
     if (img.isNull())
         //: Ends "The copy could not be saved to "%1": %2".
         return failed(QCoreApplication::translate("Saving", "there is no picture to save."));

@@ -24,3 +24,7 @@ Outcome SaveBitmapFile(const QImage &img, const QString &fileName);
 // (Qt calls a full disk "Unknown error") with the full stop of the user's
 // language.
 QString WriteFailureReason(const QFileDevice &file, int savedErrno = 0);
+
+// "The copy could not be saved to "fileName": reason", for the bitmap and the
+// PDF alike.
+Outcome SaveFailure(const QString &fileName, const QString &reason);

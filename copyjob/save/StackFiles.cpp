@@ -111,12 +111,7 @@ Outcome SaveStack(const PageStack &stack, const QString &typed, StackFormat form
         extensionAt(typed) < 0 && !typed.endsWith(u'/') ? typed + QStringLiteral(".pdf") : typed;
     if (!mayReplace({name}, confirm))
         return Outcome::success();
-    const auto failed = [&](const QString &reason) {
-        //: %1 is a file's name; %2 the reason, a clause that ends the sentence.
-        return Outcome::failure(
-            QCoreApplication::translate("Saving", "The copy could not be saved to \"%1\": %2")
-                .arg(QDir::toNativeSeparators(name), reason));
-    };
+    const auto failed = [&](const QString &reason) { return SaveFailure(name, reason); };
     // An existing file is replaced only by a complete new one.
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
